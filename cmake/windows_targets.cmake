@@ -1,0 +1,36 @@
+# Windows build: the one self-contained sparvane.exe, plus the e2e driver and the minimal
+# comparison program used by the benchmarks.
+enable_language(RC)
+file(GLOB_RECURSE SPARVANE_WIN32_SOURCES CONFIGURE_DEPENDS
+     ${CMAKE_SOURCE_DIR}/src/platform/win32/*.cpp
+     ${CMAKE_SOURCE_DIR}/src/app/*.cpp)
+
+set(SPARVANE_WIN32_LIBS user32 gdi32 comctl32 shell32 shlwapi advapi32 ole32 iphlpapi
+    rasapi32 wininet msimg32 uxtheme)
+set(SPARVANE_STATIC_FLAGS -static -static-libgcc -static-libstdc++)
+
+add_executable(sparvane WIN32 ${SPARVANE_WIN32_SOURCES} ${CMAKE_SOURCE_DIR}/resources/sparvane.rc)
+target_compile_definitions(sparvane_core PUBLIC UNICODE _UNICODE)
+target_compile_definitions(sparvane PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
+                           _WIN32_WINNT=0x0A00 WINVER=0x0A00)
+target_link_libraries(sparvane PRIVATE sparvane_core ${SPARVANE_WIN32_LIBS})
+target_link_options(sparvane PRIVATE ${SPARVANE_STATIC_FLAGS} -municode -s)
+target_compile_options(sparvane PRIVATE -Wall -Wextra -Os)
+target_compile_options(sparvane_core PRIVATE -Os)
+
+file(GLOB SPARVANE_DRIVER_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/driver/*.cpp)
+if(SPARVANE_DRIVER_SOURCES)
+  add_executable(sparvane-driver ${SPARVANE_DRIVER_SOURCES})
+  target_compile_definitions(sparvane-driver PRIVATE UNICODE _UNICODE NOMINMAX _WIN32_WINNT=0x0A00)
+  target_link_libraries(sparvane-driver PRIVATE user32 gdi32 comctl32 shell32)
+  target_link_options(sparvane-driver PRIVATE ${SPARVANE_STATIC_FLAGS} -municode)
+endif()
+
+file(GLOB SPARVANE_WINBENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/windows/*.cpp)
+foreach(src ${SPARVANE_WINBENCH_SOURCES})
+  get_filename_component(name ${src} NAME_WE)
+  add_executable(${name} WIN32 ${src})
+  target_compile_definitions(${name} PRIVATE UNICODE _UNICODE NOMINMAX)
+  target_link_libraries(${name} PRIVATE user32 gdi32 psapi)
+  target_link_options(${name} PRIVATE ${SPARVANE_STATIC_FLAGS} -municode)
+endforeach()

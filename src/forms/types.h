@@ -1,0 +1,82 @@
+#pragma once
+// Plain value types shared by the forms runtime and its backends.
+#include <cstdint>
+#include <string>
+
+namespace forms {
+
+// Colours are kept as 0x00BBGGRR values, the form Windows uses, so that the numbers the
+// program writes (32768 for green, 192 for dark red) mean the same thing everywhere.
+using Color = std::uint32_t;
+constexpr Color rgb(int red, int green, int blue) {
+    return static_cast<Color>(red) | (static_cast<Color>(green) << 8) | (static_cast<Color>(blue) << 16);
+}
+// Values with the top bit set name a system colour (low byte = the system colour index).
+constexpr Color kSystemButtonFace = 0x8000000F;
+constexpr Color kSystemWindowText = 0x80000012;
+constexpr Color kSystemWindow = 0x80000005;
+constexpr bool isSystemColor(Color c) { return (c & 0x80000000u) != 0; }
+
+enum class ScaleMode { Twips = 1, Pixels = 3 };
+enum class WindowState { Normal = 0, Minimized = 1, Maximized = 2 };
+enum class StartUpPosition { Manual = 0, CenterScreen = 2, WindowsDefault = 3 };
+enum class BorderStyle { None = 0, FixedSingle = 1, Sizable = 2, FixedDialog = 3, FixedToolWindow = 4 };
+enum class Alignment { Left = 0, Right = 1, Center = 2 };
+
+// Why a form is being unloaded, as its QueryUnload handler sees it.
+namespace unload_mode {
+constexpr int kFormControlMenu = 0;  // the user closed it (close box, window menu, Alt+F4)
+constexpr int kFormCode = 1;         // code unloaded it
+constexpr int kAppWindows = 2;       // the Windows session is ending
+}  // namespace unload_mode
+
+// Message box styles and answers (the numeric values of the Windows message box).
+namespace msgbox {
+constexpr int kOkOnly = 0;
+constexpr int kOkCancel = 1;
+constexpr int kYesNo = 4;
+constexpr int kCritical = 16;
+constexpr int kQuestion = 32;
+constexpr int kExclamation = 48;
+constexpr int kInformation = 64;
+constexpr int kAnswerOk = 1;
+constexpr int kAnswerCancel = 2;
+constexpr int kAnswerYes = 6;
+constexpr int kAnswerNo = 7;
+}  // namespace msgbox
+
+struct Font {
+    std::string name;  // empty: the window's default font
+    double size = 8.25;
+    bool bold = false;
+    bool underline = false;
+    bool operator==(const Font&) const = default;
+};
+
+// Integer rectangle in pixels, right and bottom exclusive (the GDI convention).
+struct PixelRect {
+    int left = 0, top = 0, right = 0, bottom = 0;
+    bool operator==(const PixelRect&) const = default;
+};
+
+// Opaque native window handle; 0 when the object has no window.
+using WindowHandle = std::uintptr_t;
+
+// The program's own drawings for picture buttons, images and status pictures.
+enum class Picture {
+    None,
+    CleanJunk,
+    ScreenGuard,
+    Shutdown,
+    Restart,
+    LogOff,
+    About,
+    CloseWidget,
+    ArrowDown,
+    ArrowUp,
+    GreenCheck,
+    RedCross,
+    NotSelected,
+};
+
+}  // namespace forms

@@ -1,0 +1,39 @@
+#pragma once
+// Small per-desktop services: last input, clock, locale and system error texts.
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace platform {
+
+class LastInput {
+public:
+    virtual ~LastInput() = default;
+    // GetLastInputInfo: tick count of the last keyboard or mouse input; nullopt on failure.
+    [[nodiscard]] virtual std::optional<std::uint32_t> lastInputTick() = 0;
+};
+
+class Clock {
+public:
+    virtual ~Clock() = default;
+    [[nodiscard]] virtual std::uint32_t tickCount() = 0;  // GetTickCount
+    // The current time of day in the user's time format ("21:04:05").
+    [[nodiscard]] virtual std::string timeOfDayText() = 0;
+};
+
+class Locale {
+public:
+    virtual ~Locale() = default;
+    [[nodiscard]] virtual std::string decimalSeparator() = 0;
+    [[nodiscard]] virtual std::string thousandsSeparator() = 0;
+};
+
+class SystemErrors {
+public:
+    virtual ~SystemErrors() = default;
+    // FormatMessage(FROM_SYSTEM | IGNORE_INSERTS) into a buffer of bufferChars characters:
+    // the text as the system wrote it (line break included), "" when the call fails.
+    [[nodiscard]] virtual std::string formatMessage(std::uint32_t code, std::size_t bufferChars) = 0;
+};
+
+}  // namespace platform

@@ -1,0 +1,31 @@
+#pragma once
+// Form3: the network window, the program's start-up window. Its lifecycle lives here; its
+// traffic monitor and dial-up panel live in their own subsystems.
+#include "common/context.h"
+#include "dialup/dialup_panel.h"
+#include "forms/form.h"
+#include "network/traffic_monitor.h"
+
+namespace sparvane::shell {
+
+class Form3 : public forms::Form {
+public:
+    explicit Form3(Context& ctx);
+
+    void Form_Initialize() override;
+    void Form_Load() override;
+    void Form_Activate() override;
+    void Form_QueryUnload(int& cancel, int unloadMode) override;
+    void Form_Unload(int& cancel) override;
+    void Form_Terminate() override;
+
+    network::TrafficMonitor& traffic() { return traffic_; }
+    dialup::DialupPanel& dialupPanel() { return dialup_; }
+
+private:
+    Context& ctx_;
+    network::TrafficMonitor traffic_;
+    dialup::DialupPanel dialup_;
+};
+
+}  // namespace sparvane::shell

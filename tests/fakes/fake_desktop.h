@@ -1,0 +1,56 @@
+#pragma once
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+
+#include "platform/desktop.h"
+
+namespace fakes {
+
+class FakeLastInput : public platform::LastInput {
+public:
+    std::optional<std::uint32_t> tick = 0;  // nullopt makes the query fail
+    int queries = 0;
+    std::optional<std::uint32_t> lastInputTick() override {
+        ++queries;
+        return tick;
+    }
+};
+
+class FakeClock : public platform::Clock {
+public:
+    std::uint32_t ticks = 0;
+    std::string timeText = "12:00:00";
+    // Each tickCount read advances the clock by this much (a busy-wait must end).
+    std::uint32_t autoAdvance = 0;
+    std::uint32_t tickCount() override {
+        const std::uint32_t t = ticks;
+        ticks += autoAdvance;
+        return t;
+    }
+    std::string timeOfDayText() override { return timeText; }
+};
+
+class FakeLocale : public platform::Locale {
+public:
+    std::string decimal = ".";
+    std::string thousands = ",";
+    std::string decimalSeparator() override { return decimal; }
+    std::string thousandsSeparator() override { return thousands; }
+};
+
+class FakeSystemErrors : public platform::SystemErrors {
+public:
+    std::map<std::uint32_t, std::string> texts{
+        {5, "Access denied.\r\n"},
+        {1313, "A specified privilege does not exist.\r\n"},
+    };
+    std::string formatMessage(std::uint32_t code, std::size_t bufferChars) override {
+        auto it = texts.find(code);
+        if (it == texts.end() || it->second.size() >= bufferChars) return {};
+        return it->second;
+    }
+};
+
+}  // namespace fakes

@@ -1,0 +1,51 @@
+#include "fakes/fake_interface_table.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace fakes {
+
+namespace {
+void put32(std::uint8_t* p, std::uint32_t v) { std::memcpy(p, &v, 4); }  // little-endian hosts only
+}  // namespace
+
+std::vector<std::uint8_t> FakeInterfaceTable::serialize(const std::vector<FakeInterfaceRow>& rows) {
+    std::vector<std::uint8_t> out(4 + rows.size() * 860, 0);
+    put32(out.data(), static_cast<std::uint32_t>(rows.size()));
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        std::uint8_t* r = out.data() + 4 + i * 860;
+        const auto& row = rows[i];
+        for (std::size_t k = 0; k < row.name.size() && k < 256; ++k) {
+            r[2 * k] = static_cast<std::uint8_t>(row.name[k] & 0xFF);
+            r[2 * k + 1] = static_cast<std::uint8_t>(row.name[k] >> 8);
+        }
+        put32(r + 512, row.index);
+        put32(r + 516, row.type);
+        put32(r + 520, row.mtu);
+        put32(r + 524, row.speed);
+        put32(r + 528, static_cast<std::uint32_t>(row.physicalAddress.size()));
+        std::memcpy(r + 532, row.physicalAddress.data(), std::min<std::size_t>(8, row.physicalAddress.size()));
+        put32(r + 540, row.adminStatus);
+        put32(r + 544, row.operStatus);
+        put32(r + 552, row.octetsIn);
+        put32(r + 576, row.octetsOut);
+        put32(r + 600, static_cast<std::uint32_t>(std::min<std::size_t>(row.description.size(), 256)));
+        std::memcpy(r + 604, row.description.data(), std::min<std::size_t>(row.description.size(), 256));
+    }
+    return out;
+}
+
+std::uint32_t FakeInterfaceTable::getIfTable(std::uint8_t* buffer, std::uint32_t& size, bool) {
+    ++calls;
+    if (notSupported) return platform::kErrorNotSupported;
+    const auto bytes = serialize(rows);
+    if (buffer == nullptr || size < bytes.size()) {
+        size = static_cast<std::uint32_t>(bytes.size());
+        return platform::kErrorInsufficientBuffer;
+    }
+    std::memcpy(buffer, bytes.data(), bytes.size());
+    size = static_cast<std::uint32_t>(bytes.size());
+    return platform::kNoError;
+}
+
+}  // namespace fakes

@@ -1,0 +1,68 @@
+#pragma once
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/shell.h"
+
+namespace fakes {
+
+// One recycle bin shared by all drives (as under Wine), with per-drive query answers.
+class FakeRecycleBin : public platform::RecycleBin {
+public:
+    std::uint64_t items = 0;
+    std::uint64_t bytes = 0;
+    bool failQuery = false;
+    bool failEmpty = false;
+    bool ownerRequired = false;  // refuse to empty without an owner window
+    std::vector<forms::WindowHandle> emptyCalls;  // owner of each empty call
+    std::vector<unsigned> emptyFlags;
+    int iconUpdates = 0;
+    std::vector<std::string> queried;
+
+    std::optional<platform::RecycleBinInfo> query(const std::string& root) override {
+        queried.push_back(root);
+        if (failQuery) return std::nullopt;
+        return platform::RecycleBinInfo{bytes, items};
+    }
+    bool emptyAll(forms::WindowHandle owner, unsigned flags) override {
+        emptyCalls.push_back(owner);
+        emptyFlags.push_back(flags);
+        if (failEmpty || (ownerRequired && owner == 0)) return false;
+        items = 0;
+        bytes = 0;
+        return true;
+    }
+    void updateIcon() override { ++iconUpdates; }
+};
+
+class FakeRecentDocuments : public platform::RecentDocuments {
+public:
+    std::int32_t result = 0;
+    int clears = 0;
+    std::int32_t clearList() override {
+        ++clears;
+        return result;
+    }
+};
+
+struct ShellExecuteCall {
+    forms::WindowHandle owner;
+    std::string verb, file, parameters, folder;
+    int show;
+};
+
+class FakeShell : public platform::Shell {
+public:
+    std::vector<ShellExecuteCall> calls;
+    std::intptr_t result = 42;  // above 32: started
+    std::intptr_t execute(forms::WindowHandle owner, const std::string& verb, const std::string& file,
+                          const std::string& parameters, const std::string& folder, int show) override {
+        calls.push_back({owner, verb, file, parameters, folder, show});
+        return result;
+    }
+};
+
+}  // namespace fakes

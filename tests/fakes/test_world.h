@@ -1,0 +1,46 @@
+#pragma once
+// Everything a test needs to run the program's forms headless: the runtime on the headless
+// backend, a fake of every platform service, and the context the forms are built with.
+#include "common/context.h"
+#include "fakes/fake_desktop.h"
+#include "fakes/fake_dialup.h"
+#include "fakes/fake_file_system.h"
+#include "fakes/fake_interface_table.h"
+#include "fakes/fake_registry.h"
+#include "fakes/fake_session.h"
+#include "fakes/fake_shell.h"
+#include "fakes/fake_tray_icon.h"
+#include "fakes/fake_window_manager.h"
+#include "fakes/headless_backend.h"
+#include "forms/application.h"
+
+namespace fakes {
+
+struct TestWorld {
+    HeadlessBackend backend;
+    FakeInterfaceTable interfaceTable;
+    FakeFileSystem fileSystem;
+    FakeRecycleBin recycleBin;
+    FakeRecentDocuments recentDocuments;
+    FakeShell shell;
+    FakeToken token;
+    FakeSession session;
+    FakeProcesses processes;
+    FakeRegistry registry;
+    FakeDialup dialup;
+    FakeTrayIcon trayIcon;
+    FakeLastInput lastInput;
+    FakeClock clock;
+    FakeLocale locale;
+    FakeSystemErrors systemErrors;
+    FakeWindowManager windows;
+    platform::Services services{interfaceTable, fileSystem, recycleBin, recentDocuments, shell, token,
+                                session, processes, registry, dialup, trayIcon, lastInput, clock,
+                                locale, systemErrors, windows};
+    forms::Application app{backend, forms::AppInfo{"Sparvane", "sparvane", "C:\\Program Files\\Sparvane", 2, 0, 264}};
+    sparvane::Context ctx{app, services};
+
+    TestWorld() { backend.attach(app); }
+};
+
+}  // namespace fakes
