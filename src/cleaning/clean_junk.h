@@ -1,0 +1,10 @@
+#pragma once
+#include "common/context.h"
+
+namespace sparvane::cleaning {
+
+// The widget's Clean Junk button: runs every cleaning task through the clean-up window,
+// then re-measures the Recent folder and leaves the widget's frame green.
+void cleanJunk(Context& ctx);
+
+}  // namespace sparvane::cleaning

@@ -1,0 +1,8 @@
+#include "shell/auto_start.h"
+
+namespace sparvane::shell {
+
+void switchAutoStartOn(Context&) {}
+void switchAutoStartOff(Context&) {}
+
+}  // namespace sparvane::shell
