@@ -17,6 +17,7 @@ struct AppInfo {
     std::string title = "Sparvane";
     std::string exeName = "sparvane";  // file name without extension
     std::string exeFolder;             // folder of the running executable, no trailing separator
+    std::string exePath;               // full path of the running executable
     int major = 2, minor = 0, revision = 264;
 };
 

@@ -37,7 +37,8 @@ struct TestWorld {
     platform::Services services{interfaceTable, fileSystem, recycleBin, recentDocuments, shell, token,
                                 session, processes, registry, dialup, trayIcon, lastInput, clock,
                                 locale, systemErrors, windows};
-    forms::Application app{backend, forms::AppInfo{"Sparvane", "sparvane", "C:\\Program Files\\Sparvane", 2, 0, 264}};
+    forms::Application app{backend, forms::AppInfo{"Sparvane", "sparvane", "C:\\Program Files\\Sparvane",
+                                                     "C:\\Program Files\\Sparvane\\sparvane.exe", 2, 0, 264}};
     sparvane::Context ctx{app, services};
 
     TestWorld() { backend.attach(app); }
