@@ -1,7 +1,27 @@
 #include "cleaning/clean_junk.h"
 
+#include "cleaning/form2.h"
+#include "cleaning/frm_main.h"
+#include "shell/form1.h"
+
 namespace sparvane::cleaning {
 
-void cleanJunk(Context&) {}
+void cleanJunk(Context& ctx) {
+    auto& app = ctx.app;
+    // A press while a run is under way (the sweep lets events through) starts nothing.
+    if (const auto* running = app.loadedForm<frmMain>(); running && running->running()) return;
+
+    // The first reference loads the clean-up window, which shows itself; the run hides it.
+    auto& cleanUp = app.form<frmMain>();
+    cleanUp.chkSelectAll.setValue(1);
+    cleanUp.cmdChoice[0]->setValue(true);
+
+    auto& folders = app.form<Form2>();
+    folders.Command2.setValue(true);
+    folders.Command8.setValue(true);
+
+    // Just cleaned: green, whatever the measurement found; Form2's timer judges again later.
+    app.form<shell::Form1>().Shape1.setBorderColor(Form2::kFrameGreen);
+}
 
 }  // namespace sparvane::cleaning

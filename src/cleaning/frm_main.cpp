@@ -1,11 +1,228 @@
 #include "cleaning/frm_main.h"
 
+#include <cmath>
+
+#include "cleaning/clean_up.h"
+#include "cleaning/pause.h"
+#include "common/process_control.h"
+#include "common/window_frame.h"
+#include "forms/application.h"
+
 namespace sparvane::cleaning {
+
+namespace {
+
+const forms::Font kSegoe{"Segoe UI", 8.25, false, false};
+constexpr double kRowTops[frmMain::kTaskCount] = {270, 630, 990};
+constexpr const char* kTaskCaptions[frmMain::kTaskCount] = {"Windows Temp", "Recycle Bin", "Most Recently Used"};
+// The engine routine of each task, by the task's index.
+constexpr bool (*kTaskRoutines[frmMain::kTaskCount])(Context&) = {CleanTempFolder, EmptyRecycleBins,
+                                                                  ClearRecentDocuments};
+
+// Rounds half to even, as the integer conversion of the centring rule does.
+long long roundHalfEven(double v) { return static_cast<long long>(std::nearbyint(v)); }
+
+}  // namespace
 
 frmMain::frmMain(Context& ctx)
     : forms::Form(ctx.app, "frmMain"),
+      lblTitle(add<forms::Label>("lblTitle")),
+      lblAuthor(add<forms::Label>("lblAuthor")),
+      fraMain(add<forms::Frame>("fraMain", 1)),
+      chkChkBox{},
+      lblFolders{},
+      picNA{},
+      picRedX{},
+      picGrnChk{},
+      lblWait(add<forms::Label>("lblWait")),
       chkSelectAll(add<forms::CheckBox>("chkSelectAll")),
       cmdChoice{&add<forms::CommandButton>("cmdChoice", 0), &add<forms::CommandButton>("cmdChoice", 1)},
-      ctx_(ctx) {}
+      lblDisclaimer(add<forms::Label>("lblDisclaimer")),
+      lblOperSystem(add<forms::Label>("lblOperSystem")),
+      ctx_(ctx) {
+    setCaption("Clean Up");
+    setBorderStyle(forms::BorderStyle::FixedSingle);
+    setStartUpPosition(forms::StartUpPosition::Manual);  // Form_Load centres it itself
+    setClientSizeTwips(4515, 3915);
+
+    lblTitle.setCaption("Clean Up Temp Files");
+    lblTitle.setBoundsTwips(683, 90, 3105, 375);
+    lblTitle.setAlignment(forms::Alignment::Center);
+    lblTitle.setFont({"MS Sans Serif", 12, true, false});
+
+    lblAuthor.setCaption(kAuthorName);
+    lblAuthor.setBoundsTwips(1755, 390, 960, 210);
+    lblAuthor.setAlignment(forms::Alignment::Center);
+    lblAuthor.setForeColor(forms::rgb(0, 0, 255));
+    lblAuthor.setFont({"Segoe UI", 8.25, false, true});
+    lblAuthor.onClick = [this] { lblAuthor_Click(); };
+
+    fraMain.setBoundsTwips(120, 615, 4215, 1410);
+
+    // The task rows; the status pictures of a row take the place of its check box.
+    for (int i = 0; i < kTaskCount; ++i) {
+        const double top = kRowTops[i];
+        chkChkBox[i] = &add<forms::CheckBox>("chkChkBox", i);
+        chkChkBox[i]->setContainer(&fraMain);
+        chkChkBox[i]->setBoundsTwips(240, top, 210, 210);
+        chkChkBox[i]->setFont(kSegoe);
+        chkChkBox[i]->onClick = [this, i] { chkChkBox_Click(i); };
+
+        lblFolders[i] = &add<forms::Label>("lblFolders", i);
+        lblFolders[i]->setContainer(&fraMain);
+        lblFolders[i]->setCaption(kTaskCaptions[i]);
+        lblFolders[i]->setBoundsTwips(540, top, 1800, 240);
+        lblFolders[i]->setFont(kSegoe);
+
+        picNA[i] = &add<forms::PictureBox>("picNA", i);
+        picNA[i]->setContainer(&fraMain);
+        picNA[i]->setBoundsTwips(180, top, 330, 210);
+        picNA[i]->setPicture(forms::Picture::NotSelected);
+
+        picRedX[i] = &add<forms::PictureBox>("picRedX", i);
+        picRedX[i]->setContainer(&fraMain);
+        picRedX[i]->setBoundsTwips(180, top, 210, 210);
+        picRedX[i]->setPicture(forms::Picture::RedCross);
+
+        picGrnChk[i] = &add<forms::PictureBox>("picGrnChk", i);
+        picGrnChk[i]->setContainer(&fraMain);
+        picGrnChk[i]->setBoundsTwips(90, top - 135, 450, 450);
+        picGrnChk[i]->setPicture(forms::Picture::GreenCheck);
+    }
+
+    lblWait.setContainer(&fraMain);
+    lblWait.setCaption("Be patient");
+    lblWait.setBoundsTwips(2250, 630, 1815, 240);
+    lblWait.setAlignment(forms::Alignment::Center);
+    lblWait.setFont({"Fixedsys", 9, false, false});
+
+    chkSelectAll.setCaption("Select / Deselect All");
+    chkSelectAll.setBoundsTwips(360, 2160, 2010, 240);
+    chkSelectAll.setFont(kSegoe);
+    chkSelectAll.onClick = [this] { chkSelectAll_Click(); };
+
+    const char* choiceCaptions[] = {"&Ok", "E&xit"};
+    const double choiceTops[] = {2385, 2970};
+    for (int i = 0; i < 2; ++i) {
+        cmdChoice[i]->setCaption(choiceCaptions[i]);
+        cmdChoice[i]->setBoundsTwips(3600, choiceTops[i], 690, 480);
+        cmdChoice[i]->setFont({"Segoe UI", 11.25, false, false});
+        cmdChoice[i]->onClick = [this, i] { cmdChoice_Click(i); };
+    }
+
+    lblDisclaimer.setBoundsTwips(75, 2565, 2670, 600);
+    lblDisclaimer.setFont(kSegoe);
+    lblOperSystem.setBoundsTwips(75, 3330, 3495, 375);
+    lblOperSystem.setFont(kSegoe);
+}
+
+void frmMain::Form_Load() {
+    taskFlags_.fill(false);
+    ResetScreen();
+    setCaption(ctx_.app.info().title);
+    common::RefreshFormFrame(ctx_.services.windows, *this);
+    lblDisclaimer.setCaption(std::string("This software is provided without any ") +
+                             "warrantees or guarantees implied or intended.");
+    // No description of the system is shown: the label stays empty.
+    lblOperSystem.setCaption("");
+    // Every task starts selected: Select All checks the three boxes, and their clicks set
+    // the three flags.
+    chkSelectAll.setValue(1);
+    centreOnScreen();
+    show();
+}
+
+void frmMain::centreOnScreen() {
+    const long long left = roundHalfEven(ctx_.app.screenWidth() - width()) / 2;
+    const long long top = roundHalfEven(ctx_.app.screenHeight() - height()) / 2;
+    move(static_cast<double>(left), static_cast<double>(top), width(), height());
+}
+
+void frmMain::ResetScreen() {
+    cmdChoice[0]->setEnabled(true);
+    cmdChoice[1]->setEnabled(true);
+    lblWait.setVisible(false);
+    for (int i = 0; i < kTaskCount; ++i) {
+        picNA[i]->setVisible(false);
+        picRedX[i]->setVisible(false);
+        picGrnChk[i]->setVisible(false);
+    }
+    for (int i = 0; i < kTaskCount; ++i) chkChkBox[i]->setVisible(true);
+}
+
+void frmMain::chkChkBox_Click(int index) {
+    if (index < 0 || index >= kTaskCount) return;
+    taskFlags_[static_cast<std::size_t>(index)] = chkChkBox[index]->value() != 0;
+    // A change made by the Select All handler only records the flag.
+    if (suppressCoupling_) return;
+    suppressCoupling_ = true;
+    const bool all = taskFlags_[0] && taskFlags_[1] && taskFlags_[2];
+    chkSelectAll.setValue(all ? 1 : 0);
+    suppressCoupling_ = false;
+}
+
+void frmMain::chkSelectAll_Click() {
+    // A change made by a task box's handler only shows the state; it selects nothing.
+    if (suppressCoupling_) return;
+    const int value = chkSelectAll.value() != 0 ? 1 : 0;
+    for (int i = 0; i < kTaskCount; ++i) {
+        suppressCoupling_ = true;
+        chkChkBox[i]->setValue(value);
+        suppressCoupling_ = false;
+    }
+}
+
+void frmMain::cmdChoice_Click(int index) {
+    // The sweep lets events through; a press arriving meanwhile (Clean Junk again) must not
+    // start a second run inside the first.
+    if (index == 0 && running_) return;
+    hide();
+    if (index != 0) {
+        common::TerminateProgram(ctx_);
+        return;
+    }
+    running_ = true;
+    cmdChoice[0]->setEnabled(false);
+    cmdChoice[1]->setEnabled(false);
+    lblWait.setVisible(true);
+    PerformCleanUp();
+    ResetScreen();
+    running_ = false;
+}
+
+void frmMain::PerformCleanUp() {
+    for (int i = 0; i < kTaskCount; ++i) {
+        chkChkBox[i]->setVisible(false);
+        picNA[i]->setVisible(false);
+        picRedX[i]->setVisible(false);
+        picGrnChk[i]->setVisible(false);
+    }
+    for (int i = 0; i < kTaskCount; ++i) {
+        if (ctx_.terminating) return;  // the program is ending; no further task starts
+        if (!taskFlags_[static_cast<std::size_t>(i)]) {
+            picNA[i]->setVisible(true);
+            continue;
+        }
+        const bool done = kTaskRoutines[i](ctx_);
+        (done ? picGrnChk[i] : picRedX[i])->setVisible(true);
+    }
+    PauseMilliseconds(ctx_, 2);  // lets the pictures paint
+}
+
+void frmMain::lblAuthor_Click() { SendMailToAuthor(); }
+
+void frmMain::SendMailToAuthor() {
+    const std::string address =
+        std::string("mailto:") + kAuthorAddress + "?subject=" + ctx_.app.info().title;
+    (void)ctx_.services.shell.execute(ctx_.services.windows.desktopWindow(), "open", address, "", "",
+                                      platform::kShowNormal);
+}
+
+void frmMain::Form_QueryUnload(int& cancel, int unloadMode) {
+    (void)cancel;
+    // Only the user's closing ends the program; an unload from code or from the ending
+    // session is itself part of an exit already under way.
+    if (unloadMode == forms::unload_mode::kFormControlMenu) common::TerminateProgram(ctx_);
+}
 
 }  // namespace sparvane::cleaning

@@ -8,6 +8,8 @@ namespace sparvane {
 struct Context {
     forms::Application& app;
     platform::Services& services;
+    // Set by the orderly exit while it runs, so that no handler starts a second one.
+    bool terminating = false;
 };
 
 }  // namespace sparvane

@@ -1,22 +1,82 @@
 #pragma once
-// The dial-up panel and command buttons of the network window.
+// The dial-up panel and command buttons of the network window: the entry list, the status
+// log, Connect and Disconnect, the status label and the buttons that open the clean-up
+// windows and the companion browser. The panel lies outside the window's client area.
+#include <cstdint>
+#include <memory>
+#include <string>
+
 #include "common/context.h"
+#include "dialup/win_inet.h"
+#include "forms/control.h"
 #include "forms/form.h"
 
 namespace sparvane::dialup {
+
+// Texts the panel writes; tests compare the log against them.
+namespace panel_text {
+inline constexpr const char* kTitle = "Orvex Net Speed 3X";
+inline constexpr const char* kReady = "Ready to connect";
+inline constexpr const char* kClassInitialized = "Class initialized.";
+inline constexpr const char* kSelectFirst = "Please select a DUN from the listbox before selecting connect.";
+inline constexpr const char* kMadeEvent = "Connection made event fired.";
+inline constexpr const char* kClosedEvent = "Connection closed event fired.";
+inline constexpr const char* kAlreadyConnected = "Already connected.";
+inline constexpr const char* kTerminated = "Connection terminated.";
+inline constexpr const char* kNoConnection = "No connection made yet.";
+inline constexpr const char* kDisconnected = "You are Disconnected From the Internet.";
+inline constexpr const char* kWebAddress = "https://www.sparvane.example";
+inline constexpr const char* kBrowserFile = "om.exe";
+}  // namespace panel_text
 
 class DialupPanel {
 public:
     // Adds the panel's controls to the network window and wires their handlers.
     DialupPanel(forms::Form& networkWindow, Context& ctx);
+    ~DialupPanel();
+    DialupPanel(const DialupPanel&) = delete;
+    DialupPanel& operator=(const DialupPanel&) = delete;
+
     // The network window's Initialize: dial-up object, entry list, first log line.
     void prepare();
     // The network window's QueryUnload: releases the dial-up object.
     void release();
 
+    // The dial-up object while the panel holds one (between prepare and release).
+    WinInet* fInet() const { return fInet_.get(); }
+
+    forms::Frame& Frame7;
+    forms::ListBox& lstConnections;
+    forms::TextBox& txtStatus;
+    forms::CommandButton& Command1;  // Settings: the folder clean-up window
+    forms::CommandButton& cmdConnect;
+    forms::CommandButton& cmdDisconnect;
+    forms::CommandButton& Command9;  // the companion browser
+    forms::CommandButton& Command5;  // Connect To Internet: the temp-file clean-up window
+    forms::Label& Label14;           // connection state
+    forms::Label& Label15;
+    forms::Label& Label18;
+    forms::Label& Label19;
+
 private:
+    void layOut();
+    void LogStatus(const std::string& message);
+
+    void cmdConnect_Click();
+    void cmdDisconnect_Click();
+    void Command1_Click();
+    void Command5_Click();
+    void Command9_Click();
+    void fInet_ConnectionMade();
+    void fInet_ConnectionClosed();
+
     forms::Form& form_;
     Context& ctx_;
+    std::unique_ptr<WinInet> fInet_;
 };
+
+// The message shown when the companion browser could not be started (ShellExecute's
+// result at or below 32).
+std::string browserNotStartedMessage(const std::string& path, std::intptr_t shellResult);
 
 }  // namespace sparvane::dialup

@@ -41,12 +41,15 @@ Form* Application::findForm(const std::string& name) const {
 }
 
 bool Application::unload(Form& form, int unloadMode) {
-    if (form.unloading_ || std::find(loadOrder_.begin(), loadOrder_.end(), &form) == loadOrder_.end()) return true;
+    // Membership first: a caller may hold a form that was unloaded (and released) already.
+    if (std::find(loadOrder_.begin(), loadOrder_.end(), &form) == loadOrder_.end() || form.unloading_) return true;
+    // After End nothing of the program runs any more, so no unload may go on either.
+    if (ended_) return false;
     int cancel = 0;
     form.Form_QueryUnload(cancel, unloadMode);
-    if (cancel != 0) return false;
+    if (cancel != 0 || ended_) return false;
     form.Form_Unload(cancel);
-    if (cancel != 0) return false;
+    if (cancel != 0 || ended_) return false;
     form.unloading_ = true;
     form.visible_ = false;
     if (activeForm_ == &form) activeForm_ = nullptr;

@@ -27,6 +27,9 @@ public:
     virtual void createControl(Control& control) = 0;  // only for forms that have a window
     virtual void controlChanged(Control& control, Property what) = 0;
     virtual void timerChanged(Timer& timer) = 0;  // start, restart or stop as timer.running() says
+    // Give the keyboard focus to a control that has a window. Backends without a keyboard
+    // may leave it as it is.
+    virtual void setFocus(Control& control) { (void)control; }
 
     // Services every form uses.
     virtual int messageBox(const std::string& text, int style, const std::string& title) = 0;

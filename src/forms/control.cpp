@@ -86,6 +86,10 @@ void Control::userClick() {
     if (enabled_) raise(onClick);
 }
 
+void Control::setFocus() {
+    if (handle_ != 0) form_.app().backend().setFocus(*this);
+}
+
 void Control::userDblClick() {
     if (enabled_) raise(onDblClick);
 }

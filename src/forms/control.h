@@ -83,6 +83,9 @@ public:
     std::function<void()> onClick;
     std::function<void()> onDblClick;
 
+    // SetFocus: the control receives the keyboard input of its window from now on.
+    void setFocus();
+
     // Input from the backend (a real click, a double click).
     virtual void userClick();
     void userDblClick();

@@ -1,11 +1,233 @@
 #include "network/traffic_monitor.h"
 
+#include <cfloat>
+#include <cmath>
+
+#include "forms/types.h"
+#include "network/number_text.h"
+
 namespace sparvane::network {
 
-TrafficMonitor::TrafficMonitor(forms::Form& networkWindow, Context& ctx) : form_(networkWindow), ctx_(ctx) {}
+namespace {
+constexpr unsigned kWmMouseMove = 512;  // the tray entry's callback message; nothing handles it
+constexpr forms::Color kIncomingFill = forms::rgb(255, 0, 0);
+constexpr forms::Color kOutgoingFill = forms::rgb(30, 144, 255);
 
-void TrafficMonitor::setUp() {}
+// All of the window's client area is a few pixels wide; the monitor's controls lie to
+// the right of it, from here on, so that even a shown network window shows none of them.
+constexpr double kPanelLeft = 1200;
 
-void TrafficMonitor::removeTrayIcon() {}
+forms::Label& captionLabel(forms::Form& form, const char* name, int index, const char* caption,
+                           forms::Control* container, double left, double top, double width) {
+    auto& label = form.add<forms::Label>(name, index);
+    label.setContainer(container);
+    label.setBoundsTwips(left, top, width, 195);
+    label.setCaption(caption);
+    return label;
+}
+}  // namespace
+
+TrafficMonitor::TrafficMonitor(forms::Form& networkWindow, Context& ctx)
+    : form_(networkWindow),
+      ctx_(ctx),
+      Frame4(networkWindow.add<forms::Frame>("Frame4")),
+      MSChart1(networkWindow.add<forms::Chart>("MSChart1")),
+      Frame5(networkWindow.add<forms::Frame>("Frame5")),
+      MSChart2(networkWindow.add<forms::Chart>("MSChart2")),
+      Frame1(networkWindow.add<forms::Frame>("Frame1")),
+      Frame3(networkWindow.add<forms::Frame>("Frame3")),
+      lblRecv(networkWindow.add<forms::Label>("lblRecv")),
+      Frame2(networkWindow.add<forms::Frame>("Frame2")),
+      lblSent(networkWindow.add<forms::Label>("lblSent")),
+      Label8(networkWindow.add<forms::Label>("Label8")),
+      Label6(networkWindow.add<forms::Label>("Label6")),
+      RecordIncoming(networkWindow.add<forms::Label>("RecordIncoming")),
+      RecordOutgoing(networkWindow.add<forms::Label>("RecordOutgoing")),
+      Label1(networkWindow.add<forms::Label>("Label1")),
+      Timer1(networkWindow.add<forms::Timer>("Timer1")),
+      Timer5(networkWindow.add<forms::Timer>("Timer5")),
+      Timer3(networkWindow.add<forms::Timer>("Timer3")),
+      feed(networkWindow, ctx, Label8, Label6) {
+    // Speed graphs, one above the other.
+    Frame4.setBoundsTwips(kPanelLeft, 120, 7455, 2175);
+    Frame4.setCaption("Incoming Speed Graph");
+    MSChart1.setContainer(&Frame4);
+    MSChart1.setBoundsTwips(120, 480, 7215, 1575);
+    Frame5.setBoundsTwips(kPanelLeft, 2400, 7455, 2175);
+    Frame5.setCaption("Outgoing Speed Graph");
+    MSChart2.setContainer(&Frame5);
+    MSChart2.setBoundsTwips(120, 480, 7215, 1575);
+
+    // Figures and records on the graphs' frames.
+    Label8.setContainer(&Frame4);
+    Label8.setBoundsTwips(1080, 240, 975, 195);
+    RecordIncoming.setContainer(&Frame4);
+    RecordIncoming.setBoundsTwips(4200, 240, 975, 195);
+    Label6.setContainer(&Frame5);
+    Label6.setBoundsTwips(1080, 240, 975, 195);
+    RecordOutgoing.setContainer(&Frame5);
+    RecordOutgoing.setBoundsTwips(4200, 240, 975, 195);
+
+    // Byte counts since the first tick.
+    Frame1.setBoundsTwips(kPanelLeft, 4680, 7455, 1095);
+    Frame1.setCaption("Trafic");
+    Frame3.setContainer(&Frame1);
+    Frame3.setBoundsTwips(120, 240, 3495, 735);
+    Frame3.setCaption("Recieved");
+    lblRecv.setContainer(&Frame3);
+    lblRecv.setBoundsTwips(120, 360, 2535, 195);
+    lblRecv.setCaption("r");
+    Frame2.setContainer(&Frame1);
+    Frame2.setBoundsTwips(3840, 240, 3495, 735);
+    Frame2.setCaption("Sent");
+    lblSent.setContainer(&Frame2);
+    lblSent.setBoundsTwips(120, 360, 2535, 195);
+    lblSent.setCaption("s");
+
+    Label1.setBoundsTwips(kPanelLeft, 5880, 975, 195);
+    Label1.setCaption("Label1");
+
+    addCaptionLabels();
+
+    Timer1.setBoundsTwips(kPanelLeft, 6240, 0, 0);
+    Timer5.setBoundsTwips(kPanelLeft + 480, 6240, 0, 0);
+    Timer3.setBoundsTwips(kPanelLeft + 960, 6240, 0, 0);
+    Timer1.setInterval(500);
+    Timer1.onTimer = [this] { UpdateTraffic(); };
+    Timer5.setInterval(3000);
+    Timer5.onTimer = [this] { Timer5_Timer(); };
+    Timer3.setTimerEnabled(false);
+    Timer3.setInterval(700);
+    Timer3.onTimer = [this] { Timer3_Timer(); };
+}
+
+void TrafficMonitor::addCaptionLabels() {
+    captionLabel(form_, "lblIncomingTitle", -1, "Incoming:", &Frame4, 120, 240, 855);
+    captionLabel(form_, "lblIncomingMaxTitle", -1, "Max. Speed:", &Frame4, 3000, 240, 1095);
+    captionLabel(form_, "lblOutgoingTitle", -1, "Outgoing:", &Frame5, 120, 240, 855);
+    captionLabel(form_, "lblOutgoingMaxTitle", -1, "Max. Speed", &Frame5, 3000, 240, 1095);
+    captionLabel(form_, "lblRecvUnit", -1, "Bytes", &Frame3, 2760, 360, 615);
+    captionLabel(form_, "lblSentUnit", -1, "Bytes", &Frame2, 2760, 360, 615);
+    Label9 = {
+        &captionLabel(form_, "Label9", 0, "kBps", &Frame4, 2160, 240, 495),
+        &captionLabel(form_, "Label9", 1, "kBps", &Frame5, 2160, 240, 495),
+        &captionLabel(form_, "Label9", 2, "Incomming", &Frame4, 5280, 240, 975),
+        &captionLabel(form_, "Label9", 3, "Outgoing", &Frame5, 5280, 240, 975),
+        &captionLabel(form_, "Label9", 4, "kBps", &Frame4, 6360, 240, 495),
+    };
+}
+
+void TrafficMonitor::setUp() {
+    incomingSeries_.reset();
+    outgoingSeries_.reset();
+    MSChart1.setData(incomingSeries_.data());
+    MSChart2.setData(outgoingSeries_.data());
+    for (int series = 1; series <= SpeedHistory::kSlots; ++series) {
+        MSChart1.setSeriesColor(series, kIncomingFill);
+        MSChart2.setSeriesColor(series, kOutgoingFill);
+    }
+
+    ipHelper_ = std::make_unique<CIpHelper>(ctx_.services.interfaceTable, ctx_.app);
+
+    trayIcon_ = {};
+    trayIcon_.window = form_.hWnd();
+    trayIcon_.id = 0;
+    trayIcon_.flags = platform::tray_flags::kMessage | platform::tray_flags::kIcon | platform::tray_flags::kTip;
+    trayIcon_.callbackMessage = kWmMouseMove;
+    // The entry needs a picture to be seen at all; it shows the program's own icon.
+    trayIcon_.programIcon = true;
+    setTrayTip(ipHelper_->BytesReceived(), ipHelper_->BytesSent());
+    // Without a notification area the entry is missing; the monitor works on regardless.
+    (void)ctx_.services.trayIcon.add(trayIcon_);
+
+    maxIncoming_ = 0;
+    maxOutgoing_ = 0;
+}
+
+void TrafficMonitor::removeTrayIcon() {
+    // Called from each of the window's unload handlers; the second and third removals
+    // find nothing to remove, which is fine.
+    (void)ctx_.services.trayIcon.remove(trayIcon_);
+}
+
+void TrafficMonitor::setTrayTip(std::uint64_t received, std::uint64_t sent) {
+    const std::string thousands = ctx_.services.locale.thousandsSeparator();
+    trayIcon_.tip = "Bytes received: " + formatTotal(received, thousands) + "\r\n" +
+                    " Bytes sent: " + formatTotal(sent, thousands);
+}
+
+void TrafficMonitor::showBytesSinceStart(std::uint64_t received, std::uint64_t sent) {
+    auto& locale = ctx_.services.locale;
+    const std::string decimal = locale.decimalSeparator();
+    const std::string thousands = locale.thousandsSeparator();
+    const auto marker = parseNumber(Label1.tag(), decimal, thousands);
+    if (!marker || *marker == 0) {
+        // First tick: the totals of now are the baseline. A total of 0 formats as an
+        // empty Tag, which never reads back, so that label keeps its design caption.
+        lblRecv.setTag(formatTotal(received, thousands));
+        lblSent.setTag(formatTotal(sent, thousands));
+        Label1.setTag("1");
+        return;
+    }
+    const auto since = [&](forms::Label& label, std::uint64_t total) {
+        const auto baseline = parseNumber(label.tag(), decimal, thousands);
+        if (!baseline || total == 0) return;  // a failed reading leaves the last count up
+        label.setCaption(formatGeneral(static_cast<double>(total) - *baseline, decimal));
+    };
+    since(lblRecv, received);
+    since(lblSent, sent);
+}
+
+void TrafficMonitor::UpdateTraffic() {
+    if (!ipHelper_) return;
+
+    (void)ipHelper_->Interfaces();
+    const std::uint64_t r1 = ipHelper_->BytesReceived();
+    const std::uint64_t s1 = ipHelper_->BytesSent();
+    showBytesSinceStart(r1, s1);
+    setTrayTip(r1, s1);
+    (void)ctx_.services.trayIcon.modify(trayIcon_);
+
+    (void)ipHelper_->Interfaces();
+    const std::uint64_t receivedDelta = received_.advance(ipHelper_->BytesReceived());
+    const std::uint64_t sentDelta = sent_.advance(ipHelper_->BytesSent());
+
+    // Kilobytes in this tick (1 kB = 1000 bytes); each caption change runs the feed to
+    // the widget at once, download first.
+    const double incoming = static_cast<double>(receivedDelta) / 1000.0;
+    const double outgoing = static_cast<double>(sentDelta) / 1000.0;
+    const std::string decimal = ctx_.services.locale.decimalSeparator();
+    Label8.setCaption(formatGeneral(incoming, decimal));
+    Label6.setCaption(formatGeneral(outgoing, decimal));
+
+    incomingSeries_.push(incoming);
+    outgoingSeries_.push(outgoing);
+    MSChart1.setData(incomingSeries_.data());
+    MSChart2.setData(outgoingSeries_.data());
+}
+
+void TrafficMonitor::Timer5_Timer() {
+    // Three seconds after load: by now the figures are per-tick figures, so the tracker
+    // starts without the start-up figures.
+    Timer3.setTimerEnabled(true);
+    Timer5.setTimerEnabled(false);
+}
+
+void TrafficMonitor::Timer3_Timer() {
+    trackRecord(Label8, maxIncoming_, RecordIncoming);
+    trackRecord(Label6, maxOutgoing_, RecordOutgoing);
+}
+
+void TrafficMonitor::trackRecord(const forms::Label& figure, float& record, forms::Label& recordLabel) {
+    auto& locale = ctx_.services.locale;
+    const std::string decimal = locale.decimalSeparator();
+    const auto value = parseNumber(figure.caption(), decimal, locale.thousandsSeparator());
+    if (!value || !(std::fabs(*value) <= FLT_MAX)) return;  // no figure yet: nothing to compare
+    const float sample = static_cast<float>(*value);
+    if (sample > record) {
+        record = sample;
+        recordLabel.setCaption(formatSingle(record, decimal));
+    }
+}
 
 }  // namespace sparvane::network

@@ -1,7 +1,19 @@
 #pragma once
 // The traffic monitor that lives on the network window: its controls, timers and tray entry.
+// Every 500 ms it reads the interface table twice, shows the bytes since its first tick,
+// keeps the tray tip current, shows the bytes of the last tick in kilobytes (which the
+// speed feed carries to the widget), charts a 200-slot history and keeps the records.
+#include <memory>
+#include <vector>
+
 #include "common/context.h"
+#include "forms/control.h"
 #include "forms/form.h"
+#include "network/ip_helper.h"
+#include "network/speed_feed.h"
+#include "network/speed_history.h"
+#include "network/tick_counter.h"
+#include "platform/tray_icon.h"
 
 namespace sparvane::network {
 
@@ -9,14 +21,63 @@ class TrafficMonitor {
 public:
     // Adds the monitor's controls to the network window and wires their handlers.
     TrafficMonitor(forms::Form& networkWindow, Context& ctx);
+    TrafficMonitor(const TrafficMonitor&) = delete;
+    TrafficMonitor& operator=(const TrafficMonitor&) = delete;
+
     // The network window's Load: series, charts, interface reader, tray entry, records.
     void setUp();
     // NIM_DELETE of the tray entry; harmless when it is already gone.
     void removeTrayIcon();
+    // One traffic tick (Timer1).
+    void UpdateTraffic();
+
+    // The interface reader; null until setUp.
+    [[nodiscard]] const CIpHelper* ipHelper() const { return ipHelper_.get(); }
+    [[nodiscard]] const SpeedHistory& incomingHistory() const { return incomingSeries_; }
+    [[nodiscard]] const SpeedHistory& outgoingHistory() const { return outgoingSeries_; }
+    [[nodiscard]] const platform::TrayIconData& trayIcon() const { return trayIcon_; }
 
 private:
     forms::Form& form_;
     Context& ctx_;
+
+public:
+    forms::Frame& Frame4;          // "Incoming Speed Graph"
+    forms::Chart& MSChart1;        // incoming history
+    forms::Frame& Frame5;          // "Outgoing Speed Graph"
+    forms::Chart& MSChart2;        // outgoing history
+    forms::Frame& Frame1;          // "Trafic"
+    forms::Frame& Frame3;          // "Recieved"
+    forms::Label& lblRecv;         // bytes received since the first tick; Tag = baseline
+    forms::Frame& Frame2;          // "Sent"
+    forms::Label& lblSent;         // bytes sent since the first tick; Tag = baseline
+    forms::Label& Label8;          // incoming kilobytes of the last tick
+    forms::Label& Label6;          // outgoing kilobytes of the last tick
+    std::vector<forms::Label*> Label9;  // "kBps", "kBps", "Incomming", "Outgoing", "kBps"
+    forms::Label& RecordIncoming;  // highest incoming figure seen by the record tracker
+    forms::Label& RecordOutgoing;
+    forms::Label& Label1;          // Tag "1" once the byte-count baseline is taken
+    forms::Timer& Timer1;          // traffic tick, 500 ms
+    forms::Timer& Timer5;          // starts the record tracker once, after 3 s
+    forms::Timer& Timer3;          // record tracker, 700 ms
+    SpeedFeed feed;                // Text1, PB1, Text2, PB2 and the path to the widget
+
+private:
+    void addCaptionLabels();
+    void showBytesSinceStart(std::uint64_t received, std::uint64_t sent);
+    void setTrayTip(std::uint64_t received, std::uint64_t sent);
+    void Timer5_Timer();
+    void Timer3_Timer();
+    void trackRecord(const forms::Label& figure, float& record, forms::Label& recordLabel);
+
+    std::unique_ptr<CIpHelper> ipHelper_;
+    TickCounter received_;
+    TickCounter sent_;
+    SpeedHistory incomingSeries_;
+    SpeedHistory outgoingSeries_;
+    float maxIncoming_ = 0;
+    float maxOutgoing_ = 0;
+    platform::TrayIconData trayIcon_;
 };
 
 }  // namespace sparvane::network

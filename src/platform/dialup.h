@@ -24,6 +24,10 @@ public:
                                              std::uint32_t flags, std::uint32_t& connection) = 0;
     // InternetHangUp.
     [[nodiscard]] virtual std::uint32_t hangUp(std::uint32_t connection) = 0;
+    // Entry names in the records are bytes of the ANSI code page; this gives them as UTF-8.
+    // (A Win32 implementation converts through the code page; the default passes the bytes
+    // on, which is right for ASCII names.)
+    [[nodiscard]] virtual std::string entryNameFromAnsi(const std::string& ansiName) { return ansiName; }
 };
 
 }  // namespace platform

@@ -1,11 +1,37 @@
 #include "screenguard/form4.h"
 
+#include "platform/window_manager.h"
+
 namespace sparvane::screenguard {
 
-Form4::Form4(Context& ctx) : forms::Form(ctx.app, "Form4"), Text1(add<forms::TextBox>("Text1")), ctx_(ctx) {}
+Form4::Form4(Context& ctx) : forms::Form(ctx.app, "Form4"), Text1(add<forms::TextBox>("Text1")), ctx_(ctx) {
+    setCaption("Form4");
+    setHasIcon(false);
+    setBackColor(forms::kSystemButtonFace);
+    setStartUpPosition(forms::StartUpPosition::WindowsDefault);
+    setClientSizeTwips(13350, 9060);
+    setWindowState(forms::WindowState::Maximized);
+    // Left of the client area, so it is never seen; being the only control that can take
+    // the focus, it swallows whatever is typed while the veil is up.
+    Text1.setBoundsTwips(-960, 3960, 150, 285);
+    Text1.setText("Text1");
+}
 
-void Form4::Form_Load() {}
+// Each step is tried on its own: a veil that could not be made topmost is still
+// translucent, and one that could not be made translucent is still on top.
+void Form4::Form_Load() {
+    auto& windows = ctx_.services.windows;
+    const forms::WindowHandle window = hWnd();
+    (void)windows.setWindowPos(window, platform::InsertAfter::TopMost, platform::swp::kNoMove | platform::swp::kNoSize);
+    // Writing the extended style back without having read it would clear its other bits.
+    if (const auto exStyle = windows.exStyle(window))
+        (void)windows.setExStyle(window, *exStyle | platform::kWsExLayered);
+    (void)windows.setLayeredAttributes(window, 0, kVeilAlpha, platform::kLwaAlpha);
+}
 
-void Form4::Form_DblClick() { unload(); }
+void Form4::Form_Activate() { Text1.setFocus(); }
+
+// The one way out. The next Screen Guard click loads a fresh veil.
+void Form4::Form_DblClick() { (void)unload(); }
 
 }  // namespace sparvane::screenguard

@@ -1,11 +1,23 @@
 #pragma once
 // The widget's two auto-start boxes: they write the program's value in the machine-wide
 // Run key through the system's reg.exe.
+#include <string>
+
 #include "common/context.h"
 
 namespace sparvane::shell {
 
 void switchAutoStartOn(Context& ctx);   // Picture1
 void switchAutoStartOff(Context& ctx);  // Picture2
+
+// How long the boxes wait for reg.exe before giving up on it.
+constexpr unsigned kRegToolTimeoutMs = 15000;
+
+// One argument quoted so that the command-line parser of a C runtime program
+// (CommandLineToArgvW rules) hands it back unchanged, quotes and backslashes included.
+std::string quoteArgument(const std::string& argument);
+
+// The reg.exe command line that stores `data` as the program's Run value (REG_SZ, forced).
+std::string autoStartCommandLine(const std::string& data);
 
 }  // namespace sparvane::shell

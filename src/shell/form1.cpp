@@ -1,6 +1,43 @@
 #include "shell/form1.h"
 
+#include <algorithm>
+#include <string>
+
+#include "cleaning/clean_junk.h"
+#include "forms/application.h"
+#include "screenguard/screen_guard.h"
+#include "shell/auto_start.h"
+#include "shell/form3.h"
+#include "shell/power_actions.h"
+#include "shell/window_region.h"
+
 namespace sparvane::shell {
+
+namespace {
+
+constexpr forms::Color kGreen = 32768;  // &H00008000&
+constexpr forms::Color kWhite = forms::rgb(255, 255, 255);
+constexpr forms::Color kDarkGreen = 0x00004000;
+constexpr forms::Color kDarkRed = 0x00000080;
+const forms::Font kFigureFont{"Tahoma", 8.25, false, false};
+
+void pictureButton(forms::CommandButton& b, forms::Picture picture, const char* tip, double left, double top) {
+    b.setBoundsTwips(left, top, 855, 375);
+    b.setGraphical(true);
+    b.setPicture(picture);
+    b.setBackColor(kWhite);
+    b.setHandCursor(true);
+    b.setToolTip(tip);
+}
+
+void figureLabel(forms::Label& l, const char* tip, double top) {
+    l.setBoundsTwips(18120, top, 270, 195);
+    l.setCaption("000");
+    l.setFont(kFigureFont);
+    l.setToolTip(tip);
+}
+
+}  // namespace
 
 Form1::Form1(Context& ctx)
     : forms::Form(ctx.app, "Form1"),
@@ -22,8 +59,130 @@ Form1::Form1(Context& ctx)
       Command2(add<forms::CommandButton>("Command2")),
       Command1(add<forms::CommandButton>("Command1")),
       Timer1(add<forms::Timer>("Timer1")),
-      ctx_(ctx) {}
+      ctx_(ctx) {
+    setCaption("Form1");
+    // No frame or caption: the region then holds nothing but the column of controls.
+    setBorderStyle(forms::BorderStyle::None);
+    setWindowState(forms::WindowState::Maximized);
+    setStartUpPosition(forms::StartUpPosition::WindowsDefault);
+    setHasIcon(true);
+    setBackColor(forms::kSystemButtonFace);
+    layOutControls();
+    wireHandlers();
+}
 
-void Form1::Form_Resize() {}
+void Form1::layOutControls() {
+    Shape1.setBoundsTwips(17760, 120, 1095, 4335);
+    Shape1.setBorderColor(kGreen);
+
+    Label3.setBoundsTwips(17880, 240, 180, 195);
+    Label3.setCaption("00");
+
+    pictureButton(Command63, forms::Picture::CleanJunk, "Click to Clean Junk Fles ", 17880, 480);
+    pictureButton(Command3, forms::Picture::ScreenGuard, "Screen Guard", 17880, 840);
+    pictureButton(Command8, forms::Picture::Shutdown, "Click to Shutdown ", 17880, 1200);
+    pictureButton(Command6, forms::Picture::Restart, "Click to Restart", 17880, 1560);
+    pictureButton(Command7, forms::Picture::LogOff, "Click to Logoff", 17880, 1920);
+
+    Image2.setBoundsTwips(17880, 2400, 240, 240);
+    Image2.setPicture(forms::Picture::ArrowDown);
+    Image2.setToolTip("KBps");
+    figureLabel(Label1, "Internet Download Speed", 2400);
+    p1.setBoundsTwips(17880, 2640, 855, 135);
+    p1.setRange(0, 100);
+
+    Image1.setBoundsTwips(17880, 2880, 240, 240);
+    Image1.setPicture(forms::Picture::ArrowUp);
+    Image1.setToolTip("KBps");
+    figureLabel(Label2, "Internet Upload Speed", 2880);
+    p2.setBoundsTwips(17880, 3120, 855, 135);
+    p2.setRange(0, 100);
+
+    Picture1.setBoundsTwips(17880, 3360, 375, 135);
+    Picture1.setBackColor(kDarkGreen);
+    Picture1.setToolTip("Click to run widget on windows startup");
+    Picture2.setBoundsTwips(18360, 3360, 375, 135);
+    Picture2.setBackColor(kDarkRed);
+    Picture2.setToolTip("Click to stop running on windows startup");
+
+    pictureButton(Command2, forms::Picture::About, "About", 17880, 3600);
+    pictureButton(Command1, forms::Picture::CloseWidget, "Close Widget", 17880, 3960);
+
+    Timer1.setInterval(1000);
+    Timer1.setTimerEnabled(true);
+}
+
+void Form1::wireHandlers() {
+    Command63.onClick = [this] { cleaning::cleanJunk(ctx_); };
+    Command3.onClick = [this] { screenguard::openScreenGuard(ctx_); };
+    Command8.onClick = [this] { shutdownButton(ctx_); };
+    Command6.onClick = [this] { restartButton(ctx_); };
+    Command7.onClick = [this] { logOffButton(ctx_); };
+    Picture1.onClick = [this] { switchAutoStartOn(ctx_); };
+    Picture2.onClick = [this] { switchAutoStartOff(ctx_); };
+    Command2.onClick = [this] { Command2_Click(); };
+    Command1.onClick = [this] { Command1_Click(); };
+    Timer1.onTimer = [this] { Timer1_Timer(); };
+}
+
+void Form1::Form_Load() { fitColumnOnScreen(); }
+
+// The column was designed for a screen at least 18855 twips wide. On a narrower one it
+// would hang partly or wholly beyond the right edge, so the whole column moves left just
+// far enough for its right edge to meet the screen's (never past the screen's left edge).
+void Form1::fitColumnOnScreen() {
+    const double overhang = kDesignedRightEdge - ctx_.app.screenWidth();
+    if (overhang <= 0) return;
+    // The timer is not drawn and has no place in the column.
+    double columnLeft = kDesignedRightEdge;
+    for (const auto& c : controls())
+        if (c->hasSize()) columnLeft = std::min(columnLeft, c->leftTwips());
+    const double shift = std::min(overhang, std::max(0.0, columnLeft));
+    for (const auto& c : controls())
+        if (c->hasSize()) c->setBoundsTwips(c->leftTwips() - shift, c->topTwips(), c->widthTwips(), c->heightTwips());
+}
+
+void Form1::Form_Resize() { ShapeFormToControls(*this, ctx_.services.windows); }
+
+void Form1::Form_QueryUnload(int& cancel, int unloadMode) {
+    // Closing the widget from its window menu or with Alt+F4 leaves the user nothing to see
+    // or to stop the program with, so it ends the program as Close Widget does. Session end
+    // and code unload it normally.
+    if (unloadMode != forms::unload_mode::kFormControlMenu) return;
+    Command1_Click();
+    cancel = 1;  // the process is gone; nothing of this unload may go on
+}
+
+void Form1::Command1_Click() {
+    // Ending at once skips the network window's unload handlers, which would have taken
+    // its notification-area icon away; do that here so no stale icon is left behind.
+    if (auto* networkWindow = ctx_.app.loadedForm<Form3>()) networkWindow->traffic().removeTrayIcon();
+    ctx_.app.end(0);
+}
+
+void Form1::Command2_Click() {
+    const forms::AppInfo& info = ctx_.app.info();
+    const std::string version =
+        std::to_string(info.major) + "." + std::to_string(info.minor) + "." + std::to_string(info.revision);
+    const std::string text =
+        "Sparvane " + version + "\r\n"
+        "A small desktop widget that cleans junk files, guards your screen and shows your "
+        "internet speed.\r\n\r\n"
+        "Written by the Sparvane team.\r\n"
+        "Questions and ideas are welcome at feedback@sparvane.example.\r\n\r\n"
+        "Sparvane Professional, the paid edition, adds scheduled cleaning and more tools.\r\n"
+        "https://www.sparvane.example";
+    (void)ctx_.app.msgBox(text, forms::msgbox::kInformation | forms::msgbox::kOkOnly);
+}
+
+void Form1::Timer1_Timer() {
+    const auto tick = ctx_.services.lastInput.lastInputTick();
+    if (!tick) return;
+    // Without an input since the last write the label keeps its time; the first tick
+    // always writes, even when the system has not seen any input yet (tick 0).
+    if (lastInputTick_ && *lastInputTick_ == *tick) return;
+    Label3.setCaption(ctx_.services.clock.timeOfDayText());
+    lastInputTick_ = *tick;
+}
 
 }  // namespace sparvane::shell

@@ -1,5 +1,8 @@
 #pragma once
 // Form1: the widget, a maximized window cut down to a narrow column of controls.
+#include <cstdint>
+#include <optional>
+
 #include "common/context.h"
 #include "forms/form.h"
 
@@ -28,10 +31,26 @@ public:
     forms::CommandButton& Command1;   // Close Widget
     forms::Timer& Timer1;          // activity clock
 
+    // Right edge of the column as designed, in twips (Shape1's left plus its width).
+    static constexpr double kDesignedRightEdge = 17760 + 1095;
+
+    void Form_Load() override;
     void Form_Resize() override;
+    void Form_QueryUnload(int& cancel, int unloadMode) override;
+
+    // The button handlers, public so that other windows may press them as the user would.
+    void Command1_Click();  // Close Widget
+    void Command2_Click();  // About
+    void Timer1_Timer();    // activity clock
 
 private:
+    void layOutControls();
+    void wireHandlers();
+    void fitColumnOnScreen();
+
     Context& ctx_;
+    // Tick count of the input last shown; empty until the first tick, which always writes.
+    std::optional<std::uint32_t> lastInputTick_;
 };
 
 }  // namespace sparvane::shell

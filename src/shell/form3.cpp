@@ -1,16 +1,38 @@
 #include "shell/form3.h"
 
+#include "cleaning/form2.h"
+#include "forms/application.h"
+#include "shell/form1.h"
+
 namespace sparvane::shell {
 
-Form3::Form3(Context& ctx) : forms::Form(ctx.app, "Form3"), ctx_(ctx), traffic_(*this, ctx), dialup_(*this, ctx) {}
+Form3::Form3(Context& ctx) : forms::Form(ctx.app, "Form3"), ctx_(ctx), traffic_(*this, ctx), dialup_(*this, ctx) {
+    // A tiny window: its controls all lie outside the client area, so even while it is
+    // shown for its first activation none of them is seen.
+    setCaption("Form3");
+    setStartUpPosition(forms::StartUpPosition::CenterScreen);
+    setClientSizeTwips(495, 210);
+}
 
 void Form3::Form_Initialize() { dialup_.prepare(); }
+
 void Form3::Form_Load() { traffic_.setUp(); }
-void Form3::Form_Activate() {}
-void Form3::Form_QueryUnload(int&, int) {
+
+// The start-up window's first activation hands over to the windows the user works with.
+void Form3::Form_Activate() {
+    hide();
+    hide();
+    ctx_.app.form<cleaning::Form2>().show();  // measures the junk and hides itself again
+    ctx_.app.form<Form1>().show();
+}
+
+void Form3::Form_QueryUnload(int& cancel, int unloadMode) {
+    (void)cancel, (void)unloadMode;  // never cancelled
     traffic_.removeTrayIcon();
     dialup_.release();
 }
+
+// Removing the icon again is harmless and covers an unload that skipped QueryUnload.
 void Form3::Form_Unload(int&) { traffic_.removeTrayIcon(); }
 void Form3::Form_Terminate() { traffic_.removeTrayIcon(); }
 

@@ -111,8 +111,36 @@ std::optional<std::vector<platform::DirEntry>> FakeFileSystem::listFolder(const 
     return out;
 }
 
+void FakeFileSystem::addShortName(const std::string& path, const std::string& shortName) {
+    const std::string k = key(path);
+    const std::string parent = parentKeyOf(k);
+    shortNames_[key(parent + "\\" + shortName)] = k;
+}
+
+std::string FakeFileSystem::resolve(const std::string& path) const {
+    const std::string k = key(path);
+    if (nodes_.count(k) || shortNames_.empty()) return k;
+    // Walk the components, replacing each short one by the entry it names.
+    std::string resolved;
+    std::size_t start = 0;
+    while (start <= k.size()) {
+        std::size_t end = k.find('\\', start);
+        if (end == std::string::npos) end = k.size();
+        const std::string part = k.substr(start, end - start);
+        if (!part.empty()) {
+            std::string next = resolved.empty() ? part : (resolved.back() == '\\' ? resolved + part : resolved + "\\" + part);
+            if (next.size() == 2 && next[1] == ':') next.push_back('\\');
+            if (!nodes_.count(next))
+                if (auto alias = shortNames_.find(next); alias != shortNames_.end()) next = alias->second;
+            resolved = next;
+        }
+        start = end + 1;
+    }
+    return resolved;
+}
+
 std::optional<std::string> FakeFileSystem::entryName(const std::string& path) {
-    auto it = nodes_.find(key(path));
+    auto it = nodes_.find(resolve(path));
     if (it == nodes_.end()) return std::nullopt;
     return it->second.name;
 }
@@ -126,6 +154,7 @@ std::optional<std::uint32_t> FakeFileSystem::attributes(const std::string& path)
 bool FakeFileSystem::setAttributes(const std::string& path, std::uint32_t attributes) {
     auto it = nodes_.find(key(path));
     log.push_back("attr:" + key(path));
+    attributeWrites.emplace_back(key(path), attributes);
     if (it == nodes_.end()) return false;
     const std::uint32_t kept = it->second.attributes & (fa::kDirectory | fa::kReparsePoint);
     it->second.attributes = kept | (attributes & (fa::kReadOnly | fa::kHidden | fa::kSystem | fa::kArchive));
@@ -150,6 +179,7 @@ bool FakeFileSystem::deleteFile(const std::string& path) {
         return true;
     }
     if (isDir(it->second)) return false;
+    if (readOnlyBlocksDeletion && (it->second.attributes & fa::kReadOnly)) return false;
     nodes_.erase(it);
     return true;
 }
@@ -159,6 +189,7 @@ bool FakeFileSystem::removeFolder(const std::string& path) {
     log.push_back("rmdir:" + k);
     auto it = nodes_.find(k);
     if (it == nodes_.end() || !isDir(it->second) || locked_.count(k)) return false;
+    if (readOnlyBlocksDeletion && (it->second.attributes & fa::kReadOnly)) return false;
     const std::string contentKey = it->second.linkTarget.empty() ? k : it->second.linkTarget;
     for (const auto& [nk, n] : nodes_)
         if (n.parent == contentKey) return false;
@@ -170,7 +201,7 @@ bool FakeFileSystem::removeFolder(const std::string& path) {
     return true;
 }
 
-bool FakeFileSystem::exists(const std::string& path) { return nodes_.count(key(path)) != 0; }
+bool FakeFileSystem::exists(const std::string& path) { return nodes_.count(resolve(path)) != 0; }
 
 std::optional<std::uint64_t> FakeFileSystem::folderSize(const std::string& folder) {
     const std::string k = key(folder);

@@ -28,12 +28,21 @@ public:
     // A folder link (junction or symbolic link) at `path` pointing at folder `target`.
     void addFolderLink(const std::string& path, const std::string& target);
     void lock(const std::string& path) { locked_.insert(key(path)); }
+    // A short (8.3) name under which the entry at `path` can also be named, as in
+    // "C:\DOCUME~1". entryName and exists understand paths with short components.
+    void addShortName(const std::string& path, const std::string& shortName);
+    // As DeleteFile and RemoveDirectory do: a read-only file or folder is refused until its
+    // read-only attribute is cleared. Off by default (the interface's deleteFile promises to
+    // delete read-only files).
+    bool readOnlyBlocksDeletion = false;
 
     bool has(const std::string& path) const { return nodes_.count(key(path)) != 0; }
     std::vector<std::string> childrenOf(const std::string& folder) const;  // names
     // Every operation that touched the disk, in order: "list:<path>", "del:<path>",
     // "rmdir:<path>", "attr:<path>".
     std::vector<std::string> log;
+    // Every setAttributes call: full key and the value asked for.
+    std::vector<std::pair<std::string, std::uint32_t>> attributeWrites;
 
     // platform::FileSystem
     std::optional<std::string> tempPath() override { return temp; }
@@ -59,12 +68,15 @@ private:
         std::uint64_t order = 0;
     };
     static std::string key(const std::string& path);
+    // The key of the entry a path names, short components expanded.
+    std::string resolve(const std::string& path) const;
     void ensureParents(const std::string& k);
     void eraseTree(const std::string& k);
     bool isDir(const Node& n) const { return (n.attributes & platform::file_attribute::kDirectory) != 0; }
 
     std::map<std::string, Node> nodes_;
     std::set<std::string> locked_;
+    std::map<std::string, std::string> shortNames_;  // key of the short path -> key of the entry
     std::uint64_t nextOrder_ = 0;
 };
 

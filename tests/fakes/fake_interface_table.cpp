@@ -6,7 +6,12 @@
 namespace fakes {
 
 namespace {
-void put32(std::uint8_t* p, std::uint32_t v) { std::memcpy(p, &v, 4); }  // little-endian hosts only
+void put32(std::uint8_t* p, std::uint32_t v) {
+    p[0] = static_cast<std::uint8_t>(v);
+    p[1] = static_cast<std::uint8_t>(v >> 8);
+    p[2] = static_cast<std::uint8_t>(v >> 16);
+    p[3] = static_cast<std::uint8_t>(v >> 24);
+}
 }  // namespace
 
 std::vector<std::uint8_t> FakeInterfaceTable::serialize(const std::vector<FakeInterfaceRow>& rows) {
@@ -23,13 +28,25 @@ std::vector<std::uint8_t> FakeInterfaceTable::serialize(const std::vector<FakeIn
         put32(r + 516, row.type);
         put32(r + 520, row.mtu);
         put32(r + 524, row.speed);
-        put32(r + 528, static_cast<std::uint32_t>(row.physicalAddress.size()));
+        put32(r + 528, row.physicalAddressLength.value_or(static_cast<std::uint32_t>(row.physicalAddress.size())));
         std::memcpy(r + 532, row.physicalAddress.data(), std::min<std::size_t>(8, row.physicalAddress.size()));
         put32(r + 540, row.adminStatus);
         put32(r + 544, row.operStatus);
+        put32(r + 548, row.lastChange);
         put32(r + 552, row.octetsIn);
+        put32(r + 556, row.unicastIn);
+        put32(r + 560, row.nonUnicastIn);
+        put32(r + 564, row.discardsIn);
+        put32(r + 568, row.errorsIn);
+        put32(r + 572, row.unknownProtos);
         put32(r + 576, row.octetsOut);
-        put32(r + 600, static_cast<std::uint32_t>(std::min<std::size_t>(row.description.size(), 256)));
+        put32(r + 580, row.unicastOut);
+        put32(r + 584, row.nonUnicastOut);
+        put32(r + 588, row.discardsOut);
+        put32(r + 592, row.errorsOut);
+        put32(r + 596, row.outQueueLength);
+        put32(r + 600, row.descriptionLength.value_or(
+                           static_cast<std::uint32_t>(std::min<std::size_t>(row.description.size(), 256))));
         std::memcpy(r + 604, row.description.data(), std::min<std::size_t>(row.description.size(), 256));
     }
     return out;
@@ -38,11 +55,14 @@ std::vector<std::uint8_t> FakeInterfaceTable::serialize(const std::vector<FakeIn
 std::uint32_t FakeInterfaceTable::getIfTable(std::uint8_t* buffer, std::uint32_t& size, bool) {
     ++calls;
     if (notSupported) return platform::kErrorNotSupported;
-    const auto bytes = serialize(rows);
+    const auto bytes = rawTable ? *rawTable : serialize(rows);
     if (buffer == nullptr || size < bytes.size()) {
+        ++sizeQueries;
         size = static_cast<std::uint32_t>(bytes.size());
+        if (afterSizeQuery) afterSizeQuery();
         return platform::kErrorInsufficientBuffer;
     }
+    if (fillResult != platform::kNoError) return fillResult;
     std::memcpy(buffer, bytes.data(), bytes.size());
     size = static_cast<std::uint32_t>(bytes.size());
     return platform::kNoError;

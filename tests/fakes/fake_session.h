@@ -1,5 +1,6 @@
 #pragma once
 // The process token, the session and child processes, as state that tests set and read.
+#include <cstddef>
 #include <cstdint>
 #include <map>
 #include <optional>
@@ -21,9 +22,22 @@ public:
     std::map<std::uint32_t, bool> enabled;  // by LUID low part
     int openHandles = 0;
     std::vector<std::string> calls;  // "open", "lookup:<name>", "adjust", "close"
+    std::vector<unsigned> openAccess;                      // access mask of each open
+    std::vector<platform::TokenPrivileges> adjustedStates;  // state handed to each adjust
+    std::vector<bool> adjustDisableAll;                    // the disable-all flag of each adjust
+    std::vector<platform::TokenHandle> adjustedHandles, closedHandles;
 
-    std::optional<platform::TokenHandle> openProcessToken(unsigned) override {
+    // Whether a privilege is enabled now (false when unknown or never enabled).
+    bool isEnabled(const std::string& name) const {
+        auto p = privileges.find(name);
+        if (p == privileges.end()) return false;
+        auto e = enabled.find(p->second.lowPart);
+        return e != enabled.end() && e->second;
+    }
+
+    std::optional<platform::TokenHandle> openProcessToken(unsigned access) override {
         calls.push_back("open");
+        openAccess.push_back(access);
         if (failOpen) {
             lastError_ = openError;
             return std::nullopt;
@@ -40,8 +54,11 @@ public:
         }
         return it->second;
     }
-    bool adjustTokenPrivileges(platform::TokenHandle, bool, const platform::TokenPrivileges& s) override {
+    bool adjustTokenPrivileges(platform::TokenHandle h, bool disableAll, const platform::TokenPrivileges& s) override {
         calls.push_back("adjust");
+        adjustedHandles.push_back(h);
+        adjustDisableAll.push_back(disableAll);
+        adjustedStates.push_back(s);
         if (failAdjust) {
             lastError_ = adjustError;
             return false;
@@ -49,8 +66,9 @@ public:
         enabled[s.luid.lowPart] = (s.attributes & platform::kSePrivilegeEnabled) != 0;
         return true;
     }
-    void closeHandle(platform::TokenHandle) override {
+    void closeHandle(platform::TokenHandle h) override {
         calls.push_back("close");
+        closedHandles.push_back(h);
         --openHandles;
     }
     std::uint32_t lastError() override { return lastError_; }
@@ -63,11 +81,17 @@ class FakeSession : public platform::Session {
 public:
     std::vector<unsigned> requests;  // every ExitWindowsEx flag value, in order
     bool accept = true;
-    // Set by the test world so requests can be checked against the privilege state.
+    // Set by a test so each request records whether the shutdown privilege was enabled
+    // at that moment, and how many token calls had been made before it.
     std::vector<bool> privilegeEnabledAtRequest;
-    platform::Token* token = nullptr;
+    std::vector<std::size_t> tokenCallsAtRequest;
+    FakeToken* token = nullptr;
     bool exitWindows(unsigned flags) override {
         requests.push_back(flags);
+        if (token) {
+            privilegeEnabledAtRequest.push_back(token->isEnabled("SeShutdownPrivilege"));
+            tokenCallsAtRequest.push_back(token->calls.size());
+        }
         return accept;
     }
 };

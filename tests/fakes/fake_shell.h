@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -42,8 +43,12 @@ class FakeRecentDocuments : public platform::RecentDocuments {
 public:
     std::int32_t result = 0;
     int clears = 0;
+    // What the shell does to the Recent folder when asked (Windows deletes the shortcuts;
+    // Wine's shell leaves them, which is what an unset hook models).
+    std::function<void()> onClear;
     std::int32_t clearList() override {
         ++clears;
+        if (onClear) onClear();
         return result;
     }
 };

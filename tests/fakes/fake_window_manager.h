@@ -10,6 +10,13 @@
 
 namespace fakes {
 
+struct LayeredCall {
+    forms::WindowHandle window;
+    std::uint32_t colorKey;
+    std::uint8_t alpha;
+    unsigned flags;
+};
+
 struct FakeWindowState {
     std::uint32_t style = 0x16CF0000;  // an ordinary overlapped, visible window
     std::uint32_t exStyle = 0;
@@ -29,6 +36,8 @@ public:
     forms::WindowHandle active = 0;
     forms::WindowHandle desktop = 0x10;
     std::vector<std::pair<forms::WindowHandle, unsigned>> posCalls;
+    std::vector<platform::InsertAfter> posInsertAfter;  // the z-order asked by each posCall
+    std::vector<LayeredCall> layeredCalls;
 
     std::optional<std::uint32_t> style(forms::WindowHandle w) override {
         if (failStyle.count(w)) return std::nullopt;
@@ -53,6 +62,7 @@ public:
     }
     bool setWindowPos(forms::WindowHandle w, platform::InsertAfter after, unsigned flags) override {
         posCalls.emplace_back(w, flags);
+        posInsertAfter.push_back(after);
         if (failPos.count(w)) return false;
         auto& win = windows[w];
         if (after == platform::InsertAfter::TopMost) {
@@ -62,7 +72,8 @@ public:
         if (flags & platform::swp::kFrameChanged) ++win.framesChanged;
         return true;
     }
-    bool setLayeredAttributes(forms::WindowHandle w, std::uint32_t, std::uint8_t alpha, unsigned flags) override {
+    bool setLayeredAttributes(forms::WindowHandle w, std::uint32_t colorKey, std::uint8_t alpha, unsigned flags) override {
+        layeredCalls.push_back({w, colorKey, alpha, flags});
         if (failLayered.count(w) || !windows[w].layered) return false;
         if (flags & platform::kLwaAlpha) windows[w].alpha = alpha;
         return true;

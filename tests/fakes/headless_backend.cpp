@@ -15,6 +15,7 @@ double HeadlessBackend::frameHeightTwips(const forms::Form& form) const {
 }
 
 void HeadlessBackend::createForm(forms::Form& form) {
+    windowLog.push_back("create:" + form.name());
     form.setHandle(nextHandle_++);
     ++liveWindows_;
     for (const auto& c : form.controls()) createControl(*c);
@@ -43,6 +44,7 @@ void HeadlessBackend::layOut(forms::Form& form, bool raiseResize) {
 }
 
 void HeadlessBackend::destroyForm(forms::Form& form) {
+    windowLog.push_back("destroy:" + form.name());
     for (const auto& c : form.controls()) {
         if (c->type() == forms::ControlType::Timer) due_.erase(static_cast<forms::Timer*>(c.get()));
         if (c->handle() != 0) --liveWindows_;
@@ -51,8 +53,11 @@ void HeadlessBackend::destroyForm(forms::Form& form) {
     if (form.hWnd() != 0) --liveWindows_;
 }
 
-void HeadlessBackend::showForm(forms::Form& form) { layOut(form, false); }
-void HeadlessBackend::hideForm(forms::Form&) {}
+void HeadlessBackend::showForm(forms::Form& form) {
+    windowLog.push_back("show:" + form.name());
+    layOut(form, false);
+}
+void HeadlessBackend::hideForm(forms::Form& form) { windowLog.push_back("hide:" + form.name()); }
 void HeadlessBackend::formChanged(forms::Form& form) { layOut(form, true); }
 void HeadlessBackend::bringToFront(forms::Form& form) { broughtToFront.push_back(form.name()); }
 
@@ -74,8 +79,13 @@ void HeadlessBackend::timerChanged(forms::Timer& timer) {
         due_.erase(&timer);
 }
 
+void HeadlessBackend::setFocus(forms::Control& control) {
+    focusRequests.push_back(control.form().name() + "." + control.qualifiedName());
+}
+
 int HeadlessBackend::messageBox(const std::string& text, int style, const std::string& title) {
     messages.push_back({text, style, title});
+    if (onMessageBox) onMessageBox(messages.back());
     if (!answers.empty()) {
         const int answer = answers.front();
         answers.pop_front();

@@ -39,6 +39,8 @@ public:
     // the box answers OK (or Yes for yes/no boxes).
     std::deque<int> answers;
     std::vector<ShownMessage> messages;
+    // Runs while a message box is up (after it was recorded, before it is answered).
+    std::function<void(const ShownMessage&)> onMessageBox;
     // Runs inside every doEvents call (to simulate input arriving mid-work).
     std::function<void()> onDoEvents;
     int doEventsCalls = 0;
@@ -55,6 +57,11 @@ public:
     std::size_t liveWindowCount() const { return liveWindows_; }
     // Z-order requests, newest last.
     std::vector<std::string> broughtToFront;
+    // Window lifecycle as the system would see it: "create:Form3", "show:Form3",
+    // "hide:Form3", "destroy:Form3", in the order the calls came.
+    std::vector<std::string> windowLog;
+    // Focus requests as "Form.Control", newest last.
+    std::vector<std::string> focusRequests;
 
     // forms::Backend
     void createForm(forms::Form& form) override;
@@ -66,6 +73,7 @@ public:
     void createControl(forms::Control& control) override;
     void controlChanged(forms::Control& control, forms::Property what) override;
     void timerChanged(forms::Timer& timer) override;
+    void setFocus(forms::Control& control) override;
     int messageBox(const std::string& text, int style, const std::string& title) override;
     void doEvents() override;
     double screenWidthTwips() const override { return screenWidthPx * twipsPerPixel; }

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Copies the screenshots shown in the README from the last e2e run (artifacts/e2e/) to
+# docs/screenshots/. Run scripts/test.sh (or tests/e2e/run_all.sh) first.
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+src=$root/artifacts/e2e
+dst=$root/docs/screenshots
+
+# scenario/screenshot in artifacts/e2e  ->  name in docs/screenshots
+chosen=(
+  "start_and_end/widget.png widget.png"
+)
+
+mkdir -p "$dst"
+missing=0
+for entry in "${chosen[@]}"; do
+  read -r from to <<<"$entry"
+  if [[ -f "$src/$from" ]]; then
+    cp "$src/$from" "$dst/$to"
+    echo "updated docs/screenshots/$to"
+  else
+    echo "missing artifacts/e2e/$from (run the e2e scenarios first)" >&2
+    missing=1
+  fi
+done
+exit "$missing"

@@ -1,0 +1,65 @@
+#include "cleaning/path_helpers.h"
+
+#include <cctype>
+
+#include "common/trim_str.h"
+
+namespace sparvane::cleaning {
+
+std::string AddTrailingSeparator(std::string_view path, char separator) {
+    std::string trimmed = common::TrimStr(path);
+    if (trimmed.empty() || trimmed.back() != separator) trimmed.push_back(separator);
+    return trimmed;
+}
+
+std::string RemoveTrailingSeparator(std::string_view path, char separator) {
+    std::string trimmed = common::TrimStr(path);
+    if (!trimmed.empty() && trimmed.back() == separator) trimmed.pop_back();
+    return trimmed;
+}
+
+bool PathExists(platform::FileSystem& fs, const std::string& path) { return fs.exists(path); }
+
+std::string ProperCase(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    bool wordStart = true;
+    for (char c : text) {
+        const auto u = static_cast<unsigned char>(c);
+        if (u == ' ' || u == '\t' || u == '\r' || u == '\n' || u == '\0') {
+            wordStart = true;
+            out.push_back(c);
+            continue;
+        }
+        if (u < 0x80) c = static_cast<char>(wordStart ? std::toupper(u) : std::tolower(u));
+        // A UTF-8 continuation byte belongs to the letter before it: the word has started.
+        wordStart = false;
+        out.push_back(c);
+    }
+    return out;
+}
+
+std::string GetProperCasePath(platform::FileSystem& fs, std::string_view path) {
+    std::string cleaned;
+    cleaned.reserve(path.size());
+    for (char c : path)
+        if (c != '"') cleaned.push_back(c);
+    cleaned = AddTrailingSeparator(cleaned);
+
+    std::string tail;
+    // The drive letter, its colon and the first separator are passed over.
+    for (std::size_t pos = cleaned.find('\\', 3); pos != std::string::npos; pos = cleaned.find('\\', pos + 1)) {
+        // The name is taken exactly as the file system spells it. Trimming it by the
+        // printable-character rule would turn "José" into "Jos" and point the caller at
+        // somebody else's folder.
+        const auto name = fs.entryName(cleaned.substr(0, pos));
+        if (!name || name->empty()) return std::string(kUnknownPath);
+        tail += '\\';
+        tail += ProperCase(*name);
+    }
+    std::string drive = cleaned.substr(0, 2);
+    for (char& c : drive) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return drive + tail;
+}
+
+}  // namespace sparvane::cleaning

@@ -1,0 +1,33 @@
+#pragma once
+// Path helpers of the cleaning engine. Paths are UTF-8 Windows paths; the separator is "\".
+#include <string>
+#include <string_view>
+
+#include "platform/file_system.h"
+
+namespace sparvane::cleaning {
+
+// What GetProperCasePath answers when a component of the path cannot be found.
+inline constexpr std::string_view kUnknownPath = "[Unknown]";
+
+// The path, trimmed, with `separator` at its end (exactly once more than before if it had
+// none). An empty path gives the separator alone.
+std::string AddTrailingSeparator(std::string_view path, char separator = '\\');
+// The path, trimmed, without its last character when that is `separator`. Only one
+// separator goes: "C:\a\\" gives "C:\a\".
+std::string RemoveTrailingSeparator(std::string_view path, char separator = '\\');
+
+[[nodiscard]] bool PathExists(platform::FileSystem& fs, const std::string& path);
+
+// Every word of the text with its first letter upper case and the rest lower case. Only
+// ASCII letters change case: the file system matches names without regard to case, and a
+// letter we cannot map is left as the file system spelled it.
+std::string ProperCase(std::string_view text);
+
+// Expands a path (short components, odd case) into the names the file system lists, each
+// in proper case, with the drive letter upper case and no trailing separator. Every
+// component is looked up, the last one too; when one of them cannot be found the answer is
+// "[Unknown]".
+std::string GetProperCasePath(platform::FileSystem& fs, std::string_view path);
+
+}  // namespace sparvane::cleaning

@@ -1,0 +1,13 @@
+#pragma once
+// Shell special folders, looked up on behalf of the widget window.
+#include <string>
+
+#include "common/context.h"
+
+namespace sparvane::cleaning {
+
+// The path of a shell special folder (CSIDL number, 8 for Recent), with the widget window
+// Form1 as owner (referring to it creates it). "" when the shell cannot resolve it.
+std::string GetSpecialFolderPath(Context& ctx, int csidl);
+
+}  // namespace sparvane::cleaning

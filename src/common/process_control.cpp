@@ -1,0 +1,104 @@
+#include "common/process_control.h"
+
+#include <algorithm>
+#include <optional>
+
+#include "common/messages.h"
+#include "forms/control.h"
+
+namespace sparvane::common {
+
+namespace {
+
+constexpr const char* kSource = "modMain.AdjustPrivileges";
+
+bool isLoaded(const forms::Application& app, const forms::Form* form) {
+    const auto loaded = app.forms();
+    return std::find(loaded.begin(), loaded.end(), form) != loaded.end();
+}
+
+std::string trimBlanks(const std::string& s) {
+    const auto first = s.find_first_not_of(' ');
+    if (first == std::string::npos) return {};
+    return s.substr(first, s.find_last_not_of(' ') - first + 1);
+}
+
+// Closes the token on every way out of AdjustPrivileges.
+class TokenGuard {
+public:
+    TokenGuard(platform::Token& token, platform::TokenHandle handle) : token_(token), handle_(handle) {}
+    ~TokenGuard() { token_.closeHandle(handle_); }
+    TokenGuard(const TokenGuard&) = delete;
+    TokenGuard& operator=(const TokenGuard&) = delete;
+
+private:
+    platform::Token& token_;
+    platform::TokenHandle handle_;
+};
+
+}  // namespace
+
+void TerminateProgram(Context& ctx) {
+    // A form's unload handler that asks for the exit while we unload is already served.
+    if (ctx.terminating) return;
+    ctx.terminating = true;
+    // The program keeps no files open between events, so there is nothing to close first.
+    (void)AdjustPrivileges(ctx, false, "SeDebugPrivilege");
+    UnloadAllForms(ctx.app);
+    // A normal end: status 0, whatever the exit-code query would have answered.
+    ctx.services.processes.exitProcess(0);
+}
+
+void UnloadAllForms(forms::Application& app) {
+    for (forms::Form* form : app.forms()) {
+        // An earlier form's handlers may have unloaded this one already.
+        if (!isLoaded(app, form)) continue;
+        form->hide();
+        for (const auto& control : form->controls()) {
+            if (control->type() != forms::ControlType::Timer) continue;
+            auto& timer = static_cast<forms::Timer&>(*control);
+            timer.setInterval(0);
+            timer.setTimerEnabled(false);
+        }
+        (void)form->unload();
+    }
+}
+
+bool AdjustPrivileges(Context& ctx, bool enable, const std::string& privilege) {
+    forms::Application& app = ctx.app;
+    platform::Token& token = ctx.services.token;
+    if (trimBlanks(privilege).empty()) {
+        InfoMsg(app, ErrorReport("Cannot identify type of privilege to use.", kSource));
+        return false;
+    }
+    const std::optional<platform::TokenHandle> handle =
+        token.openProcessToken(platform::kTokenAdjustPrivileges | platform::kTokenQuery);
+    if (!handle) {
+        const std::uint32_t code = token.lastError();
+        InfoMsg(app, ErrorReport("Cannot determine current process. ",
+                                 SystemErrorText(ctx.services.systemErrors, code), kSource));
+        return false;
+    }
+    TokenGuard guard(token, *handle);
+    const std::optional<platform::Luid> luid = token.lookupPrivilegeValue(privilege);
+    if (!luid) {
+        const std::uint32_t code = token.lastError();
+        InfoMsg(app, ErrorReport("Cannot find \"" + privilege + "\" privilege value. ",
+                                 SystemErrorText(ctx.services.systemErrors, code), kSource));
+        return false;
+    }
+    // One entry; switched off it carries no attribute, which leaves the privilege disabled.
+    platform::TokenPrivileges state;
+    state.privilegeCount = 1;
+    state.luid = *luid;
+    state.attributes = enable ? platform::kSePrivilegeEnabled : 0;
+    // Only the call's own answer counts; "not all assigned" is not examined.
+    const bool accepted = token.adjustTokenPrivileges(*handle, false, state);
+    if (!accepted && enable) {
+        InfoMsg(app, ErrorReport("Failed to elevate user privileges.  This\r\napplication may not function as desired.",
+                                 kSource));
+    }
+    return accepted;
+}
+
+}  // namespace sparvane::common

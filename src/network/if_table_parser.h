@@ -1,0 +1,41 @@
+#pragma once
+// Turns the raw bytes of the IP Helper interface table (MIB_IFTABLE, as GetIfTable writes
+// it) into interface records and two byte totals. Pure: bytes in, records out, so that
+// it can be tested and fuzzed without the platform.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "network/interfaces.h"
+
+namespace sparvane::network {
+
+// Layout of the table: a 32-bit row count, then 860-byte rows back to back.
+constexpr std::size_t kIfTableHeaderBytes = 4;
+constexpr std::size_t kIfRowBytes = 860;
+
+struct InterfaceReading {
+    CInterfaces interfaces;
+    // Sums of the unsigned 32-bit octet counters of every row, in 64-bit arithmetic: a
+    // busy machine passes 2 GB within days, and a signed 32-bit sum would then stop
+    // counting rows (or run negative) and the traffic figures would lie.
+    std::uint64_t bytesReceived = 0;
+    std::uint64_t bytesSent = 0;
+};
+
+// Reads every complete row the buffer holds. A row count larger than the buffer can hold
+// reads only the complete rows; fewer than 4 bytes give an empty reading. Never reads
+// outside [data, data + size).
+[[nodiscard]] InterfaceReading parseInterfaceTable(const std::uint8_t* data, std::size_t size);
+
+// The physical address as text: each byte in upper-case hex without a leading zero, a
+// byte of 0 as "00", joined by "-" (0,26,43,3,4,5 -> "00-1A-2B-3-4-5"). Only the 8 bytes
+// of the field exist, so a longer length adds nothing; a length below 1 gives "".
+[[nodiscard]] std::string adapterAddressText(const std::uint8_t (&address)[8], std::int32_t length);
+
+// Single-byte description text to UTF-8. The system would convert through its ANSI code
+// page; the portable code cannot ask for it, so it takes Windows-1252, the ANSI page of
+// Western systems (Latin-1 plus the printable 0x80..0x9F block).
+[[nodiscard]] std::string windows1252ToUtf8(const std::uint8_t* bytes, std::size_t count);
+
+}  // namespace sparvane::network

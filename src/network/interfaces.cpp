@@ -1,0 +1,22 @@
+#include "network/interfaces.h"
+
+namespace sparvane::network {
+
+CInterface* CInterfaces::Add(std::unique_ptr<CInterface>&& objInterface) {
+    if (!objInterface) return nullptr;
+    items_.push_back(std::move(objInterface));
+    return items_.back().get();
+}
+
+CInterface* CInterfaces::Item(std::size_t position) const {
+    if (position < 1 || position > items_.size()) return nullptr;
+    return items_[position - 1].get();
+}
+
+bool CInterfaces::Remove(std::size_t position) {
+    if (position < 1 || position > items_.size()) return false;
+    items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(position - 1));
+    return true;
+}
+
+}  // namespace sparvane::network

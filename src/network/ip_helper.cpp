@@ -1,0 +1,53 @@
+#include "network/ip_helper.h"
+
+#include <algorithm>
+#include <new>
+
+#include "network/if_table_parser.h"
+
+namespace sparvane::network {
+
+CIpHelper::CIpHelper(platform::InterfaceTable& table, forms::Application& app) : table_(table), app_(app) {}
+
+void CIpHelper::setInterfaces(std::unique_ptr<CInterfaces> interfaces) { interfaces_ = std::move(interfaces); }
+
+const CInterfaces& CIpHelper::Interfaces() {
+    interfaces_.reset();
+    auto fresh = std::make_unique<CInterfaces>();
+    RefreshInterfaces(*fresh);
+    interfaces_ = std::move(fresh);
+    return *interfaces_;
+}
+
+void CIpHelper::RefreshInterfaces(CInterfaces& into) {
+    bytesReceived_ = 0;
+    bytesSent_ = 0;
+
+    // First call: no buffer, only the size the table needs.
+    std::uint32_t size = 0;
+    const std::uint32_t probe = table_.getIfTable(nullptr, size, false);
+    if (probe == platform::kErrorNotSupported) {
+        if (!notSupportedShown_) {
+            notSupportedShown_ = true;
+            app_.msgBox("IP Helper is not supported by this system.", forms::msgbox::kOkOnly);
+        }
+        return;
+    }
+
+    // Second call: the table itself. Any failure (the table grew between the calls, for
+    // one) ends this reading silently with nothing counted.
+    try {
+        buffer_.resize(size);
+    } catch (const std::bad_alloc&) {
+        return;  // an absurd size from the service: skip the reading, try again next tick
+    }
+    if (table_.getIfTable(buffer_.data(), size, false) != platform::kNoError) return;
+
+    // The service reports how much it wrote; never parse beyond what the buffer holds.
+    InterfaceReading reading = parseInterfaceTable(buffer_.data(), std::min<std::size_t>(size, buffer_.size()));
+    bytesReceived_ = reading.bytesReceived;
+    bytesSent_ = reading.bytesSent;
+    into = std::move(reading.interfaces);
+}
+
+}  // namespace sparvane::network

@@ -1,0 +1,42 @@
+#pragma once
+// CIpHelper: takes readings of the interface table through the IP Helper service.
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "forms/application.h"
+#include "network/interfaces.h"
+#include "platform/interface_table.h"
+
+namespace sparvane::network {
+
+class CIpHelper {
+public:
+    CIpHelper(platform::InterfaceTable& table, forms::Application& app);
+
+    // Stores the given collection as the current one.
+    void setInterfaces(std::unique_ptr<CInterfaces> interfaces);
+    // A complete new reading: drops the current collection, reads the table and returns
+    // the fresh collection (empty when the reading failed).
+    const CInterfaces& Interfaces();
+    // Totals of the last reading (0 before the first and after a failed one).
+    [[nodiscard]] std::uint64_t BytesReceived() const { return bytesReceived_; }
+    [[nodiscard]] std::uint64_t BytesSent() const { return bytesSent_; }
+
+private:
+    void RefreshInterfaces(CInterfaces& into);
+
+    platform::InterfaceTable& table_;
+    forms::Application& app_;
+    std::unique_ptr<CInterfaces> interfaces_;
+    std::uint64_t bytesReceived_ = 0;
+    std::uint64_t bytesSent_ = 0;
+    // The table buffer is kept between readings: the table is read twice a tick for the
+    // whole run and its size rarely changes.
+    std::vector<std::uint8_t> buffer_;
+    // A system without IP Helper stays without it; telling the user twice a tick would
+    // bury the desktop in message boxes, so the message comes once per run.
+    bool notSupportedShown_ = false;
+};
+
+}  // namespace sparvane::network

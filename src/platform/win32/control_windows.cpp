@@ -1,0 +1,473 @@
+// One native child window per control, kept in step with the model.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cmath>
+
+#include "forms/control.h"
+#include "forms/form.h"
+#include "platform/win32/control_layout.h"
+#include "platform/win32/glyphs.h"
+#include "platform/win32/text.h"
+#include "platform/win32/win32_backend.h"
+#include "platform/win32/window_names.h"
+
+namespace platform::win32 {
+namespace {
+
+struct ClassAndStyle {
+    const wchar_t* className = nullptr;
+    DWORD style = 0;
+    DWORD exStyle = 0;
+};
+
+bool isGraphical(const forms::Control& c) {
+    return c.type() == forms::ControlType::CommandButton && static_cast<const forms::CommandButton&>(c).graphical();
+}
+
+ClassAndStyle classFor(const forms::Control& c) {
+    using forms::ControlType;
+    const DWORD base = WS_CHILD | WS_CLIPSIBLINGS;
+    switch (c.type()) {
+        case ControlType::Label: return {L"Sparvane.Label", base, 0};
+        case ControlType::TextBox: {
+            const auto& t = static_cast<const forms::TextBox&>(c);
+            DWORD s = base | WS_TABSTOP | ES_LEFT;
+            if (t.multiLine())
+                s |= ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | (t.verticalScrollBar() ? WS_VSCROLL : 0);
+            else
+                s |= ES_AUTOHSCROLL;
+            if (t.locked()) s |= ES_READONLY;
+            return {L"EDIT", s, WS_EX_CLIENTEDGE};
+        }
+        case ControlType::CommandButton:
+            return {L"BUTTON", base | WS_TABSTOP | (isGraphical(c) ? BS_OWNERDRAW : BS_PUSHBUTTON), 0};
+        case ControlType::CheckBox: return {L"BUTTON", base | WS_TABSTOP | BS_CHECKBOX, 0};
+        case ControlType::PictureBox:
+        case ControlType::Image: return {L"Sparvane.Picture", base, 0};
+        case ControlType::ProgressBar: return {PROGRESS_CLASSW, base, 0};
+        case ControlType::ListBox:
+            return {L"LISTBOX", base | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, WS_EX_CLIENTEDGE};
+        case ControlType::Frame: return {L"BUTTON", base | BS_GROUPBOX, 0};
+        case ControlType::Chart: return {L"Sparvane.Chart", base, 0};
+        case ControlType::Shape:
+        case ControlType::Timer: break;
+    }
+    return {};
+}
+
+// Controls with no caption that act on a click carry their tool tip as their window text,
+// which is the name screen readers announce.
+bool tipIsName(const forms::Control& c) {
+    switch (c.type()) {
+        case forms::ControlType::PictureBox:
+        case forms::ControlType::Image: return true;
+        case forms::ControlType::CommandButton:
+            return isGraphical(c) && static_cast<const forms::CommandButton&>(c).caption().empty();
+        default: return false;
+    }
+}
+
+// Multi-line edit controls break lines only at CR LF.
+std::wstring editText(const std::string& utf8, bool multiLine) {
+    std::wstring w = widen(utf8);
+    if (!multiLine) return w;
+    std::wstring out;
+    out.reserve(w.size() + 8);
+    for (size_t i = 0; i < w.size(); ++i) {
+        if (w[i] == L'\n' && (i == 0 || w[i - 1] != L'\r')) out.push_back(L'\r');
+        out.push_back(w[i]);
+    }
+    return out;
+}
+
+UINT alignmentFlags(forms::Alignment a) {
+    switch (a) {
+        case forms::Alignment::Right: return DT_RIGHT;
+        case forms::Alignment::Center: return DT_CENTER;
+        case forms::Alignment::Left: break;
+    }
+    return DT_LEFT;
+}
+
+}  // namespace
+
+void Win32Backend::createControl(forms::Control& control) {
+    FormWindow* fw = windowOf(control.form());
+    if (!fw || fw->byControl.count(&control) != 0) return;
+    if (control.type() == forms::ControlType::Timer) {
+        timerChanged(static_cast<forms::Timer&>(control));
+        return;
+    }
+    DepthGuard depth(*this);
+    auto cw = std::make_unique<ControlWindow>(control, *fw);
+    ControlWindow& ref = *cw;
+    fw->byControl[&control] = &ref;
+    fw->controls.push_back(std::move(cw));
+    if (control.type() == forms::ControlType::Shape) {
+        invalidateShape(ref);
+        return;
+    }
+    createControlWindow(*fw, ref);
+}
+
+void Win32Backend::createControlWindow(FormWindow& fw, ControlWindow& cw) {
+    forms::Control& control = cw.control;
+    const ClassAndStyle cs = classFor(control);
+    if (cs.className == nullptr) return;
+    const UINT id = fw.nextControlId++;
+    HWND hwnd = CreateWindowExW(cs.exStyle, cs.className, L"", cs.style, 0, 0, 0, 0, fw.window.get(),
+                                reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), instance_, &cw);
+    if (hwnd == nullptr) return;
+    cw.window.reset(hwnd);
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&cw));
+    fw.byWindow[hwnd] = &cw;
+    if (!setWindowName(hwnd, control.qualifiedName())) {
+        // The control works; it just cannot be found by name from outside.
+    }
+    control.setHandle(reinterpret_cast<forms::WindowHandle>(hwnd));
+
+    syncFont(cw);
+    syncText(cw);
+    switch (control.type()) {
+        case forms::ControlType::ProgressBar:
+        case forms::ControlType::CheckBox: syncValue(cw); break;
+        case forms::ControlType::ListBox: syncItems(cw); break;
+        case forms::ControlType::TextBox: syncSelection(cw); break;
+        default: break;
+    }
+    EnableWindow(hwnd, control.enabled());
+    syncToolTip(cw);
+    placeControl(cw);
+}
+
+void Win32Backend::placeControl(ControlWindow& cw) {
+    HWND hwnd = cw.window.get();
+    if (hwnd == nullptr) return;
+    const forms::PixelRect r = clientRectOf(cw.control, twipsPerPixel_, twipsPerPixel_);
+    const bool shown = shownOnScreen(cw.control);
+    // A contained control sits above its frame or picture box, which is its sibling here.
+    HWND after = cw.control.container() != nullptr ? HWND_TOP : nullptr;
+    UINT flags = SWP_NOACTIVATE | (after ? 0 : SWP_NOZORDER) | (shown ? SWP_SHOWWINDOW : SWP_HIDEWINDOW);
+    SetWindowPos(hwnd, after, r.left, r.top, r.right - r.left, r.bottom - r.top, flags);
+}
+
+void Win32Backend::placeContainedControls(FormWindow& fw) {
+    for (const auto& cw : fw.controls) {
+        if (cw->control.container() == nullptr) continue;
+        if (cw->control.type() == forms::ControlType::Shape)
+            invalidateShape(*cw);
+        else
+            placeControl(*cw);
+    }
+}
+
+void Win32Backend::invalidateShape(ControlWindow& cw) {
+    HWND form = cw.owner.window.get();
+    if (form == nullptr) return;
+    // The outline may have moved or changed colour: the whole client area is cheap to
+    // repaint (the children clip themselves out of it).
+    InvalidateRect(form, nullptr, FALSE);
+}
+
+HFONT Win32Backend::fontFor(const forms::Control& control) {
+    const forms::Font& f = control.font();
+    return gdi_.font(f.name.empty() ? control.form().font() : f);
+}
+
+void Win32Backend::syncFont(ControlWindow& cw) {
+    if (HWND h = cw.window.get()) SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(fontFor(cw.control)), TRUE);
+}
+
+void Win32Backend::syncText(ControlWindow& cw) {
+    HWND h = cw.window.get();
+    if (h == nullptr) return;
+    forms::Control& c = cw.control;
+    std::wstring text;
+    switch (c.type()) {
+        case forms::ControlType::TextBox: {
+            auto& box = static_cast<forms::TextBox&>(c);
+            text = editText(box.text(), box.multiLine());
+            cw.settingText = true;  // not the user's typing: no echo back into the model
+            SetWindowTextW(h, text.c_str());
+            cw.settingText = false;
+            return;
+        }
+        case forms::ControlType::Label:
+        case forms::ControlType::CommandButton:
+        case forms::ControlType::CheckBox:
+        case forms::ControlType::Frame: text = widen(static_cast<forms::TextControl&>(c).caption()); break;
+        default: break;
+    }
+    if (tipIsName(c)) text = widen(c.toolTip());
+    cw.text = text;
+    SetWindowTextW(h, text.c_str());
+    if (c.type() == forms::ControlType::Label) InvalidateRect(h, nullptr, FALSE);
+}
+
+void Win32Backend::syncToolTip(ControlWindow& cw) {
+    HWND tip = cw.owner.tooltip.get();
+    HWND h = cw.window.get();
+    if (h == nullptr) return;
+    if (tipIsName(cw.control)) syncText(cw);
+    if (tip == nullptr) return;
+    std::wstring text = widen(cw.control.toolTip());
+    TTTOOLINFOW ti{};
+    ti.cbSize = sizeof(ti);
+    ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    ti.hwnd = cw.owner.window.get();
+    ti.uId = reinterpret_cast<UINT_PTR>(h);
+    if (text.empty()) {
+        if (cw.hasTool) SendMessageW(tip, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
+        cw.hasTool = false;
+        return;
+    }
+    ti.lpszText = text.data();
+    SendMessageW(tip, cw.hasTool ? TTM_UPDATETIPTEXTW : TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
+    cw.hasTool = true;
+}
+
+void Win32Backend::syncValue(ControlWindow& cw) {
+    HWND h = cw.window.get();
+    if (h == nullptr) return;
+    if (cw.control.type() == forms::ControlType::CheckBox) {
+        const int v = static_cast<forms::CheckBox&>(cw.control).value();
+        SendMessageW(h, BM_SETCHECK, v == 1 ? BST_CHECKED : v == 2 ? BST_INDETERMINATE : BST_UNCHECKED, 0);
+    } else if (cw.control.type() == forms::ControlType::ProgressBar) {
+        const auto& bar = static_cast<forms::ProgressBar&>(cw.control);
+        SendMessageW(h, PBM_SETRANGE32, static_cast<WPARAM>(std::lround(bar.min())), static_cast<LPARAM>(std::lround(bar.max())));
+        SendMessageW(h, PBM_SETPOS, static_cast<WPARAM>(std::lround(bar.value())), 0);
+    }
+}
+
+void Win32Backend::syncItems(ControlWindow& cw) {
+    HWND h = cw.window.get();
+    if (h == nullptr) return;
+    const auto& list = static_cast<forms::ListBox&>(cw.control);
+    SendMessageW(h, WM_SETREDRAW, FALSE, 0);
+    SendMessageW(h, LB_RESETCONTENT, 0, 0);
+    for (const auto& item : list.items()) {
+        const std::wstring w = widen(item);
+        SendMessageW(h, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(w.c_str()));
+    }
+    SendMessageW(h, LB_SETCURSEL, static_cast<WPARAM>(list.listIndex()), 0);
+    SendMessageW(h, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(h, nullptr, TRUE);
+}
+
+void Win32Backend::syncSelection(ControlWindow& cw) {
+    HWND h = cw.window.get();
+    if (h == nullptr) return;
+    if (cw.control.type() == forms::ControlType::ListBox) {
+        SendMessageW(h, LB_SETCURSEL, static_cast<WPARAM>(static_cast<forms::ListBox&>(cw.control).listIndex()), 0);
+    } else if (cw.control.type() == forms::ControlType::TextBox) {
+        // The model counts UTF-8 bytes of its own text; the edit control counts UTF-16
+        // units of what it shows (CR LF line breaks included).
+        const auto& box = static_cast<forms::TextBox&>(cw.control);
+        const std::string& t = box.text();
+        const size_t start = std::min(box.selStart(), t.size());
+        const size_t end = std::min(start + box.selLength(), t.size());
+        const auto from = editText(t.substr(0, start), box.multiLine()).size();
+        const auto to = editText(t.substr(0, end), box.multiLine()).size();
+        SendMessageW(h, EM_SETSEL, from, to);
+        SendMessageW(h, EM_SCROLLCARET, 0, 0);
+    }
+}
+
+void Win32Backend::controlChanged(forms::Control& control, forms::Property what) {
+    ControlWindow* cw = windowOf(control);
+    if (cw == nullptr) return;
+    DepthGuard depth(*this);
+    HWND h = cw->window.get();
+    using forms::Property;
+    switch (what) {
+        case Property::Geometry:
+        case Property::Visible:
+            if (control.type() == forms::ControlType::Shape)
+                invalidateShape(*cw);
+            else
+                placeControl(*cw);
+            if (control.canContain()) placeContainedControls(cw->owner);
+            break;
+        case Property::Enabled:
+            if (h) EnableWindow(h, control.enabled());
+            if (h && control.type() == forms::ControlType::Label) InvalidateRect(h, nullptr, FALSE);
+            break;
+        case Property::Text: syncText(*cw); break;
+        case Property::Colors:
+            if (control.type() == forms::ControlType::Shape)
+                invalidateShape(*cw);
+            else if (h)
+                InvalidateRect(h, nullptr, TRUE);
+            break;
+        case Property::Font:
+            syncFont(*cw);
+            if (h) InvalidateRect(h, nullptr, TRUE);
+            break;
+        case Property::ToolTip: syncToolTip(*cw); break;
+        case Property::Value:
+        case Property::Range: syncValue(*cw); break;
+        case Property::Items: syncItems(*cw); break;
+        case Property::Selection: syncSelection(*cw); break;
+        case Property::Data:
+        case Property::Picture:
+            if (h && control.type() == forms::ControlType::CommandButton) {
+                // Graphical and standard buttons are different button styles.
+                LONG_PTR style = GetWindowLongPtrW(h, GWL_STYLE) & ~static_cast<LONG_PTR>(BS_TYPEMASK);
+                style |= isGraphical(control) ? BS_OWNERDRAW : BS_PUSHBUTTON;
+                SetWindowLongPtrW(h, GWL_STYLE, style);
+                syncText(*cw);
+            }
+            if (h) InvalidateRect(h, nullptr, TRUE);
+            break;
+        case Property::Timer: break;
+        case Property::ZOrder:
+            if (h) SetWindowPos(h, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+            break;
+    }
+}
+
+LRESULT Win32Backend::colorControl(FormWindow& fw, HDC dc, HWND child, bool& handled) {
+    auto it = fw.byWindow.find(child);
+    if (it == fw.byWindow.end()) return 0;
+    const forms::Control& c = it->second->control;
+    handled = true;
+    SetTextColor(dc, toColorRef(c.foreColor()));
+    SetBkColor(dc, toColorRef(c.backColor()));
+    return reinterpret_cast<LRESULT>(gdi_.brush(c.backColor()));
+}
+
+void Win32Backend::drawGraphicalButton(ControlWindow& cw, const DRAWITEMSTRUCT& item) {
+    const auto& button = static_cast<const forms::CommandButton&>(cw.control);
+    HDC dc = item.hDC;
+    RECT r = item.rcItem;
+    const bool pressed = (item.itemState & ODS_SELECTED) != 0;
+    FillRect(dc, &r, gdi_.brush(button.backColor()));
+    DrawEdge(dc, &r, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+    RECT inner = r;
+    InflateRect(&inner, -3, -3);
+    if (pressed) OffsetRect(&inner, 1, 1);
+    const bool enabled = (item.itemState & ODS_DISABLED) == 0;
+    if (button.picture() != forms::Picture::None) {
+        drawPicture(dc, inner, button.picture(), enabled);
+    } else if (!button.caption().empty()) {
+        const std::wstring text = widen(button.caption());
+        HGDIOBJ old = SelectObject(dc, fontFor(button));
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, enabled ? toColorRef(button.foreColor()) : GetSysColor(COLOR_GRAYTEXT));
+        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &inner, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        SelectObject(dc, old);
+    }
+    if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) {
+        RECT focus = r;
+        InflateRect(&focus, -3, -3);
+        DrawFocusRect(dc, &focus);
+    }
+}
+
+LRESULT CALLBACK Win32Backend::controlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_NCCREATE) {
+        const auto* cs = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
+        return DefWindowProcW(hwnd, msg, wParam, lParam);
+    }
+    auto* cw = reinterpret_cast<ControlWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (cw == nullptr) return DefWindowProcW(hwnd, msg, wParam, lParam);
+    Win32Backend& self = cw->owner.backend;
+    DepthGuard depth(self);
+    return self.onControlMessage(*cw, hwnd, msg, wParam, lParam);
+}
+
+LRESULT Win32Backend::onControlMessage(ControlWindow& cw, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+        case WM_ERASEBKGND: return 1;
+        case WM_PAINT: {
+            PAINTSTRUCT ps;
+            HDC dc = BeginPaint(hwnd, &ps);
+            switch (cw.control.type()) {
+                case forms::ControlType::Label: paintLabel(cw, dc); break;
+                case forms::ControlType::Chart: paintChart(cw, dc); break;
+                default: paintPictureSurface(cw, dc); break;
+            }
+            EndPaint(hwnd, &ps);
+            return 0;
+        }
+        case WM_LBUTTONDOWN:
+            cw.mouseDown = true;
+            SetCapture(hwnd);
+            return 0;
+        case WM_LBUTTONUP: {
+            if (!cw.mouseDown) return 0;
+            cw.mouseDown = false;
+            ReleaseCapture();
+            RECT r;
+            GetClientRect(hwnd, &r);
+            const POINT p{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+            if (PtInRect(&r, p)) {
+                InputScope scope(*this);
+                cw.control.userClick();
+            }
+            return 0;
+        }
+        case WM_LBUTTONDBLCLK: {
+            cw.mouseDown = false;
+            InputScope scope(*this);
+            cw.control.userDblClick();
+            return 0;
+        }
+        case WM_CAPTURECHANGED:
+            cw.mouseDown = false;
+            return 0;
+        case WM_SETFONT:
+            InvalidateRect(hwnd, nullptr, FALSE);
+            return 0;
+        default: break;
+    }
+    return DefWindowProcW(hwnd, msg, wParam, lParam);
+}
+
+void Win32Backend::paintTransparentBack(ControlWindow& cw, HDC dc) {
+    // What shows through is the form's own surface (its back colour and shape outlines),
+    // drawn here shifted to this control's place.
+    HWND hwnd = cw.window.get();
+    RECT r;
+    GetClientRect(hwnd, &r);
+    POINT origin{0, 0};
+    MapWindowPoints(hwnd, cw.owner.window.get(), &origin, 1);
+    POINT old;
+    SetViewportOrgEx(dc, -origin.x, -origin.y, &old);
+    OffsetRect(&r, origin.x, origin.y);
+    paintFormSurface(cw.owner, dc, r);
+    SetViewportOrgEx(dc, old.x, old.y, nullptr);
+}
+
+void Win32Backend::paintLabel(ControlWindow& cw, HDC dc) {
+    const auto& label = static_cast<const forms::Label&>(cw.control);
+    RECT r;
+    GetClientRect(cw.window.get(), &r);
+    if (label.transparent())
+        paintTransparentBack(cw, dc);
+    else
+        FillRect(dc, &r, gdi_.brush(label.backColor()));
+    HGDIOBJ old = SelectObject(dc, fontFor(label));
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, label.enabled() ? toColorRef(label.foreColor()) : GetSysColor(COLOR_GRAYTEXT));
+    DrawTextW(dc, cw.text.c_str(), static_cast<int>(cw.text.size()), &r, alignmentFlags(label.alignment()) | DT_WORDBREAK);
+    SelectObject(dc, old);
+}
+
+void Win32Backend::paintPictureSurface(ControlWindow& cw, HDC dc) {
+    RECT r;
+    GetClientRect(cw.window.get(), &r);
+    forms::Picture picture = forms::Picture::None;
+    if (cw.control.type() == forms::ControlType::PictureBox) {
+        FillRect(dc, &r, gdi_.brush(cw.control.backColor()));
+        picture = static_cast<const forms::PictureBox&>(cw.control).picture();
+    } else {
+        paintTransparentBack(cw, dc);  // an image has no background of its own
+        picture = static_cast<const forms::Image&>(cw.control).picture();
+    }
+    drawPicture(dc, r, picture, cw.control.enabled());
+}
+
+}  // namespace platform::win32

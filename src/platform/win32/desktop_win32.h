@@ -1,0 +1,29 @@
+#pragma once
+// Last input time, clock, locale separators and system error texts.
+#include "platform/desktop.h"
+
+namespace platform::win32 {
+
+class LastInputWin32 final : public LastInput {
+public:
+    [[nodiscard]] std::optional<std::uint32_t> lastInputTick() override;
+};
+
+class ClockWin32 final : public Clock {
+public:
+    [[nodiscard]] std::uint32_t tickCount() override;
+    [[nodiscard]] std::string timeOfDayText() override;
+};
+
+class LocaleWin32 final : public Locale {
+public:
+    [[nodiscard]] std::string decimalSeparator() override;
+    [[nodiscard]] std::string thousandsSeparator() override;
+};
+
+class SystemErrorsWin32 final : public SystemErrors {
+public:
+    [[nodiscard]] std::string formatMessage(std::uint32_t code, std::size_t bufferChars) override;
+};
+
+}  // namespace platform::win32

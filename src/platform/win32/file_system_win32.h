@@ -1,0 +1,23 @@
+#pragma once
+// Files, folders, drives and shell special folders through the wide-character API.
+#include "platform/file_system.h"
+
+namespace platform::win32 {
+
+class FileSystemWin32 final : public FileSystem {
+public:
+    [[nodiscard]] std::optional<std::string> tempPath() override;
+    [[nodiscard]] std::optional<std::vector<DirEntry>> listFolder(const std::string& folder) override;
+    [[nodiscard]] std::optional<std::string> entryName(const std::string& path) override;
+    [[nodiscard]] std::optional<std::uint32_t> attributes(const std::string& path) override;
+    [[nodiscard]] bool setAttributes(const std::string& path, std::uint32_t attributes) override;
+    [[nodiscard]] bool deleteFile(const std::string& path) override;
+    [[nodiscard]] bool removeFolder(const std::string& path) override;
+    [[nodiscard]] bool exists(const std::string& path) override;
+    [[nodiscard]] std::optional<std::uint64_t> folderSize(const std::string& folder) override;
+    [[nodiscard]] std::optional<std::string> logicalDriveStrings() override;
+    [[nodiscard]] int driveType(const std::string& root) override;
+    [[nodiscard]] std::optional<std::string> specialFolderPath(forms::WindowHandle owner, int csidl) override;
+};
+
+}  // namespace platform::win32

@@ -1,0 +1,234 @@
+// The form window's procedure: paints the form's surface (back colour and shapes) and
+// turns the system's messages into model events.
+#include <windows.h>
+#include <windowsx.h>
+
+#include "forms/control.h"
+#include "forms/form.h"
+#include "platform/win32/control_layout.h"
+#include "platform/win32/text.h"
+#include "platform/win32/win32_backend.h"
+
+namespace platform::win32 {
+namespace {
+
+// Posted to a form that became active while the model was hiding or unloading another
+// one, so that its Activate runs once that work is over.
+constexpr UINT kDeferredActivate = WM_APP + 1;
+
+}  // namespace
+
+LRESULT CALLBACK Win32Backend::formProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_NCCREATE) {
+        const auto* cs = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
+        return DefWindowProcW(hwnd, msg, wParam, lParam);
+    }
+    auto* fw = reinterpret_cast<FormWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (fw == nullptr) return DefWindowProcW(hwnd, msg, wParam, lParam);
+    Win32Backend& self = fw->backend;
+    DepthGuard depth(self);
+    return self.onFormMessage(*fw, hwnd, msg, wParam, lParam);
+}
+
+LRESULT Win32Backend::onFormMessage(FormWindow& fw, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    forms::Form& form = fw.form;
+    switch (msg) {
+        case WM_ERASEBKGND:
+            return 1;  // WM_PAINT fills everything
+        case WM_PAINT: {
+            PAINTSTRUCT ps;
+            HDC dc = BeginPaint(hwnd, &ps);
+            paintFormSurface(fw, dc, ps.rcPaint);
+            EndPaint(hwnd, &ps);
+            return 0;
+        }
+        case WM_PRINTCLIENT: {
+            RECT r;
+            GetClientRect(hwnd, &r);
+            paintFormSurface(fw, reinterpret_cast<HDC>(wParam), r);
+            return 0;
+        }
+        case WM_COMMAND:
+            onCommand(fw, wParam, lParam);
+            return 0;
+        case WM_DRAWITEM: {
+            const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+            auto it = fw.byWindow.find(item->hwndItem);
+            if (it == fw.byWindow.end()) break;
+            drawGraphicalButton(*it->second, *item);
+            return TRUE;
+        }
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORLISTBOX:
+        case WM_CTLCOLORBTN: {
+            bool handled = false;
+            const LRESULT brush = colorControl(fw, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), handled);
+            if (handled) return brush;
+            break;
+        }
+        case WM_SETCURSOR: {
+            auto it = fw.byWindow.find(reinterpret_cast<HWND>(wParam));
+            if (it != fw.byWindow.end() && LOWORD(lParam) == HTCLIENT &&
+                it->second->control.type() == forms::ControlType::CommandButton &&
+                static_cast<forms::CommandButton&>(it->second->control).handCursor() && hand_ != nullptr) {
+                SetCursor(hand_);
+                return TRUE;
+            }
+            break;
+        }
+        case WM_TIMER: {
+            auto it = fw.timers.find(wParam);
+            if (it == fw.timers.end()) return 0;
+            forms::Timer* timer = it->second;
+            InputScope scope(*this);
+            timer->fire();
+            return 0;
+        }
+        case WM_ACTIVATE:
+            onFormActivate(fw, hwnd, wParam);
+            return 0;
+        case kDeferredActivate:
+            if (fw.created && GetActiveWindow() == hwnd && form.visible()) {
+                InputScope scope(*this);
+                form.activated();
+            }
+            return 0;
+        case WM_CLOSE: {
+            // The model decides: QueryUnload may cancel, and an unload destroys the window.
+            InputScope scope(*this);
+            form.userClose();
+            return 0;
+        }
+        case WM_LBUTTONDBLCLK: {
+            InputScope scope(*this);
+            form.userDblClick();
+            return 0;
+        }
+        case WM_SIZE:
+        case WM_MOVE:
+            if (fw.created) {
+                InputScope scope(*this);
+                reportGeometry(fw, showing_ == 0);
+            }
+            return 0;
+        case WM_DPICHANGED: {
+            const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+            SetWindowPos(hwnd, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                         suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+            return 0;
+        }
+        case WM_QUERYENDSESSION:
+            return TRUE;
+        case WM_ENDSESSION:
+            if (wParam != FALSE) {
+                {
+                    // Every form unloads in the ordinary way (its QueryUnload sees the
+                    // session ending), then the process ends on its own terms.
+                    InputScope scope(*this);
+                    if (app_ != nullptr) app_->endSession();
+                }
+                ExitProcess(0);
+            }
+            return 0;
+        default:
+            break;
+    }
+    return DefWindowProcW(hwnd, msg, wParam, lParam);
+}
+
+void Win32Backend::onFormActivate(FormWindow& fw, HWND hwnd, WPARAM wParam) {
+    if (LOWORD(wParam) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        if (focus != nullptr && IsChild(hwnd, focus)) fw.lastFocus = focus;
+        return;
+    }
+    if (HIWORD(wParam) == 0) {  // not minimized: give the keyboard to a control
+        if (fw.lastFocus != nullptr && IsWindow(fw.lastFocus) && IsChild(hwnd, fw.lastFocus) &&
+            IsWindowEnabled(fw.lastFocus))
+            SetFocus(fw.lastFocus);
+        else
+            focusFirstControl(fw);
+    }
+    if (!fw.created) return;
+    if (showing_ > 0) return;  // Form::show raises Resize and Activate in its own order
+    if (hiding_ > 0) {
+        PostMessageW(hwnd, kDeferredActivate, 0, 0);
+        return;
+    }
+    InputScope scope(*this);
+    fw.form.activated();
+}
+
+void Win32Backend::focusFirstControl(FormWindow& fw) {
+    for (const auto& cw : fw.controls) {
+        HWND h = cw->window.get();
+        if (h == nullptr) continue;
+        const LONG_PTR style = GetWindowLongPtrW(h, GWL_STYLE);
+        if ((style & WS_TABSTOP) && (style & WS_VISIBLE) && !(style & WS_DISABLED)) {
+            SetFocus(h);
+            return;
+        }
+    }
+    SetFocus(fw.window.get());
+}
+
+void Win32Backend::onCommand(FormWindow& fw, WPARAM wParam, LPARAM lParam) {
+    auto it = fw.byWindow.find(reinterpret_cast<HWND>(lParam));
+    if (lParam == 0 || it == fw.byWindow.end()) return;  // menu, accelerator or dialog key: nothing to do
+    ControlWindow& cw = *it->second;
+    const UINT code = HIWORD(wParam);
+    switch (cw.control.type()) {
+        case forms::ControlType::CommandButton:
+            // Owner-drawn buttons report the second click of a double click as
+            // BN_DOUBLECLICKED; it is a click all the same.
+            if (code == BN_CLICKED || code == BN_DOUBLECLICKED) {
+                InputScope scope(*this);
+                cw.control.userClick();
+            }
+            break;
+        case forms::ControlType::CheckBox:
+            if (code == BN_CLICKED || code == BN_DOUBLECLICKED) {
+                InputScope scope(*this);
+                cw.control.userClick();  // the model sets the new state, and the box follows it
+            }
+            break;
+        case forms::ControlType::TextBox:
+            if (code == EN_CHANGE && !cw.settingText) {
+                HWND h = cw.window.get();
+                const int length = GetWindowTextLengthW(h);
+                std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+                text.resize(static_cast<size_t>(GetWindowTextW(h, text.data(), length + 1)));
+                InputScope scope(*this);
+                static_cast<forms::TextBox&>(cw.control).userEdited(narrow(text));
+            }
+            break;
+        case forms::ControlType::ListBox:
+            if (code == LBN_SELCHANGE) {
+                const auto index = static_cast<int>(SendMessageW(cw.window.get(), LB_GETCURSEL, 0, 0));
+                InputScope scope(*this);
+                static_cast<forms::ListBox&>(cw.control).setListIndex(index == LB_ERR ? -1 : index);
+            }
+            break;
+        default:
+            break;
+    }
+}
+
+void Win32Backend::paintFormSurface(FormWindow& fw, HDC dc, const RECT& area) {
+    FillRect(dc, &area, gdi_.brush(fw.form.backColor()));
+    // Shapes have no window of their own: their outlines belong to the form's surface.
+    for (const auto& cw : fw.controls) {
+        if (cw->control.type() != forms::ControlType::Shape || !shownOnScreen(cw->control)) continue;
+        const auto& shape = static_cast<const forms::Shape&>(cw->control);
+        const forms::PixelRect r = clientRectOf(shape, twipsPerPixel_, twipsPerPixel_);
+        HGDIOBJ oldPen = SelectObject(dc, gdi_.pen(shape.borderColor(), std::min(2, shape.borderWidth())));
+        HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
+        Rectangle(dc, r.left, r.top, r.right, r.bottom);
+        SelectObject(dc, oldBrush);
+        SelectObject(dc, oldPen);
+    }
+}
+
+}  // namespace platform::win32

@@ -1,0 +1,43 @@
+#pragma once
+// The process token, the Windows session and child processes.
+#include <set>
+
+#include "platform/session.h"
+
+namespace platform::win32 {
+
+// Token handles are handed to the caller as numbers (the caller closes them with
+// closeHandle, as the privilege routine does). The ones still open when the service goes
+// away are closed then, so a caller that bails out early leaks nothing.
+class TokenWin32 final : public Token {
+public:
+    TokenWin32() = default;
+    TokenWin32(const TokenWin32&) = delete;
+    TokenWin32& operator=(const TokenWin32&) = delete;
+    ~TokenWin32() override;
+
+    [[nodiscard]] std::optional<TokenHandle> openProcessToken(unsigned access) override;
+    [[nodiscard]] std::optional<Luid> lookupPrivilegeValue(const std::string& name) override;
+    [[nodiscard]] bool adjustTokenPrivileges(TokenHandle token, bool disableAll,
+                                             const TokenPrivileges& newState) override;
+    void closeHandle(TokenHandle token) override;
+    [[nodiscard]] std::uint32_t lastError() override;
+
+private:
+    std::set<TokenHandle> open_;
+    std::uint32_t lastError_ = 0;
+};
+
+class SessionWin32 final : public Session {
+public:
+    [[nodiscard]] bool exitWindows(unsigned flags) override;
+};
+
+class ProcessesWin32 final : public Processes {
+public:
+    [[nodiscard]] RunResult runAndWait(const std::string& commandLine, unsigned timeoutMs) override;
+    [[nodiscard]] bool currentExitCode(std::uint32_t& code) override;
+    void exitProcess(std::uint32_t status) override;
+};
+
+}  // namespace platform::win32

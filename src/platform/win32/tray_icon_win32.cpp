@@ -1,0 +1,57 @@
+#include "platform/win32/tray_icon_win32.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include <algorithm>
+
+#include "platform/win32/text.h"
+
+namespace platform::win32 {
+
+namespace {
+
+// Copies the tip into the fixed field, cut so that the NUL fits and no surrogate pair is
+// split in half.
+void copyTip(const std::string& tip, wchar_t (&field)[128]) {
+    const std::wstring wide = widen(tip);
+    std::size_t n = std::min(wide.size(), std::size(field) - 1);
+    if (n > 0 && n < wide.size() && IS_HIGH_SURROGATE(wide[n - 1])) --n;
+    std::copy_n(wide.data(), n, field);
+    field[n] = L'\0';
+}
+
+}  // namespace
+
+TrayIconWin32::~TrayIconWin32() {
+    if (icon_ != nullptr) ::DestroyIcon(static_cast<HICON>(icon_));
+}
+
+void* TrayIconWin32::programIcon() {
+    if (!iconLoaded_) {
+        iconLoaded_ = true;  // a missing icon resource is not looked for again every tick
+        icon_ = ::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1), IMAGE_ICON,
+                             ::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR);
+    }
+    return icon_;
+}
+
+bool TrayIconWin32::notify(unsigned message, const TrayIconData& data) {
+    NOTIFYICONDATAW nid{};
+    nid.cbSize = sizeof(nid);
+    nid.hWnd = reinterpret_cast<HWND>(data.window);
+    nid.uID = data.id;
+    nid.uFlags = data.flags;
+    nid.uCallbackMessage = data.callbackMessage;
+    nid.hIcon = data.programIcon ? static_cast<HICON>(programIcon()) : nullptr;
+    copyTip(data.tip, nid.szTip);
+    return ::Shell_NotifyIconW(message, &nid) != FALSE;
+}
+
+bool TrayIconWin32::add(const TrayIconData& data) { return notify(NIM_ADD, data); }
+
+bool TrayIconWin32::modify(const TrayIconData& data) { return notify(NIM_MODIFY, data); }
+
+bool TrayIconWin32::remove(const TrayIconData& data) { return notify(NIM_DELETE, data); }
+
+}  // namespace platform::win32

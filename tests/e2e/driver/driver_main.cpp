@@ -1,0 +1,60 @@
+// Entry point of sparvane-driver.exe: picks the command and runs it.
+#include "driver.h"
+
+#include <cstdio>
+#include <cwchar>
+
+namespace {
+
+struct Command {
+  const wchar_t* name;
+  int (*run)(const driver::Args&);
+  size_t min_args, max_args;
+  const char* usage;
+};
+
+const Command kCommands[] = {
+    {L"windows", driver::cmd_windows, 0, 0, "windows"},
+    {L"controls", driver::cmd_controls, 1, 1, "controls FORM"},
+    {L"wait-window", driver::cmd_wait_window, 2, 3, "wait-window FORM exists|visible|hidden|gone [TIMEOUT_MS]"},
+    {L"text", driver::cmd_text, 1, 2, "text FORM [CONTROL]"},
+    {L"pos", driver::cmd_pos, 2, 2, "pos FORM CONTROL"},
+    {L"rect", driver::cmd_rect, 1, 2, "rect FORM [CONTROL]"},
+    {L"region", driver::cmd_region, 1, 1, "region FORM"},
+    {L"style", driver::cmd_style, 1, 2, "style FORM [CONTROL]"},
+    {L"click", driver::cmd_click, 2, 2, "click FORM CONTROL"},
+    {L"dblclick", driver::cmd_dblclick, 1, 2, "dblclick FORM [CONTROL]"},
+    {L"close", driver::cmd_close, 1, 1, "close FORM"},
+    {L"msgbox", driver::cmd_msgbox, 0, 1, "msgbox [TIMEOUT_MS]"},
+    {L"answer", driver::cmd_answer, 1, 2, "answer OK|Cancel|Yes|No|Abort|Retry|Ignore [TIMEOUT_MS]"},
+    {L"pixel", driver::cmd_pixel, 2, 2, "pixel X Y"},
+    {L"tray-count", driver::cmd_tray_count, 0, 0, "tray-count"},
+};
+
+void usage() {
+  driver::err("usage: sparvane-driver COMMAND [ARGS]");
+  for (const auto& c : kCommands) driver::err(std::string("  ") + c.usage);
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  if (argc < 2) {
+    usage();
+    return 1;
+  }
+  driver::Args args(argv + 2, argv + argc);
+  for (const auto& c : kCommands) {
+    if (std::wcscmp(argv[1], c.name) != 0) continue;
+    if (args.size() < c.min_args || args.size() > c.max_args) {
+      driver::err(std::string("usage: sparvane-driver ") + c.usage);
+      return 1;
+    }
+    const int status = c.run(args);
+    std::fflush(stdout);
+    return status;
+  }
+  driver::err("unknown command: " + driver::utf8(argv[1]));
+  usage();
+  return 1;
+}

@@ -1,0 +1,86 @@
+// Counting the notification-area icons that Wine's explorer shows.
+//
+// Wine 8's explorer draws the icons itself inside its "Shell_TrayWnd" window (the taskbar
+// of the virtual desktop, or the stand-alone tray window without one): an icon is no
+// window of its own. What is visible from outside is one tooltip window per icon, owned by
+// the tray window, whose single tool covers the icon's cell. Explorer empties that rect
+// when the icon is hidden or deleted and never destroys the tooltip, so a displayed icon
+// is a tray-owned tooltip whose tool rect is not empty. The rect is read with
+// TTM_ENUMTOOLSW through a buffer in explorer's memory, as tooltip messages carry pointers
+// the system does not marshal between processes.
+#include "driver.h"
+
+#include <commctrl.h>
+
+namespace driver {
+namespace {
+
+// Reads the rect of a tooltip's first tool; nullopt when it cannot be read.
+class RemoteToolReader {
+ public:
+  explicit RemoteToolReader(DWORD pid)
+      : process_(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid)) {
+    if (process_)
+      buffer_ = VirtualAllocEx(process_, nullptr, sizeof(TTTOOLINFOW), MEM_COMMIT | MEM_RESERVE,
+                               PAGE_READWRITE);
+  }
+  ~RemoteToolReader() {
+    if (buffer_) VirtualFreeEx(process_, buffer_, 0, MEM_RELEASE);
+    if (process_) CloseHandle(process_);
+  }
+  RemoteToolReader(const RemoteToolReader&) = delete;
+  RemoteToolReader& operator=(const RemoteToolReader&) = delete;
+
+  std::optional<RECT> first_tool_rect(HWND tooltip) {
+    if (!buffer_) return std::nullopt;
+    TTTOOLINFOW info{};
+    info.cbSize = sizeof info;
+    if (!WriteProcessMemory(process_, buffer_, &info, sizeof info, nullptr)) return std::nullopt;
+    DWORD_PTR found = 0;
+    if (!SendMessageTimeoutW(tooltip, TTM_ENUMTOOLSW, 0, reinterpret_cast<LPARAM>(buffer_),
+                             SMTO_ABORTIFHUNG, 3000, &found) ||
+        !found)
+      return std::nullopt;
+    if (!ReadProcessMemory(process_, buffer_, &info, sizeof info, nullptr)) return std::nullopt;
+    return info.rect;
+  }
+
+ private:
+  HANDLE process_ = nullptr;
+  void* buffer_ = nullptr;
+};
+
+struct TraySearch {
+  HWND tray;
+  std::vector<HWND> tooltips;
+};
+
+BOOL CALLBACK collect_tray_tooltips(HWND hwnd, LPARAM param) {
+  auto* search = reinterpret_cast<TraySearch*>(param);
+  if (GetWindow(hwnd, GW_OWNER) != search->tray) return TRUE;
+  if (_wcsicmp(class_name(hwnd).c_str(), TOOLTIPS_CLASSW) != 0) return TRUE;
+  // The info balloon is a tooltip of the tray too; it is no icon.
+  if (GetWindowLongW(hwnd, GWL_STYLE) & TTS_BALLOON) return TRUE;
+  search->tooltips.push_back(hwnd);
+  return TRUE;
+}
+
+}  // namespace
+
+std::optional<int> tray_icon_count() {
+  HWND tray = FindWindowW(L"Shell_TrayWnd", nullptr);
+  if (!tray) return std::nullopt;
+  TraySearch search{tray, {}};
+  EnumWindows(collect_tray_tooltips, reinterpret_cast<LPARAM>(&search));
+  DWORD pid = 0;
+  GetWindowThreadProcessId(tray, &pid);
+  RemoteToolReader reader(pid);
+  int shown = 0;
+  for (HWND tooltip : search.tooltips) {
+    const auto rect = reader.first_tool_rect(tooltip);
+    if (rect && !IsRectEmpty(&*rect)) ++shown;
+  }
+  return shown;
+}
+
+}  // namespace driver

@@ -1,0 +1,255 @@
+# shellcheck shell=bash
+# End-to-end library: runs the real sparvane.exe under Wine in its own Xvfb display and its
+# own throwaway Wine prefix, and drives it with sparvane-driver.exe. Source it from a
+# scenario (tests/e2e/scenarios/NN_name.sh) and call e2e_begin first.
+#
+# Everything under Wine uses a scratch HOME: a fresh prefix links Desktop, Documents, ...
+# to $HOME, and the recycle bin Wine empties is $HOME/.local/share/Trash. The user's own
+# HOME is never seen by Wine here.
+#
+# Sourcing defines functions only; e2e_begin switches on the scenario's shell options.
+
+E2E_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+E2E_WIN_BUILD=${E2E_WIN_BUILD:-$E2E_ROOT/build/windows}       # where the windows preset builds
+E2E_ARTIFACTS_ROOT=${E2E_ARTIFACTS_ROOT:-$E2E_ROOT/artifacts/e2e}
+E2E_TEMPLATE=${E2E_TEMPLATE:-$E2E_ROOT/build/e2e/template}     # the prefix copied per scenario
+E2E_DEFAULT_SIZE=1600x900
+E2E_WINE_DLL_OVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+
+_e2e_log() { printf '[e2e %s] %s\n' "${E2E_NAME:-setup}" "$*" >&2; }
+
+# Keeps Wine, and anything that follows the XDG rules, inside the scratch HOME.
+_e2e_scratch_env() {
+  local home=$1
+  export HOME=$home
+  export XDG_DATA_HOME=$home/.local/share XDG_CONFIG_HOME=$home/.config \
+         XDG_CACHE_HOME=$home/.cache XDG_RUNTIME_DIR=$home/.run
+  mkdir -p "$XDG_DATA_HOME" "$XDG_CONFIG_HOME" "$XDG_CACHE_HOME" "$XDG_RUNTIME_DIR"
+  chmod 700 "$XDG_RUNTIME_DIR"
+  export WINEDEBUG=${E2E_WINEDEBUG:--all} WINEDLLOVERRIDES=$E2E_WINE_DLL_OVERRIDES
+}
+
+# Starts Xvfb on a display it picks itself (-displayfd, so two runs never race for one).
+# Sets E2E_XVFB_PID and exports DISPLAY.
+_e2e_start_xvfb() {
+  local size=$1 dir=$2
+  Xvfb -displayfd 9 -screen 0 "${size}x24" -nolisten tcp 9>"$dir/xvfb.display" >"$dir/xvfb.log" 2>&1 &
+  E2E_XVFB_PID=$!
+  local i
+  for ((i = 0; i < 100; i++)); do
+    if [[ -s "$dir/xvfb.display" ]]; then
+      export DISPLAY=":$(tr -d '[:space:]' <"$dir/xvfb.display")"
+      return 0
+    fi
+    kill -0 "$E2E_XVFB_PID" 2>/dev/null || break
+    sleep 0.1
+  done
+  _e2e_log "Xvfb did not start: $(cat "$dir/xvfb.log" 2>/dev/null)"
+  return 1
+}
+
+_e2e_stop_xvfb() {
+  [[ -n ${E2E_XVFB_PID:-} ]] || return 0
+  kill "$E2E_XVFB_PID" 2>/dev/null || true
+  local i
+  for ((i = 0; i < 50; i++)); do
+    kill -0 "$E2E_XVFB_PID" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill -9 "$E2E_XVFB_PID" 2>/dev/null || true
+  E2E_XVFB_PID=
+}
+
+# Waits (bounded) for the prefix's wineserver to end; kills it if it will not.
+_e2e_wineserver_down() {
+  timeout 30 wineserver -w 2>/dev/null || { wineserver -k 2>/dev/null; timeout 10 wineserver -w 2>/dev/null; } || true
+}
+
+# Creates the template prefix once: wineboot, the virtual desktop, no crash dialog, and
+# plain folders where a fresh prefix links the user folders to HOME. Safe to call from
+# several scenarios at once (flock); does nothing when the template is ready.
+e2e_make_template() {
+  mkdir -p "$(dirname "$E2E_TEMPLATE")"
+  (
+    flock -w 300 8 || { echo "e2e: template lock busy" >&2; exit 1; }
+    [[ -f "$E2E_TEMPLATE/.ready" ]] && exit 0
+    rm -rf "$E2E_TEMPLATE"
+    mkdir -p "$E2E_TEMPLATE"
+    local work
+    work=$(mktemp -d "${TMPDIR:-/tmp}/sparvane-template.XXXXXX")
+    # Cleans up after a failure as well; the template only counts once .ready exists.
+    trap 'WINEPREFIX=$WINEPREFIX wineserver -k 2>/dev/null; _e2e_stop_xvfb; rm -rf "$work"' EXIT
+    _e2e_scratch_env "$work/home"
+    export WINEPREFIX=$work/prefix
+    _e2e_start_xvfb "$E2E_DEFAULT_SIZE" "$work" || exit 1
+    echo "e2e: creating the Wine prefix template (about 15 s)" >&2
+    timeout 180 wineboot -i >"$work/wineboot.log" 2>&1 || { cat "$work/wineboot.log" >&2; exit 1; }
+    timeout 120 wineserver -w || true
+    local reg=(timeout 60 wine reg add)
+    "${reg[@]}" 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null &&
+      "${reg[@]}" 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$E2E_DEFAULT_SIZE" /f >/dev/null &&
+      "${reg[@]}" 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null ||
+      { echo "e2e: reg add failed" >&2; exit 1; }
+    _e2e_wineserver_down
+    # The user folders are links to the HOME used while booting; make them real folders
+    # of the prefix, so that no copy ever reaches outside its own scratch tree.
+    local link
+    for link in "$WINEPREFIX"/drive_c/users/*/*; do
+      [[ -L "$link" ]] || continue
+      rm -f "$link" && mkdir -p "$link"
+    done
+    cp -a "$WINEPREFIX/." "$E2E_TEMPLATE/"
+    touch "$E2E_TEMPLATE/.ready"
+  ) 8>"$E2E_TEMPLATE.lock"
+}
+
+# e2e_begin NAME [WIDTHxHEIGHT]
+e2e_begin() {
+  set -Eeuo pipefail
+  E2E_NAME=$1
+  local size=${2:-$E2E_DEFAULT_SIZE}
+  [[ "$size" =~ ^[0-9]+x[0-9]+$ ]] || { echo "e2e_begin: bad size $size" >&2; exit 2; }
+  export E2E_NAME E2E_SIZE=$size
+  export E2E_ARTIFACTS=$E2E_ARTIFACTS_ROOT/$E2E_NAME
+  rm -rf "$E2E_ARTIFACTS"
+  mkdir -p "$E2E_ARTIFACTS"
+
+  local exe=$E2E_WIN_BUILD/sparvane.exe driver=$E2E_WIN_BUILD/sparvane-driver.exe
+  [[ -f "$exe" ]] || { _e2e_log "missing $exe (build the windows preset first)"; exit 1; }
+  [[ -f "$driver" ]] || { _e2e_log "missing $driver (build the windows preset first)"; exit 1; }
+
+  E2E_TMP=$(mktemp -d "${TMPDIR:-/tmp}/sparvane-e2e.XXXXXX")
+  trap 'e2e_end' EXIT
+  trap 'exit 130' INT
+  trap 'exit 143' TERM
+  trap '_e2e_on_error $LINENO "$BASH_COMMAND"' ERR
+  # Tells run_all.sh what to clean up should this process be killed outright.
+  printf 'E2E_TMP=%q\n' "$E2E_TMP" >"$E2E_ARTIFACTS/.e2e-state"
+
+  e2e_make_template
+  _e2e_scratch_env "$E2E_TMP/home"
+  export WINEPREFIX=$E2E_TMP/home/prefix
+  cp -a "$E2E_TEMPLATE" "$WINEPREFIX"
+  rm -f "$WINEPREFIX/.ready"
+  if [[ "$size" != "$E2E_DEFAULT_SIZE" ]]; then
+    # The server is not running yet, so the registry file can be edited directly.
+    sed -i "s/^\"Default\"=\"$E2E_DEFAULT_SIZE\"/\"Default\"=\"$size\"/" "$WINEPREFIX/user.reg"
+  fi
+
+  _e2e_start_xvfb "$size" "$E2E_TMP"
+  printf 'E2E_XVFB_PID=%q\nWINEPREFIX=%q\n' "$E2E_XVFB_PID" "$WINEPREFIX" >>"$E2E_ARTIFACTS/.e2e-state"
+
+  local dir="$WINEPREFIX/drive_c/Program Files/Sparvane"
+  mkdir -p "$dir"
+  cp "$exe" "$dir/sparvane.exe"
+  cp "$driver" "$dir/sparvane-driver.exe"
+  export E2E_EXE_UNIX=$dir/sparvane.exe
+  export E2E_EXE_WIN='C:\Program Files\Sparvane\sparvane.exe'
+  export E2E_DRIVER_UNIX=$dir/sparvane-driver.exe
+  APP_PID=
+  _e2e_log "display $DISPLAY, desktop $size, prefix $WINEPREFIX"
+}
+
+_e2e_on_error() {
+  trap - ERR
+  e2e_fail "command failed (line $1): $2"
+}
+
+# e2e_start_program [ARGS...]: starts sparvane.exe from its own folder, as Explorer would,
+# and waits until the widget is on screen.
+e2e_start_program() {
+  local log=$E2E_ARTIFACTS/program.log
+  (cd "$(dirname "$E2E_EXE_UNIX")" && exec wine "$E2E_EXE_WIN" "$@") >"$log" 2>&1 &
+  APP_PID=$!
+  export APP_PID
+  local deadline=$((SECONDS + ${E2E_START_TIMEOUT:-60}))
+  while ((SECONDS < deadline)); do
+    if ! kill -0 "$APP_PID" 2>/dev/null; then
+      local status=0
+      wait "$APP_PID" || status=$?
+      APP_PID=
+      e2e_fail "sparvane.exe ended with status $status before Form1 was visible"
+    fi
+    if drv wait-window Form1 visible 1000 >/dev/null 2>&1; then
+      return 0
+    fi
+  done
+  e2e_fail "Form1 not visible within ${E2E_START_TIMEOUT:-60} s"
+}
+
+# drv ARGS...: runs the driver; its stdout is printed, its status returned.
+drv() {
+  timeout 120 wine "$E2E_DRIVER_UNIX" "$@"
+}
+
+# e2e_wait_for TIMEOUT_S CMD...: polls CMD every 0.2 s until it succeeds.
+e2e_wait_for() {
+  local timeout_s=$1
+  shift
+  local deadline=$((SECONDS + timeout_s)) output=
+  while :; do
+    if output=$("$@" 2>&1); then
+      [[ -z "$output" ]] || printf '%s\n' "$output"
+      return 0
+    fi
+    ((SECONDS < deadline)) || break
+    sleep 0.2
+  done
+  e2e_fail "timed out after ${timeout_s} s waiting for: $* (last output: ${output})"
+}
+
+# e2e_screenshot NAME: the whole X screen into $E2E_ARTIFACTS/NAME.png.
+e2e_screenshot() {
+  timeout 30 import -display "$DISPLAY" -window root "$E2E_ARTIFACTS/$1.png"
+}
+
+# e2e_expect_exit STATUS TIMEOUT_S: waits for sparvane.exe to end and checks its status.
+e2e_expect_exit() {
+  local expected=$1 timeout_s=$2
+  [[ -n ${APP_PID:-} ]] || e2e_fail "e2e_expect_exit: the program was not started"
+  local deadline=$((SECONDS + timeout_s))
+  while kill -0 "$APP_PID" 2>/dev/null; do
+    ((SECONDS < deadline)) || e2e_fail "sparvane.exe still running after ${timeout_s} s"
+    sleep 0.2
+  done
+  local status=0
+  wait "$APP_PID" || status=$?
+  APP_PID=
+  [[ "$status" == "$expected" ]] || e2e_fail "sparvane.exe ended with status $status, expected $expected"
+  _e2e_log "sparvane.exe ended with status $status"
+}
+
+# e2e_fail MSG: reports, keeps a screenshot of the moment, ends the scenario.
+e2e_fail() {
+  trap - ERR
+  printf 'FAIL [%s]: %s\n' "${E2E_NAME:-?}" "$*" >&2
+  if [[ -n ${DISPLAY:-} && -n ${E2E_ARTIFACTS:-} ]]; then
+    e2e_screenshot failure 2>/dev/null || true
+  fi
+  exit 1
+}
+
+# e2e_end: always runs (EXIT trap). Ends every Wine process of the prefix, stops Xvfb,
+# removes the scratch HOME; artifacts stay.
+e2e_end() {
+  local status=$?
+  trap - EXIT ERR INT TERM
+  set +e
+  if [[ -n ${E2E_TMP:-} ]]; then
+    if [[ -n ${WINEPREFIX:-} && -d "$WINEPREFIX" ]]; then
+      wineserver -k 2>/dev/null
+      timeout 10 wineserver -w 2>/dev/null
+    fi
+    if [[ -n ${APP_PID:-} ]]; then
+      kill -9 "$APP_PID" 2>/dev/null
+      wait "$APP_PID" 2>/dev/null
+    fi
+    _e2e_stop_xvfb
+    case "$E2E_TMP" in
+      "${TMPDIR:-/tmp}"/sparvane-e2e.*) rm -rf "$E2E_TMP" ;;
+    esac
+    rm -f "$E2E_ARTIFACTS/.e2e-state"
+    E2E_TMP=
+  fi
+  exit "$status"
+}

@@ -1,0 +1,36 @@
+#pragma once
+// A headless program with every form registered, and helpers to look at the fake disk.
+#include <set>
+#include <string>
+
+#include "fakes/test_world.h"
+#include "shell/registration.h"
+
+namespace cleaning_test {
+
+struct CleaningWorld : fakes::TestWorld {
+    // Where the fake's temporary folder and Recent folder are.
+    static constexpr const char* kTemp = "C:\\Users\\Tester\\AppData\\Local\\Temp";
+    static constexpr const char* kRecent = "C:\\Users\\Tester\\AppData\\Roaming\\Microsoft\\Windows\\Recent";
+
+    CleaningWorld() {
+        sparvane::shell::registerForms(ctx);
+        clock.autoAdvance = 1;  // the pause after a run must come to an end
+    }
+};
+
+// Every path below `folder` (links are not entered), as "relative\\path".
+inline void collectTree(const fakes::FakeFileSystem& fs, const std::string& folder, const std::string& prefix,
+                        std::set<std::string>& out) {
+    for (const auto& name : fs.childrenOf(folder)) {
+        out.insert(prefix + name);
+        collectTree(fs, folder + "\\" + name, prefix + name + "\\", out);
+    }
+}
+inline std::set<std::string> treeOf(const fakes::FakeFileSystem& fs, const std::string& folder) {
+    std::set<std::string> out;
+    collectTree(fs, folder, "", out);
+    return out;
+}
+
+}  // namespace cleaning_test

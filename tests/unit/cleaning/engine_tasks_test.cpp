@@ -1,0 +1,102 @@
+#include <gtest/gtest.h>
+
+#include "cleaning/clean_up.h"
+#include "cleaning_world.h"
+
+using namespace sparvane::cleaning;
+using cleaning_test::CleaningWorld;
+namespace fa = platform::file_attribute;
+
+struct BinCase {
+    std::string name;
+    std::string drives;                 // roots joined by NUL, as the system writes them
+    std::map<std::string, int> types;
+    std::uint64_t items;
+    forms::WindowHandle active;
+    bool failQuery, failEmpty;
+    bool result;
+    std::size_t emptyCalls;
+    std::size_t queries;
+};
+
+class RecycleBins : public ::testing::TestWithParam<BinCase> {};
+
+TEST_P(RecycleBins, EmptyAllBinsOnceWhenAFixedDriveHoldsItems) {
+    const auto& c = GetParam();
+    CleaningWorld w;
+    w.fileSystem.drives = c.drives;
+    w.fileSystem.driveTypes = c.types;
+    w.recycleBin.items = c.items;
+    w.recycleBin.failQuery = c.failQuery;
+    w.recycleBin.failEmpty = c.failEmpty;
+    w.windows.active = c.active;
+
+    EXPECT_EQ(EmptyRecycleBins(w.ctx), c.result);
+    EXPECT_EQ(w.recycleBin.emptyCalls.size(), c.emptyCalls);
+    EXPECT_EQ(w.recycleBin.queried.size(), c.queries);
+    for (std::size_t i = 0; i < w.recycleBin.emptyCalls.size(); ++i) {
+        EXPECT_EQ(w.recycleBin.emptyCalls[i], c.active);  // owner 0 when none of our windows is active
+        EXPECT_EQ(w.recycleBin.emptyFlags[i], 7u);
+    }
+    if (c.result && c.emptyCalls == 1) {
+        EXPECT_EQ(w.recycleBin.iconUpdates, 1);
+        EXPECT_EQ(w.recycleBin.items, 0u);
+    }
+}
+
+const std::string kCZ = std::string("C:\\\0Z:\\\0", 8);
+const std::string kDC = std::string("D:\\\0C:\\\0", 8);
+const std::map<std::string, int> kBothFixed{{"C:\\", 3}, {"Z:\\", 3}};
+
+INSTANTIATE_TEST_SUITE_P(
+    Drives, RecycleBins,
+    ::testing::Values(
+        BinCase{"TwoFixedWithItems", kCZ, kBothFixed, 5, 0x99, false, false, true, 1, 2},
+        BinCase{"NoActiveWindow", kCZ, kBothFixed, 5, 0, false, false, true, 1, 2},
+        BinCase{"FixedButEmpty", kCZ, kBothFixed, 0, 0x99, false, false, true, 0, 2},
+        BinCase{"OnlyCdRom", std::string("D:\\\0", 4), {{"D:\\", 5}}, 5, 0x99, false, false, false, 0, 0},
+        BinCase{"CdRomPassedOver", kDC, {{"D:\\", 5}, {"C:\\", 3}}, 5, 0x99, false, false, true, 1, 1},
+        BinCase{"QueryFails", kCZ, kBothFixed, 5, 0x99, true, false, false, 0, 1},
+        BinCase{"EmptyingRefused", kCZ, kBothFixed, 5, 0x99, false, true, false, 1, 1},
+        BinCase{"NoDriveList", "", {}, 5, 0x99, false, false, false, 0, 0}),
+    [](const auto& info) { return info.param.name; });
+
+class RecentList : public ::testing::Test {
+protected:
+    CleaningWorld w;
+    const std::string recent = CleaningWorld::kRecent;
+    void SetUp() override {
+        w.fileSystem.addFile(recent + "\\report.docx.lnk", 900);
+        w.fileSystem.addFile(recent + "\\HOLIDAY.LNK", 900, fa::kReadOnly | fa::kHidden);
+        w.fileSystem.addFile(recent + "\\desktop.ini", 80, fa::kHidden | fa::kSystem);
+        w.fileSystem.addFile(recent + "\\AutomaticDestinations\\a.lnk", 900);
+        w.fileSystem.addFile("C:\\Outside\\keep.lnk", 1);
+        w.fileSystem.addFolderLink(recent + "\\linked.lnk", "C:\\Outside");
+        w.fileSystem.readOnlyBlocksDeletion = true;
+    }
+};
+
+TEST_F(RecentList, ShortcutsTheShellLeftAreRemovedAndOnlyThen) {
+    // As under Wine: the shell forgets the list but leaves its shortcuts.
+    EXPECT_TRUE(ClearRecentDocuments(w.ctx));
+    EXPECT_EQ(w.recentDocuments.clears, 1);
+    EXPECT_FALSE(w.fileSystem.has(recent + "\\report.docx.lnk"));
+    EXPECT_FALSE(w.fileSystem.has(recent + "\\HOLIDAY.LNK"));
+    EXPECT_TRUE(w.fileSystem.has(recent + "\\desktop.ini"));
+    EXPECT_TRUE(w.fileSystem.has(recent + "\\AutomaticDestinations\\a.lnk"));
+    EXPECT_TRUE(w.fileSystem.has("C:\\Outside\\keep.lnk"));  // a folder link is no shortcut
+}
+
+TEST_F(RecentList, AShortcutThatStaysMakesTheTaskFail) {
+    w.fileSystem.lock(recent + "\\report.docx.lnk");
+    EXPECT_FALSE(ClearRecentDocuments(w.ctx));
+    EXPECT_FALSE(w.fileSystem.has(recent + "\\HOLIDAY.LNK"));
+}
+
+TEST_F(RecentList, ShellFailureOrMissingFolderIsNoSuccess) {
+    w.recentDocuments.result = 1;
+    EXPECT_FALSE(ClearRecentDocuments(w.ctx));
+    w.recentDocuments.result = 0;
+    w.fileSystem.specialFolders.clear();
+    EXPECT_FALSE(ClearRecentDocuments(w.ctx));
+}

@@ -1,0 +1,148 @@
+#include <gtest/gtest.h>
+
+#include "cleaning/frm_main.h"
+#include "cleaning/pause.h"
+#include "cleaning_world.h"
+
+using namespace sparvane::cleaning;
+using cleaning_test::CleaningWorld;
+
+namespace {
+
+class FrmMainTest : public ::testing::Test {
+protected:
+    CleaningWorld w;
+    frmMain& form() { return w.app.form<frmMain>(); }
+    bool visible(forms::Control* c) { return c->visible(); }
+};
+
+}  // namespace
+
+TEST_F(FrmMainTest, LoadSelectsEveryTaskAndShowsTheWindowCentred) {
+    auto& f = form();
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(f.chkChkBox[i]->value(), 1);
+        EXPECT_TRUE(f.taskSelected(i));
+        EXPECT_TRUE(f.chkChkBox[i]->visible());
+        EXPECT_FALSE(f.picNA[i]->visible() || f.picRedX[i]->visible() || f.picGrnChk[i]->visible());
+    }
+    EXPECT_EQ(f.chkSelectAll.value(), 1);
+    EXPECT_FALSE(f.lblWait.visible());
+    EXPECT_TRUE(f.visible());
+    EXPECT_EQ(f.caption(), "Sparvane");
+    EXPECT_EQ(f.lblDisclaimer.caption(),
+              "This software is provided without any warrantees or guarantees implied or intended.");
+    // (screen - window) rounded, then halved with the remainder dropped.
+    const double width = f.width(), height = f.height();
+    EXPECT_EQ(f.left(), static_cast<double>(static_cast<long long>(std::nearbyint(24000 - width)) / 2));
+    EXPECT_EQ(f.top(), static_cast<double>(static_cast<long long>(std::nearbyint(13500 - height)) / 2));
+    EXPECT_EQ(w.windows.windows[f.hWnd()].framesChanged, 1);
+}
+
+// One user action on the check list: a click on task box 0..2, or on Select All (-1).
+struct CouplingCase {
+    std::string name;
+    std::vector<int> clicks;
+    std::array<int, 3> boxes;
+    int selectAll;
+};
+
+class CheckListCoupling : public ::testing::TestWithParam<CouplingCase> {};
+
+TEST_P(CheckListCoupling, SelectAllAlwaysShowsWhetherAllThreeAreSelected) {
+    CleaningWorld w;
+    auto& f = w.app.form<frmMain>();
+    for (int click : GetParam().clicks) (click < 0 ? f.chkSelectAll : *f.chkChkBox[click]).userClick();
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(f.chkChkBox[i]->value(), GetParam().boxes[i]) << "box " << i;
+        EXPECT_EQ(f.taskSelected(i), GetParam().boxes[i] != 0) << "flag " << i;
+    }
+    EXPECT_EQ(f.chkSelectAll.value(), GetParam().selectAll);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Clicks, CheckListCoupling,
+    ::testing::Values(CouplingCase{"UncheckOneTask", {1}, {1, 0, 1}, 0},
+                      CouplingCase{"CheckItAgain", {1, 1}, {1, 1, 1}, 1},
+                      CouplingCase{"OthersChangedInBetween", {0, 2, 0, 2}, {1, 1, 1}, 1},
+                      CouplingCase{"StillOneMissing", {0, 2, 0}, {1, 1, 0}, 0},
+                      CouplingCase{"DeselectAll", {-1}, {0, 0, 0}, 0},
+                      CouplingCase{"SelectAllAgain", {-1, -1}, {1, 1, 1}, 1},
+                      CouplingCase{"SelectAllAfterOneUnchecked", {2, -1}, {1, 1, 1}, 1},
+                      CouplingCase{"CheckEachByHand", {-1, 0, 1, 2}, {1, 1, 1}, 1}),
+    [](const auto& info) { return info.param.name; });
+
+TEST_F(FrmMainTest, RunWithOnlyTheRecycleBinTouchesNothingElse) {
+    w.fileSystem.addFile(std::string(CleaningWorld::kTemp) + "\\keep.tmp");
+    w.recycleBin.items = 3;
+    auto& f = form();
+    f.chkChkBox[0]->userClick();
+    f.chkChkBox[2]->userClick();
+    f.cmdChoice[0]->setValue(true);
+
+    EXPECT_EQ(w.recycleBin.emptyCalls.size(), 1u);
+    EXPECT_EQ(w.recentDocuments.clears, 0);
+    EXPECT_TRUE(w.fileSystem.has(std::string(CleaningWorld::kTemp) + "\\keep.tmp"));
+    // The run ends with the idle look: ResetScreen puts the check boxes back.
+    EXPECT_TRUE(f.chkChkBox[1]->visible());
+    EXPECT_TRUE(f.cmdChoice[0]->enabled());
+}
+
+TEST_F(FrmMainTest, StatusPicturesShowEachTaskOutcomeAndTheWindowStaysHidden) {
+    auto& f = form();
+    f.chkChkBox[0]->userClick();                     // task 0 not selected
+    w.fileSystem.drives = std::string("D:\\\0", 4);  // task 1 fails: no fixed drive
+    std::vector<std::string> seen;
+    w.backend.onDoEvents = [&] {
+        // The state the pause after the run paints.
+        if (!seen.empty()) return;
+        for (int i = 0; i < 3; ++i)
+            seen.push_back(std::string(f.chkChkBox[i]->visible() ? "box" : "") + (f.picNA[i]->visible() ? "na" : "") +
+                           (f.picRedX[i]->visible() ? "red" : "") + (f.picGrnChk[i]->visible() ? "green" : ""));
+        seen.push_back(f.visible() ? "shown" : "hidden");
+        seen.push_back(f.cmdChoice[0]->enabled() || f.cmdChoice[1]->enabled() ? "enabled" : "disabled");
+        seen.push_back(f.lblWait.visible() ? "wait" : "");
+    };
+    f.cmdChoice[0]->setValue(true);
+    EXPECT_EQ(seen, (std::vector<std::string>{"na", "red", "green", "hidden", "disabled", "wait"}));
+    EXPECT_FALSE(f.visible());
+    EXPECT_FALSE(f.lblWait.visible());
+}
+
+TEST_F(FrmMainTest, ExitAndTheCloseBoxEndTheProgramButAnUnloadFromCodeDoesNot) {
+    form().unload();
+    EXPECT_TRUE(w.processes.exitStatuses.empty());
+
+    form().cmdChoice[1]->setValue(true);
+    EXPECT_EQ(w.processes.exitStatuses.size(), 1u);
+
+    CleaningWorld other;
+    other.app.form<frmMain>().userClose();
+    EXPECT_EQ(other.processes.exitStatuses.size(), 1u);
+}
+
+TEST_F(FrmMainTest, AuthorLinkOpensAMailToTheAuthor) {
+    form().lblAuthor.userClick();
+    ASSERT_EQ(w.shell.calls.size(), 1u);
+    const auto& call = w.shell.calls[0];
+    EXPECT_EQ(call.verb, "open");
+    EXPECT_EQ(call.file, "mailto:cleanup@sparvane.example?subject=Sparvane");
+    EXPECT_EQ(call.owner, w.windows.desktop);
+    EXPECT_EQ(call.parameters, "");
+    EXPECT_EQ(call.folder, "");
+    EXPECT_EQ(call.show, 1);
+}
+
+TEST(PauseMilliseconds, LetsEventsThroughAtLeastOnceAndSurvivesTheTickWrap) {
+    CleaningWorld w;
+    w.clock.autoAdvance = 0;
+    w.clock.ticks = 500;
+    PauseMilliseconds(w.ctx, 0);
+    EXPECT_EQ(w.backend.doEventsCalls, 1);
+
+    w.clock.ticks = 0xFFFFFFF0u;
+    w.clock.autoAdvance = 4;
+    PauseMilliseconds(w.ctx, 40);  // ends past the wrap, at 0x18
+    EXPECT_GE(w.clock.ticks, 0x18u);
+    EXPECT_LT(w.clock.ticks, 0x100u);
+}

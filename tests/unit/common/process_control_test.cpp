@@ -1,0 +1,175 @@
+#include "common/process_control.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "fakes/test_world.h"
+
+namespace {
+
+using sparvane::common::AdjustPrivileges;
+using sparvane::common::TerminateProgram;
+using sparvane::common::UnloadAllForms;
+
+constexpr const char* kSourceLine = "\r\n\r\nSource:    modMain.AdjustPrivileges";
+
+// ---- AdjustPrivileges ------------------------------------------------------------------
+
+class AdjustPrivilegesTest : public ::testing::Test {
+protected:
+    fakes::TestWorld world;
+    const std::vector<fakes::ShownMessage>& shown() const { return world.backend.messages; }
+};
+
+TEST_F(AdjustPrivilegesTest, EnablingAKnownPrivilegeSucceedsSilently) {
+    EXPECT_TRUE(AdjustPrivileges(world.ctx, true, "SeShutdownPrivilege"));
+    EXPECT_TRUE(world.token.enabled[19]);
+    EXPECT_TRUE(shown().empty());
+    EXPECT_EQ(world.token.openHandles, 0);
+}
+
+TEST_F(AdjustPrivilegesTest, ABlankNameIsReportedWithoutTouchingTheToken) {
+    EXPECT_FALSE(AdjustPrivileges(world.ctx, true, "   "));
+    ASSERT_EQ(shown().size(), 1u);
+    EXPECT_EQ(shown()[0].text, std::string("Cannot identify type of privilege to use.") + kSourceLine);
+    EXPECT_EQ(shown()[0].title, "sparvane v2.0.264");
+    EXPECT_EQ(shown()[0].style, forms::msgbox::kInformation);
+    EXPECT_TRUE(world.token.calls.empty());
+}
+
+TEST_F(AdjustPrivilegesTest, AnUnknownNameIsReportedWithTheSystemText) {
+    EXPECT_FALSE(AdjustPrivileges(world.ctx, true, "SeNoSuchPrivilege"));
+    ASSERT_EQ(shown().size(), 1u);
+    EXPECT_EQ(shown()[0].text, std::string("Cannot find \"SeNoSuchPrivilege\" privilege value. \r\n"
+                                           "[A specified privilege does not exist.\r\n]") +
+                                   kSourceLine);
+    EXPECT_EQ(world.token.openHandles, 0) << "token left open";
+    EXPECT_EQ(world.token.calls.back(), "close");
+}
+
+TEST_F(AdjustPrivilegesTest, AnUnknownCodeLeavesEmptyBrackets) {
+    world.token.failOpen = true;
+    world.token.openError = 0xBEEF;
+    EXPECT_FALSE(AdjustPrivileges(world.ctx, false, "SeDebugPrivilege"));
+    ASSERT_EQ(shown().size(), 1u);
+    EXPECT_EQ(shown()[0].text, std::string("Cannot determine current process. \r\n[]") + kSourceLine);
+    EXPECT_EQ(world.token.calls, (std::vector<std::string>{"open"}));
+}
+
+TEST_F(AdjustPrivilegesTest, ARefusedElevationIsReportedAndTheTokenClosed) {
+    world.token.failAdjust = true;
+    EXPECT_FALSE(AdjustPrivileges(world.ctx, true, "SeDebugPrivilege"));
+    ASSERT_EQ(shown().size(), 1u);
+    EXPECT_EQ(shown()[0].text,
+              std::string("Failed to elevate user privileges.  This\r\napplication may not function as desired.") +
+                  kSourceLine);
+    EXPECT_EQ(world.token.openHandles, 0);
+}
+
+TEST_F(AdjustPrivilegesTest, DisablingReportsNothingAndAnswersWhatTheSystemSaid) {
+    world.token.enabled[20] = true;
+    EXPECT_TRUE(AdjustPrivileges(world.ctx, false, "SeDebugPrivilege"));
+    EXPECT_FALSE(world.token.enabled[20]);
+    world.token.failAdjust = true;
+    EXPECT_FALSE(AdjustPrivileges(world.ctx, false, "SeDebugPrivilege"));
+    EXPECT_TRUE(shown().empty());
+    EXPECT_EQ(world.token.openHandles, 0);
+}
+
+// ---- UnloadAllForms and TerminateProgram -----------------------------------------------
+
+// A form that logs its unload handlers and can be told to misbehave in them.
+class LoggingForm : public forms::Form {
+public:
+    LoggingForm(sparvane::Context& ctx, std::string name, std::vector<std::string>& log)
+        : forms::Form(ctx.app, std::move(name)), Ticker(add<forms::Timer>("Ticker")), ctx_(ctx), log_(log) {
+        Ticker.setInterval(100);
+        Ticker.onTimer = [this] { log_.push_back(this->name() + ":tick"); };
+    }
+    forms::Timer& Ticker;
+    bool cancelUnload = false;
+    bool terminateOnUnload = false;
+
+    void Form_QueryUnload(int& cancel, int mode) override {
+        log_.push_back(name() + ":QueryUnload(" + std::to_string(mode) + ")");
+        if (cancelUnload) cancel = 1;
+        if (terminateOnUnload) TerminateProgram(ctx_);
+    }
+    void Form_Unload(int&) override { log_.push_back(name() + ":Unload"); }
+
+private:
+    sparvane::Context& ctx_;
+    std::vector<std::string>& log_;
+};
+
+struct First : LoggingForm {
+    First(sparvane::Context& c, std::vector<std::string>& l) : LoggingForm(c, "First", l) {}
+};
+struct Second : LoggingForm {
+    Second(sparvane::Context& c, std::vector<std::string>& l) : LoggingForm(c, "Second", l) {}
+};
+
+class Orderly : public ::testing::Test {
+protected:
+    void SetUp() override {
+        world.app.registerForm<First>([this] { return std::make_unique<First>(world.ctx, log); });
+        world.app.registerForm<Second>([this] { return std::make_unique<Second>(world.ctx, log); });
+        world.app.form<First>().show();
+        world.app.form<Second>().show();
+    }
+    fakes::TestWorld world;
+    std::vector<std::string> log;
+};
+
+TEST_F(Orderly, UnloadAllFormsUnloadsInLoadOrderFromCode) {
+    UnloadAllForms(world.app);
+    EXPECT_EQ(log, (std::vector<std::string>{"First:QueryUnload(1)", "First:Unload", "Second:QueryUnload(1)",
+                                             "Second:Unload"}));
+    EXPECT_TRUE(world.app.forms().empty());
+    EXPECT_EQ(world.backend.windowLog.back(), "destroy:Second");
+}
+
+TEST_F(Orderly, AFormThatCancelsIsPassedOverHiddenWithItsTimersStopped) {
+    auto& second = world.app.form<Second>();
+    second.cancelUnload = true;
+    UnloadAllForms(world.app);
+    ASSERT_EQ(world.app.forms().size(), 1u);
+    EXPECT_FALSE(second.visible());
+    EXPECT_EQ(second.Ticker.interval(), 0);
+    EXPECT_FALSE(second.Ticker.timerEnabled());
+    log.clear();
+    world.backend.advance(10'000);
+    EXPECT_TRUE(log.empty()) << "a visited form's timer fired";
+}
+
+TEST_F(Orderly, TerminateDropsTheDebugPrivilegeUnloadsAllAndEndsWithStatusZero) {
+    world.token.enabled[20] = true;
+    TerminateProgram(world.ctx);
+    EXPECT_FALSE(world.token.enabled[20]);
+    EXPECT_TRUE(world.app.forms().empty());
+    // Status 0 even though the exit-code query answers non-zero (STILL_ACTIVE).
+    EXPECT_EQ(world.processes.exitStatuses, (std::vector<std::uint32_t>{0}));
+}
+
+TEST_F(Orderly, AnUnloadHandlerAskingToTerminateDoesNotStartASecondTermination) {
+    world.app.form<First>().terminateOnUnload = true;
+    world.app.form<Second>().terminateOnUnload = true;
+    TerminateProgram(world.ctx);
+    EXPECT_EQ(world.processes.exitStatuses.size(), 1u);
+    EXPECT_EQ(log, (std::vector<std::string>{"First:QueryUnload(1)", "First:Unload", "Second:QueryUnload(1)",
+                                             "Second:Unload"}));
+    EXPECT_EQ(std::count(world.token.calls.begin(), world.token.calls.end(), "adjust"), 1);
+}
+
+TEST_F(Orderly, AFailedPrivilegeChangeDoesNotStopTheExit) {
+    world.token.failOpen = true;
+    TerminateProgram(world.ctx);
+    EXPECT_EQ(world.backend.messages.size(), 1u);
+    EXPECT_TRUE(world.app.forms().empty());
+    EXPECT_EQ(world.processes.exitStatuses, (std::vector<std::uint32_t>{0}));
+}
+
+}  // namespace

@@ -1,0 +1,247 @@
+// How the forms runtime behaves as the program's logic relies on it: synchronous events,
+// default instances and their lifecycle, virtual-time timers, End, containers and scale.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "fakes/headless_backend.h"
+#include "forms/application.h"
+
+namespace {
+
+using Log = std::vector<std::string>;
+
+class Probe : public forms::Form {
+public:
+    Probe(forms::Application& app, Log& log)
+        : forms::Form(app, "Probe"),
+          Button(add<forms::CommandButton>("Button")),
+          Caption(add<forms::Label>("Caption")),
+          Check(add<forms::CheckBox>("Check")),
+          Bar(add<forms::ProgressBar>("Bar")),
+          Ticker(add<forms::Timer>("Ticker")),
+          Box(add<forms::Frame>("Box")),
+          Inside(add<forms::Label>("Inside")),
+          log_(log) {}
+
+    forms::CommandButton& Button;
+    forms::Label& Caption;
+    forms::CheckBox& Check;
+    forms::ProgressBar& Bar;
+    forms::Timer& Ticker;
+    forms::Frame& Box;
+    forms::Label& Inside;
+    int cancelQueryUnload = 0;
+    std::function<void()> onQueryUnload;
+
+    void Form_Initialize() override { log_.push_back("Initialize"); }
+    void Form_Load() override { log_.push_back("Load"); }
+    void Form_Resize() override { log_.push_back("Resize"); }
+    void Form_Activate() override { log_.push_back("Activate"); }
+    void Form_QueryUnload(int& cancel, int mode) override {
+        log_.push_back("QueryUnload(" + std::to_string(mode) + ")");
+        cancel = cancelQueryUnload;
+        if (onQueryUnload) onQueryUnload();
+    }
+    void Form_Unload(int&) override { log_.push_back("Unload"); }
+    void Form_Terminate() override { log_.push_back("Terminate"); }
+
+private:
+    Log& log_;
+};
+
+class Runtime : public ::testing::Test {
+protected:
+    Runtime() {
+        backend.attach(app);
+        app.registerForm<Probe>([this] { return std::make_unique<Probe>(app, log); });
+    }
+    Probe& probe() { return app.form<Probe>(); }
+
+    fakes::HeadlessBackend backend;
+    forms::Application app{backend, forms::AppInfo{}};
+    Log log;
+};
+
+TEST_F(Runtime, AButtonPressedFromCodeRunsItsWholeClickBeforeTheNextStatement) {
+    Probe& p = probe();
+    p.Button.onClick = [&] {
+        log.push_back("click begins");
+        EXPECT_TRUE(p.Button.value());
+        p.Caption.setCaption("set inside the click");
+        log.push_back("click ends");
+    };
+    log.clear();
+    p.Button.setValue(true);
+    log.push_back("next statement");
+    EXPECT_EQ(log, (Log{"click begins", "click ends", "next statement"}));
+    EXPECT_EQ(p.Caption.caption(), "set inside the click");
+    EXPECT_FALSE(p.Button.value());
+    p.Button.setValue(false);  // releasing is not a press
+    EXPECT_EQ(log.size(), 3u);
+}
+
+TEST_F(Runtime, ALabelsChangeRunsInsideTheAssignmentOnlyWhenTheTextChanges) {
+    Probe& p = probe();
+    std::string seen;
+    p.Caption.onChange = [&] { seen = p.Caption.caption(); };
+    p.Caption.setCaption("42");
+    EXPECT_EQ(seen, "42");
+    seen.clear();
+    p.Caption.setCaption("42");
+    EXPECT_EQ(seen, "");
+}
+
+TEST_F(Runtime, ACheckBoxSetFromCodeRaisesClickUnlessTheValueStays) {
+    Probe& p = probe();
+    int clicks = 0;
+    p.Check.onClick = [&] { ++clicks; };
+    p.Check.setValue(1);
+    EXPECT_EQ(clicks, 1);
+    p.Check.setValue(1);
+    EXPECT_EQ(clicks, 1);
+    p.Check.setValue(0);
+    EXPECT_EQ(clicks, 2);
+}
+
+TEST_F(Runtime, AProgressBarRefusesAPositionOutsideItsRangeAndKeepsTheOldOne) {
+    Probe& p = probe();
+    p.Bar.setRange(0, 100);
+    ASSERT_TRUE(p.Bar.setValue(40));
+    EXPECT_FALSE(p.Bar.setValue(100.5));
+    EXPECT_FALSE(p.Bar.setValue(-1));
+    EXPECT_FALSE(p.Bar.setValue(std::numeric_limits<double>::quiet_NaN()));
+    EXPECT_EQ(p.Bar.value(), 40);
+    EXPECT_TRUE(p.Bar.setValue(100));
+    EXPECT_EQ(p.Bar.value(), 100);
+}
+
+TEST_F(Runtime, ASecondTimerTicksTwentyTimesInTwentySecondsOfVirtualTime) {
+    Probe& p = probe();
+    int ticks = 0;
+    p.Ticker.onTimer = [&] {
+        ++ticks;
+        EXPECT_TRUE(p.Ticker.timerEnabled());
+        EXPECT_NE(app.loadedForm<Probe>(), nullptr);
+    };
+    p.Ticker.setInterval(1000);
+    backend.advance(19'999);
+    EXPECT_EQ(ticks, 19);
+    backend.advance(1);
+    EXPECT_EQ(ticks, 20);
+}
+
+TEST_F(Runtime, ATimerStopsWhenDisabledOrItsFormIsUnloaded) {
+    Probe& p = probe();
+    int ticks = 0;
+    p.Ticker.onTimer = [&] { ++ticks; };
+    p.Ticker.setInterval(1000);
+    p.Ticker.setTimerEnabled(false);
+    backend.advance(5000);
+    EXPECT_EQ(ticks, 0);
+    p.Ticker.setTimerEnabled(true);
+    backend.advance(1000);
+    EXPECT_EQ(ticks, 1);
+    ASSERT_TRUE(p.unload());
+    backend.advance(5000);
+    EXPECT_EQ(ticks, 1);
+}
+
+TEST_F(Runtime, ADefaultInstanceLivesThroughItsEventsInOrder) {
+    EXPECT_EQ(app.loadedForm<Probe>(), nullptr);
+    Probe& p = probe();
+    EXPECT_EQ(log, (Log{"Initialize", "Load"}));
+    EXPECT_EQ(&probe(), &p) << "a second reference made a second instance";
+    p.show();
+    p.show();  // already shown and active: nothing more
+    ASSERT_TRUE(p.unload());
+    EXPECT_EQ(log, (Log{"Initialize", "Load", "Resize", "Activate", "QueryUnload(1)", "Unload", "Terminate"}));
+    EXPECT_EQ(app.loadedForm<Probe>(), nullptr);
+    EXPECT_EQ(backend.liveWindowCount(), 0u);
+}
+
+TEST_F(Runtime, CancelInQueryUnloadKeepsTheForm) {
+    Probe& p = probe();
+    p.show();
+    p.cancelQueryUnload = 1;
+    EXPECT_FALSE(p.unload());
+    p.userClose();
+    EXPECT_EQ(app.loadedForm<Probe>(), &p);
+    EXPECT_TRUE(p.visible());
+    EXPECT_EQ(log.back(), "QueryUnload(0)");
+}
+
+TEST_F(Runtime, AReferenceAfterUnloadCreatesAFreshInstance) {
+    Probe& first = probe();
+    first.Caption.setCaption("changed");
+    forms::Application::EventScope scope(app);  // keep the old object alive for the comparison
+    ASSERT_TRUE(first.unload());
+    log.clear();
+    Probe& second = probe();
+    EXPECT_NE(&second, &first);
+    EXPECT_EQ(second.Caption.caption(), "");
+    EXPECT_EQ(log, (Log{"Initialize", "Load"}));
+}
+
+TEST_F(Runtime, EndRunsNoHandlerAndStopsEveryTimer) {
+    Probe& p = probe();
+    p.show();
+    int ticks = 0;
+    p.Ticker.onTimer = [&] { ++ticks; };
+    p.Ticker.setInterval(100);
+    log.clear();
+    app.end(0);
+    EXPECT_TRUE(backend.processEnded);
+    EXPECT_EQ(backend.exitStatus, 0);
+    backend.advance(1000);
+    p.userClose();
+    app.endSession();
+    EXPECT_EQ(ticks, 0);
+    EXPECT_TRUE(log.empty()) << log.front();
+}
+
+TEST_F(Runtime, EndInsideQueryUnloadStopsTheUnload) {
+    Probe& p = probe();
+    p.show();
+    p.onQueryUnload = [&] { app.end(3); };
+    log.clear();
+    p.userClose();
+    EXPECT_EQ(log, (Log{"QueryUnload(0)"})) << "handlers ran after End";
+    EXPECT_EQ(backend.exitStatus, 3);
+    EXPECT_EQ(backend.liveWindowCount(), 1u + 6u) << "windows were torn down after End";
+}
+
+TEST_F(Runtime, ContainedControlsKeepCoordinatesRelativeToTheirContainer) {
+    Probe& p = probe();
+    p.Box.setBoundsTwips(1500, 1500, 3000, 3000);
+    p.Inside.setContainer(&p.Box);
+    p.Inside.setBoundsTwips(150, 300, 600, 195);
+    EXPECT_EQ(p.Inside.container(), &p.Box);
+    EXPECT_EQ(p.Inside.left(), 150);
+    EXPECT_EQ(p.Inside.top(), 300);
+    p.Box.setLeft(4500);  // moving the container does not change the contents' coordinates
+    EXPECT_EQ(p.Inside.left(), 150);
+    p.Inside.setContainer(&p.Caption);  // a label cannot hold controls
+    EXPECT_EQ(p.Inside.container(), nullptr);
+}
+
+TEST_F(Runtime, PixelScaleConvertsWithTheScreensTwipsPerPixel) {
+    backend.twipsPerPixel = 12;  // 120 dots per inch
+    Probe& p = probe();
+    p.Bar.setBoundsTwips(1200, 240, 855, 135);
+    p.setScaleMode(forms::ScaleMode::Pixels);
+    EXPECT_DOUBLE_EQ(p.Bar.left(), 100);
+    EXPECT_DOUBLE_EQ(p.Bar.top(), 20);
+    EXPECT_DOUBLE_EQ(p.Bar.width(), 71.25);
+    p.Bar.setLeft(50);
+    EXPECT_DOUBLE_EQ(p.Bar.leftTwips(), 600);
+    p.move(0, 0, 6000, 4800);
+    EXPECT_DOUBLE_EQ(p.scaleWidth() * 12, p.width() - backend.frameWidthTwips(p));
+    p.setScaleMode(forms::ScaleMode::Twips);
+    EXPECT_DOUBLE_EQ(p.Bar.left(), 600);
+}
+
+}  // namespace

@@ -1,0 +1,155 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "fakes/test_world.h"
+#include "shell/auto_start.h"
+
+namespace {
+
+using sparvane::Context;
+namespace msgbox = forms::msgbox;
+
+constexpr const char* kOnCommand =
+    R"(REG add HKLM\Software\Microsoft\Windows\CurrentVersion\Run /v Sparvane /t REG_SZ )"
+    R"(/d "\"C:\Program Files\Sparvane\sparvane.exe\"" /f)";
+constexpr const char* kOffCommand =
+    R"(REG add HKLM\Software\Microsoft\Windows\CurrentVersion\Run /v Sparvane /t REG_SZ /d "" /f)";
+
+struct SwitchCase {
+    const char* name;
+    std::function<void(Context&)> click;
+    const char* question;
+    const char* command;
+    const char* report;
+};
+
+class AutoStartBox : public ::testing::TestWithParam<SwitchCase> {
+protected:
+    fakes::TestWorld world;
+    const std::vector<fakes::ShownMessage>& shown() const { return world.backend.messages; }
+};
+
+TEST_P(AutoStartBox, OkRunsTheToolToTheEndAndReportsItsSuccess) {
+    world.backend.answers = {msgbox::kAnswerOk};
+
+    GetParam().click(world.ctx);
+
+    ASSERT_EQ(world.processes.commandLines, std::vector<std::string>{GetParam().command});
+    ASSERT_EQ(world.processes.timeouts.size(), 1u);
+    EXPECT_GT(world.processes.timeouts[0], 0u);
+    EXPECT_LE(world.processes.timeouts[0], 60000u) << "the wait must be bounded";
+    ASSERT_EQ(shown().size(), 2u);
+    EXPECT_EQ(shown()[0].text, GetParam().question);
+    EXPECT_EQ(shown()[0].style, msgbox::kOkCancel | msgbox::kQuestion);
+    EXPECT_EQ(shown()[0].title, "Sparvane");
+    EXPECT_EQ(shown()[1].text, GetParam().report);
+    EXPECT_EQ(shown()[1].style, msgbox::kInformation);
+    EXPECT_EQ(shown()[1].title, "Sparvane");
+}
+
+TEST_P(AutoStartBox, CancelDoesNothing) {
+    world.backend.answers = {msgbox::kAnswerCancel};
+
+    GetParam().click(world.ctx);
+
+    EXPECT_TRUE(world.processes.commandLines.empty());
+    EXPECT_EQ(shown().size(), 1u);
+}
+
+TEST_P(AutoStartBox, EveryClickRunsTheToolAgain) {
+    world.backend.answers = {msgbox::kAnswerOk, msgbox::kAnswerOk, msgbox::kAnswerOk, msgbox::kAnswerOk};
+
+    GetParam().click(world.ctx);
+    GetParam().click(world.ctx);
+
+    EXPECT_EQ(world.processes.commandLines, std::vector<std::string>(2, GetParam().command));
+}
+
+struct ToolFailure {
+    const char* name;
+    platform::RunResult result;
+    const char* reason;  // what the message must tell
+};
+
+class AutoStartFailure : public ::testing::TestWithParam<std::tuple<SwitchCase, ToolFailure>> {
+protected:
+    fakes::TestWorld world;
+};
+
+TEST_P(AutoStartFailure, SaysAutoStartCouldNotBeChangedAndWhy) {
+    const auto& [box, failure] = GetParam();
+    world.processes.nextResult = failure.result;
+
+    box.click(world.ctx);
+
+    const auto& shown = world.backend.messages;
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_NE(shown[1].text, box.report);
+    EXPECT_EQ(shown[1].text.rfind("Auto-start could not be changed.", 0), 0u) << shown[1].text;
+    EXPECT_NE(shown[1].text.find(failure.reason), std::string::npos) << shown[1].text;
+    EXPECT_EQ(shown[1].style, msgbox::kExclamation);
+    EXPECT_EQ(shown[1].title, "Sparvane");
+}
+
+const SwitchCase kBoxes[] = {
+    {"On", sparvane::shell::switchAutoStartOn, "Run on windows startup", kOnCommand,
+     "Sparvane will now auto start on windows logon"},
+    {"Off", sparvane::shell::switchAutoStartOff, "Stop running on windows startup?", kOffCommand,
+     "Sparvane will not run on windows startup"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Widget, AutoStartBox, ::testing::ValuesIn(kBoxes),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+INSTANTIATE_TEST_SUITE_P(
+    Widget, AutoStartFailure,
+    ::testing::Combine(::testing::ValuesIn(kBoxes),
+                       ::testing::Values(ToolFailure{"ExitCode1", {true, false, 1}, "failed with code 1"},
+                                         ToolFailure{"ExitCode5", {true, false, 5}, "failed with code 5"},
+                                         ToolFailure{"TimedOut", {true, true, 0}, "did not finish"},
+                                         ToolFailure{"NotStarted", {false, false, 0}, "could not be started"})),
+    [](const auto& info) {
+        return std::string(std::get<0>(info.param).name) + "_" + std::get<1>(info.param).name;
+    });
+
+TEST(AutoStartBoxPath, StoresTheRunningProgramsOwnPath) {
+    fakes::TestWorld world;
+    auto info = world.app.info();
+    ASSERT_EQ(info.exePath, R"(C:\Program Files\Sparvane\sparvane.exe)");
+    // A second application in the same world, started from elsewhere.
+    info.exePath = R"(D:\Tools\spv\sparvane.exe)";
+    forms::Application other(world.backend, info);
+    Context ctx{other, world.services};
+
+    sparvane::shell::switchAutoStartOn(ctx);
+
+    ASSERT_EQ(world.processes.commandLines.size(), 1u);
+    EXPECT_NE(world.processes.commandLines[0].find(R"(/d "\"D:\Tools\spv\sparvane.exe\"" /f)"), std::string::npos)
+        << world.processes.commandLines[0];
+}
+
+// What a C runtime program's argument parser reads back from the quoted form.
+struct QuoteCase {
+    const char* argument;
+    const char* quoted;
+};
+
+class QuoteArgument : public ::testing::TestWithParam<QuoteCase> {};
+
+TEST_P(QuoteArgument, ParsesBackToTheSameText) {
+    EXPECT_EQ(sparvane::shell::quoteArgument(GetParam().argument), GetParam().quoted);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CommandLineRules, QuoteArgument,
+    ::testing::Values(QuoteCase{"", R"("")"},
+                      QuoteCase{R"(C:\Program Files\a.exe)", R"("C:\Program Files\a.exe")"},
+                      QuoteCase{R"("C:\a b\x.exe")", R"("\"C:\a b\x.exe\"")"},
+                      QuoteCase{R"(C:\dir\)", R"("C:\dir\\")"},          // must not escape the closing quote
+                      QuoteCase{R"(a\\"b)", R"("a\\\\\"b")"},              // backslashes before a quote double
+                      QuoteCase{R"(a\\b)", R"("a\\b")"}));                  // elsewhere they stay as they are
+
+}  // namespace

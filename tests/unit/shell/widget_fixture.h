@@ -1,0 +1,44 @@
+#pragma once
+// A started program on the headless backend: Form3 shown, Form2 and Form1 brought up by it.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+#include "fakes/test_world.h"
+#include "shell/form1.h"
+#include "shell/registration.h"
+
+class WidgetTest : public ::testing::Test {
+protected:
+    void start(int screenWidthPx = 1600, int screenHeightPx = 900) {
+        world.backend.screenWidthPx = screenWidthPx;
+        world.backend.screenHeightPx = screenHeightPx;
+        sparvane::shell::registerForms(world.ctx);
+        sparvane::shell::startProgram(world.ctx);
+    }
+    sparvane::shell::Form1& widget() { return *world.app.loadedForm<sparvane::shell::Form1>(); }
+    const platform::RegionPlan& widgetRegion() {
+        auto& r = world.windows.windows[widget().hWnd()].region;
+        EXPECT_TRUE(r.has_value());
+        if (!r) r.emplace();
+        return *r;
+    }
+    // Bounding box of the rectangles added to the region.
+    forms::PixelRect boundingBox(const platform::RegionPlan& plan) {
+        forms::PixelRect box{1 << 30, 1 << 30, -(1 << 30), -(1 << 30)};
+        for (const auto& r : plan.added) {
+            box.left = std::min(box.left, r.left);
+            box.top = std::min(box.top, r.top);
+            box.right = std::max(box.right, r.right);
+            box.bottom = std::max(box.bottom, r.bottom);
+        }
+        return box;
+    }
+    long logIndex(const std::string& entry) {
+        const auto& log = world.backend.windowLog;
+        auto it = std::find(log.begin(), log.end(), entry);
+        return it == log.end() ? -1 : static_cast<long>(it - log.begin());
+    }
+    fakes::TestWorld world;
+};

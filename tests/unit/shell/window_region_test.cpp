@@ -1,0 +1,111 @@
+#include "shell/window_region.h"
+
+#include <gtest/gtest.h>
+
+#include "fakes/test_world.h"
+
+namespace {
+
+using sparvane::shell::roundHalfEven;
+using sparvane::shell::ShapeFormToControls;
+
+class Panel : public forms::Form {
+public:
+    explicit Panel(forms::Application& app)
+        : forms::Form(app, "Panel"),
+          Button(add<forms::CommandButton>("Button")),
+          Box(add<forms::PictureBox>("Box")),
+          InBox(add<forms::Label>("InBox")),
+          Clock(add<forms::Timer>("Clock")) {
+        Button.setBoundsTwips(150, 300, 600, 195);  // 10, 20, 40 x 13 pixels
+        Box.setBoundsTwips(1500, 1500, 1500, 750);  // 100, 100, 100 x 50 pixels
+        InBox.setContainer(&Box);
+        InBox.setBoundsTwips(15, 15, 3000, 3000);  // would reach far beyond the box
+        Clock.setBoundsTwips(4500, 4500, 0, 0);
+        Clock.setInterval(1000);
+    }
+    forms::CommandButton& Button;
+    forms::PictureBox& Box;
+    forms::Label& InBox;
+    forms::Timer& Clock;
+};
+
+class ShapeForm : public ::testing::Test {
+protected:
+    void SetUp() override {
+        world.app.registerForm<Panel>([this] { return std::make_unique<Panel>(world.app); });
+    }
+    Panel& panel(forms::BorderStyle border) {
+        Panel& p = world.app.form<Panel>();
+        p.setBorderStyle(border);
+        p.move(0, 0, 6000, 4500);  // 400 x 300 pixels
+        world.backend.formChanged(p);
+        return p;
+    }
+    const std::optional<platform::RegionPlan>& region(const Panel& p) { return world.windows.windows[p.hWnd()].region; }
+    fakes::TestWorld world;
+};
+
+TEST_F(ShapeForm, KeepsTheFrameAndAddsTheFormsOwnControlsOnly) {
+    Panel& p = panel(forms::BorderStyle::Sizable);
+    ShapeFormToControls(p, world.windows);
+    ASSERT_TRUE(region(p));
+    // Border 4 pixels each side, caption 23: client 392 x 269, so T = 300 - 4 - 269 = 27.
+    EXPECT_EQ(region(p)->outer, (forms::PixelRect{0, 0, 400, 300}));
+    EXPECT_EQ(region(p)->inner, (forms::PixelRect{4, 27, 396, 296}));
+    // The label inside the box and the timer add nothing.
+    EXPECT_EQ(region(p)->added,
+              (std::vector<forms::PixelRect>{{14, 47, 54, 60}, {104, 127, 204, 177}}));
+    EXPECT_EQ(p.scaleMode(), forms::ScaleMode::Pixels) << "the pixel scale must stay in force";
+    EXPECT_DOUBLE_EQ(p.Button.left(), 10);
+}
+
+TEST_F(ShapeForm, AFormWithoutFrameIsOnlyItsControls) {
+    Panel& p = panel(forms::BorderStyle::None);
+    ShapeFormToControls(p, world.windows);
+    ASSERT_TRUE(region(p));
+    EXPECT_EQ(region(p)->outer, region(p)->inner) << "the frame part must be empty";
+    EXPECT_EQ(region(p)->added, (std::vector<forms::PixelRect>{{10, 20, 50, 33}, {100, 100, 200, 150}}));
+}
+
+TEST_F(ShapeForm, AMinimizedFormOnlyChangesItsScale) {
+    Panel& p = panel(forms::BorderStyle::Sizable);
+    p.setWindowState(forms::WindowState::Minimized);
+    ShapeFormToControls(p, world.windows);
+    EXPECT_FALSE(region(p));
+    EXPECT_EQ(p.scaleMode(), forms::ScaleMode::Pixels);
+}
+
+TEST_F(ShapeForm, TheRegionFollowsAMovedControlOnlyWhenRebuilt) {
+    Panel& p = panel(forms::BorderStyle::None);
+    ShapeFormToControls(p, world.windows);
+    p.Button.setLeft(200);  // pixels now
+    EXPECT_EQ(region(p)->added.front(), (forms::PixelRect{10, 20, 50, 33}));
+    ShapeFormToControls(p, world.windows);
+    EXPECT_EQ(region(p)->added.front(), (forms::PixelRect{200, 20, 240, 33}));
+    EXPECT_EQ(world.windows.windows[p.hWnd()].regionsSet, 2);
+}
+
+TEST_F(ShapeForm, EdgesRoundHalvesToEven) {
+    Panel& p = panel(forms::BorderStyle::None);
+    // 37.5, 2.5 pixels at; 1 x 1 pixel: right 38.5, bottom 3.5.
+    p.Button.setBoundsTwips(562.5, 37.5, 15, 15);
+    ShapeFormToControls(p, world.windows);
+    EXPECT_EQ(region(p)->added.front(), (forms::PixelRect{38, 2, 38, 4}));
+}
+
+struct RoundCase {
+    float value;
+    int expected;
+};
+class RoundHalfEven : public ::testing::TestWithParam<RoundCase> {};
+TEST_P(RoundHalfEven, PicksTheEvenNeighbourOnlyForExactHalves) {
+    EXPECT_EQ(roundHalfEven(GetParam().value), GetParam().expected);
+}
+INSTANTIATE_TEST_SUITE_P(Table, RoundHalfEven,
+                         ::testing::Values(RoundCase{0.5f, 0}, RoundCase{1.5f, 2}, RoundCase{2.5f, 2},
+                                           RoundCase{-0.5f, 0}, RoundCase{-1.5f, -2}, RoundCase{2.49f, 2},
+                                           RoundCase{2.51f, 3}, RoundCase{1257.0f, 1257},
+                                           RoundCase{-2.6f, -3}));
+
+}  // namespace
