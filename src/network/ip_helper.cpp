@@ -22,6 +22,7 @@ const CInterfaces& CIpHelper::Interfaces() {
 void CIpHelper::RefreshInterfaces(CInterfaces& into) {
     bytesReceived_ = 0;
     bytesSent_ = 0;
+    lastReadingOk_ = false;
 
     // First call: no buffer, only the size the table needs.
     std::uint32_t size = 0;
@@ -48,6 +49,7 @@ void CIpHelper::RefreshInterfaces(CInterfaces& into) {
     bytesReceived_ = reading.bytesReceived;
     bytesSent_ = reading.bytesSent;
     into = std::move(reading.interfaces);
+    lastReadingOk_ = true;
 }
 
 }  // namespace sparvane::network

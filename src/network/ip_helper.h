@@ -19,9 +19,14 @@ public:
     // A complete new reading: drops the current collection, reads the table and returns
     // the fresh collection (empty when the reading failed).
     const CInterfaces& Interfaces();
+    // The collection of the last reading, without reading again; null before the first.
+    [[nodiscard]] const CInterfaces* currentInterfaces() const { return interfaces_.get(); }
     // Totals of the last reading (0 before the first and after a failed one).
     [[nodiscard]] std::uint64_t BytesReceived() const { return bytesReceived_; }
     [[nodiscard]] std::uint64_t BytesSent() const { return bytesSent_; }
+    // Whether the last reading got the table (an empty table included). A failed one
+    // also leaves both totals 0, but so does a machine without traffic.
+    [[nodiscard]] bool lastReadingOk() const { return lastReadingOk_; }
 
 private:
     void RefreshInterfaces(CInterfaces& into);
@@ -31,6 +36,7 @@ private:
     std::unique_ptr<CInterfaces> interfaces_;
     std::uint64_t bytesReceived_ = 0;
     std::uint64_t bytesSent_ = 0;
+    bool lastReadingOk_ = false;
     // The table buffer is kept between readings: the table is read twice a tick for the
     // whole run and its size rarely changes.
     std::vector<std::uint8_t> buffer_;

@@ -189,8 +189,9 @@ void TrafficMonitor::UpdateTraffic() {
     (void)ctx_.services.trayIcon.modify(trayIcon_);
 
     (void)ipHelper_->Interfaces();
-    const std::uint64_t receivedDelta = received_.advance(ipHelper_->BytesReceived());
-    const std::uint64_t sentDelta = sent_.advance(ipHelper_->BytesSent());
+    const bool ok = ipHelper_->lastReadingOk();
+    const std::uint64_t receivedDelta = received_.advance(ok ? std::optional(ipHelper_->BytesReceived()) : std::nullopt);
+    const std::uint64_t sentDelta = sent_.advance(ok ? std::optional(ipHelper_->BytesSent()) : std::nullopt);
 
     // Kilobytes in this tick (1 kB = 1000 bytes); each caption change runs the feed to
     // the widget at once, download first.

@@ -192,8 +192,6 @@ void Win32Backend::createForm(forms::Form& form) {
         if (bigIcon_) SendMessageW(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_));
         if (smallIcon_) SendMessageW(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
     }
-    // Focus rectangles and access-key underlines appear once the keyboard is used.
-    SendMessageW(hwnd, WM_CHANGEUISTATE, MAKEWPARAM(UIS_INITIALIZE, UISF_HIDEFOCUS | UISF_HIDEACCEL), 0);
 
     fw.tooltip.reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
                                      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd, nullptr,
@@ -203,6 +201,8 @@ void Win32Backend::createForm(forms::Form& form) {
     form.setHandle(reinterpret_cast<forms::WindowHandle>(hwnd));
     fw.created = true;
     for (const auto& c : form.controls()) createControl(*c);
+    // Focus rectangles and access-key underlines appear once the keyboard is used.
+    SendMessageW(hwnd, WM_CHANGEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS | UISF_HIDEACCEL), 0);
     reportGeometry(fw, false);
 }
 
@@ -237,8 +237,11 @@ void Win32Backend::reportGeometry(FormWindow& fw, bool raiseResize) {
     RECT wr{}, cr{};
     GetWindowRect(hwnd, &wr);
     GetClientRect(hwnd, &cr);
+    // A hidden window has not taken its designed state yet (showForm applies it), so the
+    // model keeps the state it asked for until the window is on screen.
+    const forms::WindowState state = IsWindowVisible(hwnd) ? stateOf(hwnd) : fw.form.windowState();
     fw.form.backendGeometry(toTwips(wr.left), toTwips(wr.top), toTwips(wr.right - wr.left), toTwips(wr.bottom - wr.top),
-                            toTwips(cr.right - cr.left), toTwips(cr.bottom - cr.top), stateOf(hwnd), raiseResize);
+                            toTwips(cr.right - cr.left), toTwips(cr.bottom - cr.top), state, raiseResize);
 }
 
 void Win32Backend::showForm(forms::Form& form) {

@@ -76,5 +76,7 @@ int cmd_msgbox(const Args& a);
 int cmd_answer(const Args& a);
 int cmd_pixel(const Args& a);
 int cmd_tray_count(const Args& a);
+int cmd_list_count(const Args& a);
+int cmd_place(const Args& a);
 
 }  // namespace driver

@@ -1,6 +1,9 @@
 // Entry point of sparvane-driver.exe: picks the command and runs it.
 #include "driver.h"
 
+#include <fcntl.h>
+#include <io.h>
+
 #include <cstdio>
 #include <cwchar>
 
@@ -29,6 +32,8 @@ const Command kCommands[] = {
     {L"answer", driver::cmd_answer, 1, 2, "answer OK|Cancel|Yes|No|Abort|Retry|Ignore [TIMEOUT_MS]"},
     {L"pixel", driver::cmd_pixel, 2, 2, "pixel X Y"},
     {L"tray-count", driver::cmd_tray_count, 0, 0, "tray-count"},
+    {L"list-count", driver::cmd_list_count, 2, 2, "list-count FORM CONTROL"},
+    {L"place", driver::cmd_place, 5, 5, "place FORM LEFT TOP WIDTH HEIGHT (shows it, no activation)"},
 };
 
 void usage() {
@@ -39,6 +44,9 @@ void usage() {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
+  // Binary streams: text mode would end every line with "\r\n", and the shell keeps the "\r".
+  _setmode(_fileno(stdout), _O_BINARY);
+  _setmode(_fileno(stderr), _O_BINARY);
   if (argc < 2) {
     usage();
     return 1;

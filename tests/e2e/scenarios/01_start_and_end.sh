@@ -16,6 +16,16 @@ printf '%s\n' "$windows" >"$E2E_ARTIFACTS/windows.txt"
 visible=$(awk '$2 == "visible=1" { print $1 }' <<<"$windows" | sort | paste -sd' ')
 [[ "$visible" == "Form1" ]] || e2e_fail "expected only Form1 on screen, visible: '$visible'"
 
+# The widget is really on screen: its Close Widget button lies inside the widget window
+# and inside the desktop, where the user can reach it.
+read -r fl ft fr fb <<<"$(drv rect Form1)"
+read -r cl ct cr cb <<<"$(drv rect Form1 Command1)"
+width=${E2E_SIZE%x*} height=${E2E_SIZE#*x}
+((cl >= fl && ct >= ft && cr <= fr && cb <= fb)) ||
+  e2e_fail "Command1 ($cl $ct $cr $cb) lies outside the widget window ($fl $ft $fr $fb)"
+((cl >= 0 && ct >= 0 && cr <= width && cb <= height)) ||
+  e2e_fail "Command1 ($cl $ct $cr $cb) lies outside the ${E2E_SIZE} desktop"
+
 # The first timer tick replaces the design caption "00" with the time of day.
 label3_shows_time() {
   local text

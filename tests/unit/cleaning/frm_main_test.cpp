@@ -32,10 +32,12 @@ TEST_F(FrmMainTest, LoadSelectsEveryTaskAndShowsTheWindowCentred) {
     EXPECT_EQ(f.caption(), "Sparvane");
     EXPECT_EQ(f.lblDisclaimer.caption(),
               "This software is provided without any warrantees or guarantees implied or intended.");
-    // (screen - window) rounded, then halved with the remainder dropped.
-    const double width = f.width(), height = f.height();
-    EXPECT_EQ(f.left(), static_cast<double>(static_cast<long long>(std::nearbyint(24000 - width)) / 2));
-    EXPECT_EQ(f.top(), static_cast<double>(static_cast<long long>(std::nearbyint(13500 - height)) / 2));
+    // Screen 24000 x 13500 twips, window 4635 x 4380 (client and frame): the difference is
+    // halved with the remainder dropped, 19365 \ 2 = 9682.
+    ASSERT_EQ(f.width(), 4635);
+    ASSERT_EQ(f.height(), 4380);
+    EXPECT_EQ(f.left(), 9682);
+    EXPECT_EQ(f.top(), 4560);
     EXPECT_EQ(w.windows.windows[f.hWnd()].framesChanged, 1);
 }
 
@@ -107,6 +109,19 @@ TEST_F(FrmMainTest, StatusPicturesShowEachTaskOutcomeAndTheWindowStaysHidden) {
     EXPECT_EQ(seen, (std::vector<std::string>{"na", "red", "green", "hidden", "disabled", "wait"}));
     EXPECT_FALSE(f.visible());
     EXPECT_FALSE(f.lblWait.visible());
+}
+
+TEST_F(FrmMainTest, OkPressedAgainDuringARunStartsNoSecondRun) {
+    auto& f = form();
+    w.recycleBin.items = 1;
+    w.backend.onDoEvents = [&] {
+        w.backend.onDoEvents = nullptr;
+        f.cmdChoice[0]->setValue(true);
+    };
+    w.fileSystem.addFile(std::string(CleaningWorld::kTemp) + "\\x.tmp");
+    f.cmdChoice[0]->setValue(true);
+    EXPECT_EQ(w.recycleBin.queried.size(), 1u);
+    EXPECT_EQ(w.recentDocuments.clears, 1);
 }
 
 TEST_F(FrmMainTest, ExitAndTheCloseBoxEndTheProgramButAnUnloadFromCodeDoesNot) {

@@ -61,14 +61,21 @@ TEST(TickCounter, CountsTheBytesOfEachTickNeverNegative) {
     EXPECT_EQ(c.advance(5'000'012'345), 0u);
     EXPECT_EQ(c.advance(100), 0u);            // total fell (wrap, interface gone)
     EXPECT_EQ(c.advance(600), 500u);          // counts on from the fallen total
-    EXPECT_EQ(c.advance(0), 0u);              // failed reading: the last total stands
+    EXPECT_EQ(c.advance(std::nullopt), 0u);   // failed reading: the last total stands
     EXPECT_EQ(c.advance(1600), 1000u);        // and the next good one counts the gap
 }
 
 TEST(TickCounter, FailedReadingsBeforeTheFirstGoodOneCountNothing) {
     TickCounter c;
-    EXPECT_EQ(c.advance(0), 0u);
-    EXPECT_EQ(c.advance(0), 0u);
+    EXPECT_EQ(c.advance(std::nullopt), 0u);
+    EXPECT_EQ(c.advance(std::nullopt), 0u);
     EXPECT_EQ(c.advance(70000), 0u);  // first real total is a baseline, not a tick's traffic
     EXPECT_EQ(c.advance(70500), 500u);
+}
+
+TEST(TickCounter, AZeroTotalIsAGoodBaseline) {
+    TickCounter c;
+    EXPECT_EQ(c.advance(0), 0u);
+    EXPECT_EQ(c.advance(800), 800u);
+    EXPECT_EQ(c.advance(0), 0u);  // fell: 0, not negative
 }

@@ -121,7 +121,9 @@ TEST_F(WidgetTest, AMovedControlShowsOnlyAfterTheNextResize) {
     const forms::PixelRect before = widgetRegion().added.back();
     w.Command1.setTop(500);  // pixels
     EXPECT_EQ(widgetRegion().added.back(), before);
-    w.setWindowState(forms::WindowState::Normal);  // a change of window state raises Resize
+    w.setWindowState(forms::WindowState::Minimized);
+    EXPECT_EQ(widgetRegion().added.back(), before);
+    w.setWindowState(forms::WindowState::Maximized);  // restored: Resize rebuilds the region
     EXPECT_EQ(widgetRegion().added.back().top, 500);
 }
 
