@@ -358,9 +358,8 @@ void Win32Backend::drawGraphicalButton(ControlWindow& cw, const DRAWITEMSTRUCT& 
         DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &inner, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
         SelectObject(dc, old);
     }
-    // The form's keyboard-cue state decides too: not every system passes ODS_NOFOCUSRECT.
-    const auto cues = SendMessageW(cw.owner.window.get(), WM_QUERYUISTATE, 0, 0);
-    if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT) && !(cues & UISF_HIDEFOCUS)) {
+    // Tracked by the form itself as well: not every system passes ODS_NOFOCUSRECT.
+    if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT) && cw.owner.keyboardCues) {
         RECT focus = r;
         InflateRect(&focus, -3, -3);
         DrawFocusRect(dc, &focus);

@@ -11,11 +11,14 @@ namespace platform::win32 {
 
 namespace {
 
-// Copies the tip into the fixed field, cut so that the NUL fits and no surrogate pair is
-// split in half.
+// The tip has always been a 64-character field (63 and the NUL); a longer text is cut
+// there, never in the middle of a surrogate pair. The wide field has room for 128.
+constexpr std::size_t kTipCharacters = 63;
+
 void copyTip(const std::string& tip, wchar_t (&field)[128]) {
+    static_assert(kTipCharacters < sizeof(NOTIFYICONDATAW::szTip) / sizeof(wchar_t));
     const std::wstring wide = widen(tip);
-    std::size_t n = std::min(wide.size(), std::size(field) - 1);
+    std::size_t n = std::min(wide.size(), kTipCharacters);
     if (n > 0 && n < wide.size() && IS_HIGH_SURROGATE(wide[n - 1])) --n;
     std::copy_n(wide.data(), n, field);
     field[n] = L'\0';

@@ -338,6 +338,13 @@ bool Win32Backend::translateDialogKeys(MSG& msg) {
     if (msg.message < WM_KEYFIRST || msg.message > WM_KEYLAST) return false;
     HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
     if (root == nullptr || static_cast<ATOM>(GetClassLongPtrW(root, GCW_ATOM)) != formClass_) return false;
+    if (auto* fw = reinterpret_cast<FormWindow*>(GetWindowLongPtrW(root, GWLP_USERDATA));
+        fw != nullptr && !fw->keyboardCues && (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN)) {
+        fw->keyboardCues = true;
+        InvalidateRect(root, nullptr, TRUE);
+        for (const auto& cw : fw->controls)
+            if (cw->window) InvalidateRect(cw->window.get(), nullptr, TRUE);
+    }
     // Tab between controls and access keys (&Ok) as on a dialog.
     return IsDialogMessageW(root, &msg) != FALSE;
 }

@@ -48,6 +48,7 @@ struct FormWindow {
     HWND lastFocus = nullptr;
     UINT nextControlId = 1000;  // clear of IDOK/IDCANCEL, which dialog keys send to the form
     bool created = false;
+    bool keyboardCues = false;  // focus rectangles only once the keyboard has been used here
 };
 
 class Win32Backend final : public forms::Backend {

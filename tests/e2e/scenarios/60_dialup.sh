@@ -10,7 +10,9 @@
 # nothing on the panel shows that end to end: the only reader is Connect's refusal, which
 # needs an entry to select, and Wine lists none. The unit suite covers it.
 source "$(dirname "$0")/../lib.sh"
-e2e_begin dialup
+# A desktop wider than 1893 pixels: the panel spans 6720 to 28335 twips across (448 to 1889
+# pixels), and Wine keeps a window no wider than the desktop and its frame.
+e2e_begin dialup 1920x1080
 
 timeout 60 wine reg add 'HKLM\System\CurrentControlSet\Services\RemoteAccess' \
   /v 'Remote Connection' /t REG_BINARY /d 01000000 /f </dev/null >/dev/null
@@ -18,21 +20,32 @@ timeout 60 wine reg add 'HKLM\System\CurrentControlSet\Services\RemoteAccess' \
 e2e_start_program
 e2e_wait_for 20 drv wait-window Form3 hidden 1000 >/dev/null
 
+# A control's text with the line ends of the console (CR LF) and the log's final line end
+# taken off, so that texts compare as plain "\n"-separated lines.
+text_of() {  # FORM CONTROL
+  local raw
+  raw=$(drv text "$1" "$2") || return 1
+  raw=${raw//$'\r'/}
+  printf '%s' "${raw%$'\n'}"
+}
+
 expect_text() {  # FORM CONTROL EXPECTED
   local got
-  got=$(drv text "$1" "$2") || e2e_fail "cannot read $1.$2"
+  got=$(text_of "$1" "$2") || e2e_fail "cannot read $1.$2"
   [[ "$got" == "$3" ]] || e2e_fail "$1.$2: expected '$3', got '$got'"
 }
 
 # Start-up: no entries, one log line.
 expect_text Form3 txtStatus "Class initialized."
 count=$(drv list-count Form3 lstConnections) || e2e_fail "cannot count lstConnections"
+count=${count//[$'\r\n']/}
 [[ "$count" == 0 ]] || e2e_fail "lstConnections holds $count entries, expected 0"
 expect_text Form3 Label14 "Ready to connect"
 
 # Connect with nothing selected: the exclamation box, and nothing logged.
 drv click Form3 cmdConnect
 box=$(drv msgbox 10000) || e2e_fail "no message box after Connect"
+box=${box//$'\r'/}
 [[ "$box" == "Orvex Net Speed 3X|Please select a DUN from the listbox before selecting connect." ]] ||
   e2e_fail "Connect without selection showed: $box"
 drv answer OK 5000
@@ -41,7 +54,7 @@ expect_text Form3 txtStatus "Class initialized."
 
 # Disconnect before any dial.
 drv click Form3 cmdDisconnect
-log_two_lines() { [[ "$(drv text Form3 txtStatus)" == $'Class initialized.\nNo connection made yet.' ]]; }
+log_two_lines() { [[ "$(text_of Form3 txtStatus)" == $'Class initialized.\nNo connection made yet.' ]]; }
 e2e_wait_for 10 log_two_lines
 expect_text Form3 Label14 "Ready to connect"
 
@@ -49,6 +62,7 @@ expect_text Form3 Label14 "Ready to connect"
 [[ ! -e "$(dirname "$E2E_EXE_UNIX")/om.exe" ]] || e2e_fail "om.exe unexpectedly present"
 drv click Form3 Command9
 box=$(drv msgbox 10000) || e2e_fail "no message box after the browser button"
+box=${box//$'\r'/}
 printf '%s\n' "$box" >"$E2E_ARTIFACTS/browser_message.txt"
 [[ "$box" == *"The browser om.exe could not be started."* ]] || e2e_fail "unexpected browser message: $box"
 [[ "$box" == *'C:\Program Files\Sparvane\om.exe'* ]] || e2e_fail "browser message lacks the path: $box"
@@ -57,13 +71,18 @@ kill -0 "$APP_PID" 2>/dev/null || e2e_fail "the program ended after the browser 
 drv wait-window Form1 visible 5000 >/dev/null || e2e_fail "the widget is gone after the browser button"
 expect_text Form3 txtStatus $'Class initialized.\nNo connection made yet.'
 
-# Photograph the panel: place the network window so that its far-off controls (6720 to
-# 28335 twips across, 3600 to 8115 down, at 15 twips a pixel) fall inside the desktop.
-drv place Form3 -440 0 2000 620 || e2e_fail "cannot place Form3"
+# Photograph the panel: place the network window so that its far-off controls (448 to 1889
+# pixels across, 240 to 541 down in its client area, at 15 twips a pixel) fall inside the
+# desktop, and check that the outermost ones are within the window and the screen.
+drv place Form3 -440 0 1925 620 || e2e_fail "cannot place Form3"
 e2e_wait_for 10 drv wait-window Form3 visible 500 >/dev/null
-drv controls Form3 >"$E2E_ARTIFACTS/form3_controls.txt"
-read -r fl ft fr fb < <(drv rect Form3 Frame7)
-((fl >= 0 && fr <= 1600 && fb <= 900)) || e2e_fail "Frame7 not on screen after placing Form3: $fl $ft $fr $fb"
+drv controls Form3 | tr -d '\r' >"$E2E_ARTIFACTS/form3_controls.txt"
+read -r wl wt wr wb < <(drv rect Form3 | tr -d '\r')
+for control in Label15 Frame7 Command5 Label14; do
+  read -r l t r b < <(drv rect Form3 "$control" | tr -d '\r')
+  ((l >= 0 && l >= wl && r <= wr && r <= 1920 && b <= wb && b <= 1080)) ||
+    e2e_fail "$control ($l $t $r $b) not inside Form3 ($wl $wt $wr $wb) on screen"
+done
 e2e_screenshot form3_panel
 
 # Close Widget ends the program.

@@ -166,4 +166,4 @@ INSTANTIATE_TEST_SUITE_P(
                       TempPathCase{"C:\\Temp\\", "C:\\Temp"},
                       TempPathCase{"C:\\Users\\Tester\\AppData\\Local\\tmp\\", ""},
                       TempPathCase{"C:\\Users\\Nobody\\Temp\\", ""},  // expands to [Unknown]
-                      TempPathCase{"C:\\", ""}, TempPathCase{"", ""}, TempPathCase{std::nullopt, ""}}));
+                      TempPathCase{"C:\\", ""}, TempPathCase{"", ""}, TempPathCase{std::nullopt, ""}));

@@ -193,7 +193,8 @@ TEST_F(WidgetTest, CloseWidgetEndsAtOnceWithStatusZeroAndTakesTheTrayIconAway) {
     EXPECT_TRUE(world.backend.processEnded);
     EXPECT_EQ(world.backend.exitStatus, 0);
     EXPECT_FALSE(world.trayIcon.entry.has_value());
-    if (iconWasShown) EXPECT_EQ(world.trayIcon.calls.back(), "delete");
+    ASSERT_TRUE(iconWasShown) << "the network window registers its icon at start-up";
+    EXPECT_EQ(world.trayIcon.calls.back(), "delete");
     // No window went through an unload: all stay loaded, none was destroyed.
     EXPECT_EQ(world.app.forms().size(), loaded);
     EXPECT_EQ(logIndex("destroy:Form3"), -1);

@@ -1,0 +1,88 @@
+#!/usr/bin/env bash
+# Traffic on the loopback interface reaches the widget: Wine's interface table includes
+# loopback, so a local transfer moves the download figure above 0 and the bar to where the
+# figure is; without traffic the figure settles back to 0. The tray entry exists.
+source "$(dirname "$0")/../lib.sh"
+e2e_begin traffic 1600x900
+
+# A small file server on a free loopback port, serving from the scratch tree. Bounded by
+# timeout and stopped with the scenario.
+www=$E2E_TMP/www
+mkdir -p "$www"
+head -c 2000000 /dev/zero >"$www/big.bin"
+port=$(python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
+timeout 300 python3 -m http.server "$port" --bind 127.0.0.1 --directory "$www" >"$E2E_ARTIFACTS/http.log" 2>&1 &
+SERVER_PID=$!
+LOAD_PID=
+stop_file=$E2E_TMP/stop-load
+stop_local_processes() {
+  touch "$stop_file"
+  [[ -z $LOAD_PID ]] || wait "$LOAD_PID" 2>/dev/null
+  LOAD_PID=
+  kill "$SERVER_PID" 2>/dev/null
+  wait "$SERVER_PID" 2>/dev/null
+}
+trap 'status=$?; stop_local_processes; (exit $status); e2e_end' EXIT
+e2e_wait_for 15 curl -sf -o /dev/null "http://127.0.0.1:$port/"
+
+e2e_start_program
+
+figure() { drv text Form1 Label1; }
+# A figure the widget writes: a plain number ("0", "12.5", "1E-05"); its design text is "000".
+is_figure() { [[ "$1" =~ ^-?[0-9]+(\.[0-9]+)?(E[-+][0-9]+)?$ && "$1" != "000" ]]; }
+ticking() { local f; f=$(figure) && is_figure "$f" && printf '%s\n' "$f"; }
+e2e_wait_for 20 ticking >/dev/null
+
+# The tray entry of the network window.
+tray_present() { local n; n=$(drv tray-count) && ((n >= 1)) && printf '%s\n' "$n"; }
+icons=$(e2e_wait_for 20 tray_present)
+echo "tray icons: $icons"
+
+# Load: repeated downloads limited to about 3 kB/s, so the figure (kilobits per 500 ms
+# tick) stays inside the bar's 0..100. Each download is cut after 3 s; the loop is bounded.
+(
+  end=$((SECONDS + 120))
+  while [[ ! -e "$stop_file" ]] && ((SECONDS < end)); do
+    curl -s -o /dev/null --limit-rate 3k --max-time 3 "http://127.0.0.1:$port/big.bin" || true
+  done
+) &
+LOAD_PID=$!
+
+above_zero() {
+  local f
+  f=$(figure) || return 1
+  is_figure "$f" && awk -v f="$f" 'BEGIN { exit !(f > 0) }' && printf '%s\n' "$f"
+}
+loaded=$(e2e_wait_for 30 above_zero)
+echo "download figure under load: $loaded"
+e2e_screenshot traffic
+
+# The bar sits where the figure is (the native bar holds whole positions). The figure and
+# the bar are read by separate driver calls, so a sample counts only when the figure read
+# before and after the bar is the same (one tick).
+bar_matches() {
+  local before after pos
+  before=$(figure) || return 1
+  pos=$(drv pos Form1 p1) || return 1
+  after=$(figure) || return 1
+  [[ "$before" == "$after" ]] && is_figure "$before" || return 1
+  awk -v f="$before" -v p="$pos" 'BEGIN { exit !(f > 0 && f <= 100 && p - f <= 1 && f - p <= 1) }' || return 1
+  printf 'figure %s, bar %s\n' "$before" "$pos"
+}
+matched=$(e2e_wait_for 60 bar_matches)
+echo "$matched"
+
+# No traffic: the figure settles to 0 and the bar goes back to the start.
+stop_local_processes
+settled() {
+  local f pos
+  f=$(figure) || return 1
+  [[ "$f" == "0" ]] || return 1
+  pos=$(drv pos Form1 p1) || return 1
+  [[ "$pos" == "0" ]] && printf 'figure %s, bar %s\n' "$f" "$pos"
+}
+quiet=$(e2e_wait_for 60 settled)
+echo "$quiet"
+
+drv click Form1 Command1
+e2e_expect_exit 0 20

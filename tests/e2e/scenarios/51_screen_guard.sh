@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# The screen guard: after its message, a maximized, topmost, layered veil at alpha 80 that a
+# real single click leaves alone and a real double click removes; opening it again gives
+# the same veil. Keys typed meanwhile go into its hidden text box.
+source "$(dirname "$0")/../lib.sh"
+e2e_begin screen_guard
+
+WS_MAXIMIZE=0x01000000
+WS_EX_LAYERED=0x80000
+
+open_guard() {
+  drv click Form1 Command3
+  local shown
+  shown=$(drv msgbox 10000) || e2e_fail "no message box after Screen Guard"
+  [[ "$shown" == "Sparvane|Double click on screen guard to close" ]] || e2e_fail "message box '$shown'"
+  drv answer OK
+  e2e_wait_for 10 drv wait-window Form4 visible 1000 >/dev/null
+}
+
+# The veil as the system sees it: maximized, topmost, layered, alpha 80.
+check_veil() {
+  local line style exstyle
+  line=$(drv style Form4) || e2e_fail "cannot read Form4's style"
+  echo "Form4: $line"
+  style=$(sed -nE 's/.*(^| )style=(0x[0-9a-fA-F]+).*/\2/p' <<<"$line")
+  exstyle=$(sed -nE 's/.*exstyle=(0x[0-9a-fA-F]+).*/\1/p' <<<"$line")
+  [[ -n "$style" && -n "$exstyle" ]] || e2e_fail "unreadable style line '$line'"
+  ((style & WS_MAXIMIZE)) || e2e_fail "Form4 is not maximized ($line)"
+  ((exstyle & WS_EX_LAYERED)) || e2e_fail "Form4 is not layered ($line)"
+  [[ "$line" == *" topmost=1 "* ]] || e2e_fail "Form4 is not topmost ($line)"
+  [[ "$line" == *" alpha=80" ]] || e2e_fail "Form4's alpha is not 80 ($line)"
+}
+
+e2e_start_program
+open_guard
+check_veil
+e2e_screenshot screen_guard
+
+# Real input, through X, at the middle of the veil (where no other window of ours lies).
+read -r l t r b <<<"$(drv rect Form4)"
+width=${E2E_SIZE%x*} height=${E2E_SIZE#*x}
+x=$(((l + r) / 2)) y=$(((t + b) / 2))
+((x > 0 && x < width && y > 0 && y < height)) || e2e_fail "Form4's middle ($x,$y) is off the screen"
+timeout 10 xdotool mousemove "$x" "$y"
+
+# Keys go into the hidden text box.
+timeout 10 xdotool type --delay 50 abc
+typed() { local text; text=$(drv text Form4 Text1) && [[ "$text" == *abc* ]] && printf '%s\n' "$text"; }
+echo "Text1: $(e2e_wait_for 10 typed)"
+
+# A single click leaves it. The driver's round trips take far longer than the program
+# needs to handle a click, and they keep the double click below apart from this one.
+timeout 10 xdotool click 1
+drv wait-window Form4 visible 2000 >/dev/null || e2e_fail "a single click closed the screen guard"
+check_veil
+
+# A double click closes it.
+timeout 10 xdotool click --repeat 2 --delay 80 1
+e2e_wait_for 10 drv wait-window Form4 gone 1000 >/dev/null
+drv wait-window Form1 visible 1000 >/dev/null || e2e_fail "the widget went with the screen guard"
+
+# Opening it again gives the same veil, loaded afresh.
+open_guard
+check_veil
+e2e_screenshot screen_guard_again
+timeout 10 xdotool mousemove "$x" "$y" click --repeat 2 --delay 80 1
+e2e_wait_for 10 drv wait-window Form4 gone 1000 >/dev/null
+
+drv click Form1 Command1
+e2e_expect_exit 0 20

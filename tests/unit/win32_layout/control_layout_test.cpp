@@ -1,0 +1,115 @@
+// Where the Win32 backend puts a control's window, worked out from the model alone.
+#include "platform/win32/control_layout.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "fakes/headless_backend.h"
+#include "forms/application.h"
+#include "forms/form.h"
+
+namespace {
+
+using platform::win32::chartBars;
+using platform::win32::clientRectOf;
+using platform::win32::shownOnScreen;
+using platform::win32::twipsToPixels;
+
+struct TwipsCase {
+    double twips;
+    double twipsPerPixel;
+    int pixels;
+};
+
+class TwipsToPixels : public ::testing::TestWithParam<TwipsCase> {};
+
+TEST_P(TwipsToPixels, RoundsHalvesToEvenLikeTheRegionHelper) {
+    const TwipsCase& c = GetParam();
+    EXPECT_EQ(twipsToPixels(c.twips, c.twipsPerPixel), c.pixels);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, TwipsToPixels,
+                         ::testing::Values(TwipsCase{17880, 15, 1192}, TwipsCase{855, 15, 57},
+                                           TwipsCase{22.5, 15, 2},    // 1.5 -> 2
+                                           TwipsCase{37.5, 15, 2},    // 2.5 -> 2 (even)
+                                           TwipsCase{-960, 15, -64},  // off-screen text box
+                                           TwipsCase{1440, 10, 144},  // 144 dpi
+                                           TwipsCase{100, 0, 0}));    // no metrics yet
+
+class LayoutTest : public ::testing::Test {
+protected:
+    fakes::HeadlessBackend backend;
+    forms::Application app{backend, forms::AppInfo{}};
+    forms::Form form{app, "Test"};
+};
+
+TEST_F(LayoutTest, ContainedControlIsPlacedAtItsContainersOffset) {
+    auto& frame = form.add<forms::Frame>("Frame1");
+    auto& inner = form.add<forms::PictureBox>("Picture1");
+    auto& box = form.add<forms::CheckBox>("chkChkBox", 2);
+    frame.setBoundsTwips(1500, 300, 3000, 3000);
+    inner.setBoundsTwips(150, 150, 1500, 1500);
+    box.setBoundsTwips(30, 45, 600, 300);
+    inner.setContainer(&frame);
+    box.setContainer(&inner);
+
+    const forms::PixelRect r = clientRectOf(box, 15, 15);
+    EXPECT_EQ(r, (forms::PixelRect{(1500 + 150 + 30) / 15, (300 + 150 + 45) / 15, 112 + 40, 33 + 20}));
+}
+
+TEST_F(LayoutTest, ControlOfTheFormItselfUsesItsOwnPosition) {
+    auto& label = form.add<forms::Label>("Label1");
+    label.setBoundsTwips(18120, 2400, 270, 195);
+    EXPECT_EQ(clientRectOf(label, 15, 15), (forms::PixelRect{1208, 160, 1226, 173}));
+}
+
+TEST_F(LayoutTest, HiddenContainerHidesWhatItHolds) {
+    auto& frame = form.add<forms::Frame>("Frame1");
+    auto& label = form.add<forms::Label>("Label1");
+    label.setContainer(&frame);
+    EXPECT_TRUE(shownOnScreen(label));
+    frame.setVisible(false);
+    EXPECT_FALSE(shownOnScreen(label));
+    EXPECT_TRUE(label.visible());  // the model's own flag is untouched
+    frame.setVisible(true);
+    label.setVisible(false);
+    EXPECT_FALSE(shownOnScreen(label));
+}
+
+TEST(ChartBars, LargestValueFillsTheHeightAndOthersScaleFromTheBottom) {
+    const auto bars = chartBars({50, 100, 25}, 300, 80);
+    ASSERT_EQ(bars.size(), 3u);
+    for (const auto& b : bars) EXPECT_EQ(b.bottom, 80);
+    EXPECT_EQ(bars[1].top, 0);
+    EXPECT_EQ(bars[0].top, 40);
+    EXPECT_EQ(bars[2].top, 60);
+    EXPECT_LT(bars[0].right, bars[1].left + 1);  // side by side, not overlapping
+    EXPECT_LE(bars[1].right, bars[2].left);
+    EXPECT_LE(bars[2].right, 300);
+}
+
+TEST(ChartBars, NothingToScaleGivesFlatBars) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    for (const auto& values : {std::vector<double>{0, 0}, std::vector<double>{-5, nan}, std::vector<double>{inf, 3}}) {
+        const auto bars = chartBars(values, 100, 50);
+        ASSERT_EQ(bars.size(), values.size());
+        for (std::size_t i = 0; i < bars.size(); ++i) {
+            const double v = values[i];
+            if (std::isfinite(v) && v > 0)
+                EXPECT_EQ(bars[i].top, 0);  // the only real value is the largest
+            else
+                EXPECT_EQ(bars[i].top, 50) << "value " << v;
+        }
+    }
+}
+
+TEST(ChartBars, NoRoomOrNoSeriesGivesNoBars) {
+    EXPECT_TRUE(chartBars({}, 100, 50).empty());
+    EXPECT_TRUE(chartBars({1, 2}, 0, 50).empty());
+    EXPECT_TRUE(chartBars({1, 2}, 100, 0).empty());
+}
+
+}  // namespace
