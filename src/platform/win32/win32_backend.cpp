@@ -201,6 +201,13 @@ void Win32Backend::createForm(forms::Form& form) {
     form.setHandle(reinterpret_cast<forms::WindowHandle>(hwnd));
     fw.created = true;
     for (const auto& c : form.controls()) createControl(*c);
+    // Frames draw only their outline; whatever they contain must sit above them in the
+    // z-order, or the frame's unpainted interior covers it. Children are created in the
+    // model's order, which may put a frame after its contents, so settle it once here.
+    for (const auto& cw : fw.controls) {
+        if (cw->control.container() != nullptr && cw->window.get() != nullptr)
+            SetWindowPos(cw->window.get(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
     // Focus rectangles and access-key underlines appear once the keyboard is used.
     SendMessageW(hwnd, WM_CHANGEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS | UISF_HIDEACCEL), 0);
     reportGeometry(fw, false);

@@ -78,5 +78,6 @@ int cmd_pixel(const Args& a);
 int cmd_tray_count(const Args& a);
 int cmd_list_count(const Args& a);
 int cmd_place(const Args& a);
+int cmd_gui_resources(const Args& a);  // driver_resources.cpp (footprint benchmark)
 
 }  // namespace driver

@@ -34,6 +34,7 @@ const Command kCommands[] = {
     {L"tray-count", driver::cmd_tray_count, 0, 0, "tray-count"},
     {L"list-count", driver::cmd_list_count, 2, 2, "list-count FORM CONTROL"},
     {L"place", driver::cmd_place, 5, 5, "place FORM LEFT TOP WIDTH HEIGHT (shows it, no activation)"},
+    {L"gui-resources", driver::cmd_gui_resources, 1, 1, "gui-resources FORM (GDI/USER objects, windows, memory of its process)"},
 };
 
 void usage() {

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <ostream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "fakes/test_world.h"
@@ -24,6 +26,7 @@ struct SwitchCase {
     const char* question;
     const char* command;
     const char* report;
+    friend void PrintTo(const SwitchCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class AutoStartBox : public ::testing::TestWithParam<SwitchCase> {
@@ -72,6 +75,7 @@ struct ToolFailure {
     const char* name;
     platform::RunResult result;
     const char* reason;  // what the message must tell
+    friend void PrintTo(const ToolFailure& f, std::ostream* os) { *os << f.name; }
 };
 
 class AutoStartFailure : public ::testing::TestWithParam<std::tuple<SwitchCase, ToolFailure>> {
@@ -135,6 +139,7 @@ TEST(AutoStartBoxPath, StoresTheRunningProgramsOwnPath) {
 struct QuoteCase {
     const char* argument;
     const char* quoted;
+    friend void PrintTo(const QuoteCase& c, std::ostream* os) { *os << c.argument; }
 };
 
 class QuoteArgument : public ::testing::TestWithParam<QuoteCase> {};

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,7 @@ struct PowerButtonCase {
     const char* name;
     std::function<void(Context&)> press;
     unsigned request;
+    friend void PrintTo(const PowerButtonCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class PowerButton : public ::testing::TestWithParam<PowerButtonCase> {

@@ -1,0 +1,156 @@
+// The whole program left running for a day on the virtual clock: every form the start-up
+// brings up, every timer (traffic ticks, the widget's clock, the record tracker, the junk
+// check), with traffic moving and the Recent folder growing and being emptied. What the
+// runtime holds (windows, timers, loaded forms, controls) and the heap blocks alive must
+// not grow once the program has settled: something made per tick and never released would
+// show here long before a user noticed it in Task Manager.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "fakes/test_world.h"
+#include "heap_counter.h"
+#include "shell/registration.h"
+
+namespace {
+
+constexpr int kTickMs = 500;                 // Form3's traffic timer
+constexpr int kTicksPerDay = 172'800;
+constexpr int kWarmUpTicks = 2 * 60 * 2;     // two minutes: every timer has fired a few times
+constexpr int kTicksPerHour = 2 * 60 * 60;
+const std::string kRecent = "C:\\Users\\Tester\\AppData\\Roaming\\Microsoft\\Windows\\Recent";
+
+// Heap figures move a little when a caption crosses the short-string limit or a map node
+// is replaced; a leak of one block per junk check (every 20 s) is 4,000 blocks a day.
+constexpr long long kHeapBlockSlack = 64;
+constexpr long long kHeapByteSlack = 16 * 1024;
+
+struct Holdings {
+    std::size_t windows = 0;
+    std::size_t timers = 0;
+    std::vector<std::string> forms;
+    std::size_t controls = 0;
+    footprint_test::HeapFigures heap;
+};
+
+template <class Container>
+void dropRecords(Container& c) {
+    Container().swap(c);  // clear() would keep the capacity, and the blocks alive
+}
+
+class ADayOfRunning : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fakes::FakeInterfaceRow lo, eth;
+        lo.type = 24;
+        lo.description = "Loopback";
+        eth.index = 2;
+        eth.description = "Ethernet";
+        world.interfaceTable.rows = {lo, eth};
+        world.fileSystem.addFolder(kRecent);
+        world.fileSystem.addFile(kRecent + "\\notes.lnk", 2'000);
+        sparvane::shell::registerForms(world.ctx);
+        sparvane::shell::startProgram(world.ctx);
+    }
+
+    // What the fakes write down about each call grows with every tick by design; it is the
+    // test's memory, not the program's, so it is let go before the heap is counted.
+    void forgetRecordedCalls() {
+        auto& b = world.backend;
+        dropRecords(b.windowLog), dropRecords(b.broughtToFront), dropRecords(b.focusRequests), dropRecords(b.messages);
+        dropRecords(world.fileSystem.log), dropRecords(world.fileSystem.attributeWrites);
+        dropRecords(world.trayIcon.calls);
+        dropRecords(world.windows.posCalls), dropRecords(world.windows.posInsertAfter),
+            dropRecords(world.windows.layeredCalls);
+        dropRecords(world.recycleBin.queried), dropRecords(world.recycleBin.emptyCalls),
+            dropRecords(world.recycleBin.emptyFlags);
+        dropRecords(world.shell.calls);
+    }
+
+    Holdings holdings() {
+        forgetRecordedCalls();
+        Holdings h;
+        h.windows = world.backend.liveWindowCount();
+        h.timers = world.backend.activeTimerCount();
+        for (const forms::Form* f : world.app.forms()) {
+            h.forms.push_back(f->name());
+            h.controls += f->controls().size();
+        }
+        h.heap = footprint_test::heapNow();
+        return h;
+    }
+
+    // One tick's worth of the outside world: traffic on both interfaces, the wall clock,
+    // now and then some input, and the Recent folder filling up past the junk limit and
+    // being emptied again every few hours (so the widget's frame changes colour both ways).
+    void moveTheWorld(int tick) {
+        world.interfaceTable.addTraffic(0, static_cast<std::uint32_t>(tick % 5000), 40);
+        world.interfaceTable.addTraffic(1, static_cast<std::uint32_t>((tick * 7919) % 120'000), 3'000);
+        const int seconds = tick / 2;
+        char text[16];
+        std::snprintf(text, sizeof text, "%02d:%02d:%02d", seconds / 3600 % 24, seconds / 60 % 60, seconds % 60);
+        world.clock.timeText = text;
+        world.clock.ticks = static_cast<std::uint32_t>(tick) * kTickMs;
+        if (tick % 600 == 0) world.lastInput.tick = world.clock.ticks;
+        const int phase = tick % (3 * kTicksPerHour);
+        if (phase == kTicksPerHour) world.fileSystem.addFile(kRecent + "\\big.lnk", 80'000);
+        if (phase == 2 * kTicksPerHour) (void)world.fileSystem.deleteFile(kRecent + "\\big.lnk");
+    }
+
+    fakes::TestWorld world;
+};
+
+TEST_F(ADayOfRunning, WindowsTimersFormsAndHeapStayFlatAfterWarmUp) {
+    int tick = 0;
+    for (; tick < kWarmUpTicks; ++tick) {
+        moveTheWorld(tick);
+        world.backend.advance(kTickMs);
+    }
+    const Holdings settled = holdings();
+    ASSERT_GE(settled.forms.size(), 3u) << "the start-up should have brought up the network window, Form2 and the widget";
+    ASSERT_GT(settled.timers, 0u);
+
+    long long heapHigh = settled.heap.blocks;
+    for (; tick < kTicksPerDay; ++tick) {
+        moveTheWorld(tick);
+        world.backend.advance(kTickMs);
+        if ((tick + 1) % kTicksPerHour != 0) continue;
+        const Holdings now = holdings();
+        const int hour = (tick + 1) / kTicksPerHour;
+        ASSERT_EQ(now.windows, settled.windows) << "hour " << hour;
+        ASSERT_EQ(now.timers, settled.timers) << "hour " << hour;
+        ASSERT_EQ(now.forms, settled.forms) << "hour " << hour;
+        ASSERT_EQ(now.controls, settled.controls) << "hour " << hour;
+        ASSERT_LE(now.heap.blocks, settled.heap.blocks + kHeapBlockSlack) << "hour " << hour;
+        ASSERT_LE(now.heap.bytes, settled.heap.bytes + kHeapByteSlack) << "hour " << hour;
+        heapHigh = std::max(heapHigh, now.heap.blocks);
+    }
+    EXPECT_EQ(world.backend.now(), std::int64_t{kTicksPerDay} * kTickMs);
+    // The program kept working all day: its tray entry is there, no call failed and no
+    // message box interrupted the user.
+    EXPECT_TRUE(world.trayIcon.entry);
+    EXPECT_EQ(world.trayIcon.failedCalls, 0);
+    EXPECT_TRUE(world.backend.messages.empty());
+    EXPECT_FALSE(world.backend.processEnded);
+    RecordProperty("heap_blocks_settled", std::to_string(settled.heap.blocks));
+    RecordProperty("heap_blocks_high", std::to_string(heapHigh));
+}
+
+// The heap counter itself: without it the test above would pass whatever the program did.
+TEST(HeapCounter, SeesABlockThatIsKeptAndItsRelease) {
+    const auto before = footprint_test::heapNow();
+    auto* kept = new std::vector<int>(1000);
+    const auto during = footprint_test::heapNow();
+    EXPECT_EQ(during.blocks, before.blocks + 2);  // the vector and its storage
+    EXPECT_GE(during.bytes, before.bytes + 4000);
+    delete kept;
+    const auto after = footprint_test::heapNow();
+    EXPECT_EQ(after.blocks, before.blocks);
+    EXPECT_EQ(after.bytes, before.bytes);
+}
+
+}  // namespace
