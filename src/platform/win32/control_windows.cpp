@@ -188,6 +188,14 @@ void Win32Backend::syncText(ControlWindow& cw) {
         case forms::ControlType::TextBox: {
             auto& box = static_cast<forms::TextBox&>(c);
             text = editText(box.text(), box.multiLine());
+            {
+                // The user's own typing comes back here through the model: the window already
+                // shows it, and writing it again would put the caret back at the start.
+                const int length = GetWindowTextLengthW(h);
+                std::wstring shown(static_cast<size_t>(length) + 1, L'\0');
+                shown.resize(static_cast<size_t>(GetWindowTextW(h, shown.data(), length + 1)));
+                if (shown == text) return;
+            }
             cw.settingText = true;  // not the user's typing: no echo back into the model
             SetWindowTextW(h, text.c_str());
             cw.settingText = false;

@@ -314,6 +314,11 @@ void Win32Backend::bringToFront(forms::Form& form) {
     SetWindowPos(fw->window.get(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
+void Win32Backend::setFocus(forms::Control& control) {
+    HWND h = reinterpret_cast<HWND>(control.handle());
+    if (h != nullptr && IsWindow(h)) SetFocus(h);
+}
+
 void Win32Backend::timerChanged(forms::Timer& timer) {
     FormWindow* fw = windowOf(timer.form());
     if (!fw) return;

@@ -85,6 +85,7 @@ public:
     void hideForm(forms::Form& form) override;
     void formChanged(forms::Form& form) override;
     void bringToFront(forms::Form& form) override;
+    void setFocus(forms::Control& control) override;
     void createControl(forms::Control& control) override;
     void controlChanged(forms::Control& control, forms::Property what) override;
     void timerChanged(forms::Timer& timer) override;
