@@ -49,6 +49,9 @@ export E2E_ARTIFACTS_ROOT=$root/artifacts/bench
 export E2E_TEMPLATE=$root/build/e2e/footprint-template
 # shellcheck source=/dev/null
 source "$root/tests/e2e/lib.sh"
+# Made before e2e_begin, as run_all.sh does: inside it a failing clean-up step of the
+# template's own sub-shell would trip the scenario's ERR trap.
+e2e_make_template || { echo "footprint: could not create the Wine prefix template" >&2; exit 1; }
 e2e_begin footprint
 
 bin_dir=$(dirname "$E2E_EXE_UNIX")
@@ -74,7 +77,7 @@ linux_pid() {
   local pattern=$1 pid
   for pid in $(pgrep -f -- "$pattern" || true); do
     [[ -r /proc/$pid/environ ]] || continue
-    if tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX"; then
+    if { tr '\0' '\n' <"/proc/$pid/environ"; } 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX"; then
       echo "$pid"
       return 0
     fi

@@ -73,12 +73,22 @@ e2e_make_template() {
   (
     flock -w 300 8 || { echo "e2e: template lock busy" >&2; exit 1; }
     [[ -f "$E2E_TEMPLATE/.ready" ]] && exit 0
+    # The work runs without the lock's descriptor: Xvfb and wineserver outlive commands,
+    # and a copy of the descriptor in them would hold the lock for everyone else.
+    _e2e_build_template 8>&-
+  ) 8>"$E2E_TEMPLATE.lock"
+}
+
+_e2e_build_template() {
+  (
     rm -rf "$E2E_TEMPLATE"
     mkdir -p "$E2E_TEMPLATE"
     local work
     work=$(mktemp -d "${TMPDIR:-/tmp}/sparvane-template.XXXXXX")
     # Cleans up after a failure as well; the template only counts once .ready exists.
     trap 'WINEPREFIX=$WINEPREFIX wineserver -k 2>/dev/null; _e2e_stop_xvfb; rm -rf "$work"' EXIT
+    trap 'exit 143' TERM
+    trap 'exit 130' INT
     _e2e_scratch_env "$work/home"
     export WINEPREFIX=$work/prefix
     _e2e_start_xvfb "$E2E_DEFAULT_SIZE" "$work" || exit 1
@@ -100,7 +110,7 @@ e2e_make_template() {
     done
     cp -a "$WINEPREFIX/." "$E2E_TEMPLATE/"
     touch "$E2E_TEMPLATE/.ready"
-  ) 8>"$E2E_TEMPLATE.lock"
+  )
 }
 
 # e2e_begin NAME [WIDTHxHEIGHT]

@@ -39,8 +39,10 @@ done
 (($# == 0)) && rm -rf "$E2E_ARTIFACTS_ROOT"
 mkdir -p "$logs"
 
-# One template prefix per run, made before the first scenario needs it.
-rm -rf "$E2E_TEMPLATE"
+# One template prefix per run, made before the first scenario needs it. It is this run's
+# own, so that runs started side by side never copy a template another run is replacing.
+export E2E_TEMPLATE=${E2E_TEMPLATE%/}-run$$
+trap 'rm -rf "$E2E_TEMPLATE" "$E2E_TEMPLATE.lock"' EXIT
 e2e_make_template || { echo "run_all: could not create the Wine prefix template" >&2; exit 1; }
 
 # A scenario killed by its time-out may leave its wineserver and Xvfb behind.

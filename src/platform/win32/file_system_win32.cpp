@@ -43,6 +43,35 @@ std::optional<DWORD> attributesOf(const std::wstring& path) {
     return a;
 }
 
+// Whether `path` names the entry itself and not, through a link, something elsewhere.
+// Under Wine a symbolic link to a file lists as a plain file, and DeleteFile on it deletes
+// its target; the final path of an opened handle shows where the name really leads.
+// Anything that cannot be proved to be itself counts as elsewhere: it is then left alone.
+bool resolvesToItself(const std::wstring& path) {
+    FileHandle h(::CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES,
+                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                               FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    if (!h) return false;
+    FILE_ATTRIBUTE_TAG_INFO tag{};
+    if (::GetFileInformationByHandleEx(h.get(), FileAttributeTagInfo, &tag, sizeof tag) &&
+        (tag.FileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
+        return false;
+    std::wstring finalPath(1024, L'\0');
+    DWORD n = ::GetFinalPathNameByHandleW(h.get(), finalPath.data(), static_cast<DWORD>(finalPath.size()), 0);
+    if (n == 0 || n >= finalPath.size()) return false;
+    finalPath.resize(n);
+    std::wstring full(1024, L'\0');
+    DWORD m = ::GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+    if (m == 0 || m >= full.size()) return false;
+    full.resize(m);
+    const std::wstring_view longPrefix = L"\\\\?\\";
+    std::wstring_view f = finalPath;
+    if (f.substr(0, longPrefix.size()) == longPrefix) f.remove_prefix(longPrefix.size());
+    while (full.size() > 3 && (full.back() == L'\\' || full.back() == L'/')) full.pop_back();
+    return ::CompareStringOrdinal(f.data(), static_cast<int>(f.size()), full.data(), static_cast<int>(full.size()),
+                                  TRUE) == CSTR_EQUAL;
+}
+
 // After a listing found nothing at all: an empty drive root (it has no "." entry) rather
 // than a folder that is not there.
 bool isEmptyExistingFolder(const std::wstring& folder) {
@@ -110,6 +139,7 @@ bool FileSystemWin32::deleteFile(const std::string& path) {
     // Deleting through a link can reach its target (Wine does), so links are left alone
     // even if a caller slips; folders are not files.
     if (*a & (FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DIRECTORY)) return false;
+    if (!resolvesToItself(p)) return false;
     // DeleteFile refuses read-only files; a forced delete clears the flag first.
     if (*a & FILE_ATTRIBUTE_READONLY) {
         if (!::SetFileAttributesW(p.c_str(), *a & ~static_cast<DWORD>(FILE_ATTRIBUTE_READONLY))) return false;
@@ -125,6 +155,7 @@ bool FileSystemWin32::removeFolder(const std::string& path) {
     const std::optional<DWORD> a = attributesOf(p);
     // A folder link is never removed: under Wine that removes the (empty) target instead.
     if (!a || !(*a & FILE_ATTRIBUTE_DIRECTORY) || (*a & FILE_ATTRIBUTE_REPARSE_POINT)) return false;
+    if (!resolvesToItself(p)) return false;
     return ::RemoveDirectoryW(p.c_str()) != FALSE;
 }
 

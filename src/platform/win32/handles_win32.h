@@ -64,6 +64,7 @@ struct FreeCoTaskMem {
 };
 
 using KernelHandle = UniqueHandle<HANDLE, CloseKernelHandle>;             // process, thread, token
+using FileHandle = UniqueHandle<HANDLE, CloseKernelHandle, -1>;                // CreateFile
 using FindHandle = UniqueHandle<HANDLE, CloseFind, -1>;                   // INVALID_HANDLE_VALUE
 using RegKey = UniqueHandle<HKEY, CloseRegKey>;
 using Region = UniqueHandle<HRGN, DeleteGdiObject>;

@@ -5,25 +5,14 @@
 source "$(dirname "$0")/../lib.sh"
 e2e_begin traffic 1600x900
 
-# A small file server on a free loopback port, serving from the scratch tree. Bounded by
-# timeout and stopped with the scenario.
-www=$E2E_TMP/www
-mkdir -p "$www"
-head -c 2000000 /dev/zero >"$www/big.bin"
-port=$(python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
-timeout 300 python3 -m http.server "$port" --bind 127.0.0.1 --directory "$www" >"$E2E_ARTIFACTS/http.log" 2>&1 &
-SERVER_PID=$!
 LOAD_PID=
 stop_file=$E2E_TMP/stop-load
-stop_local_processes() {
+stop_load() {
   touch "$stop_file"
-  [[ -z $LOAD_PID ]] || wait "$LOAD_PID" 2>/dev/null
+  [[ -z $LOAD_PID ]] || { kill "$LOAD_PID" 2>/dev/null; wait "$LOAD_PID" 2>/dev/null; } || true
   LOAD_PID=
-  kill "$SERVER_PID" 2>/dev/null
-  wait "$SERVER_PID" 2>/dev/null
 }
-trap 'status=$?; stop_local_processes; (exit $status); e2e_end' EXIT
-e2e_wait_for 15 curl -sf -o /dev/null "http://127.0.0.1:$port/"
+trap 'status=$?; stop_load; (exit $status); e2e_end' EXIT
 
 e2e_start_program
 
@@ -38,14 +27,27 @@ tray_present() { local n; n=$(drv tray-count) && ((n >= 1)) && printf '%s\n' "$n
 icons=$(e2e_wait_for 20 tray_present)
 echo "tray icons: $icons"
 
-# Load: repeated downloads limited to about 3 kB/s, so the figure (kilobits per 500 ms
-# tick) stays inside the bar's 0..100. Each download is cut after 3 s; the loop is bounded.
-(
-  end=$((SECONDS + 120))
-  while [[ ! -e "$stop_file" ]] && ((SECONDS < end)); do
-    curl -s -o /dev/null --limit-rate 3k --max-time 3 "http://127.0.0.1:$port/big.bin" || true
-  done
-) &
+# Load: a paced transfer over one loopback connection, 400 bytes every 100 ms (about
+# 2.5 kB per 500 ms tick with the packet headers, some 20 kilobits on the widget), so the
+# figure stays inside the bar's 0..100 and repeats from tick to tick. Bounded in time.
+timeout 200 python3 - "$stop_file" >"$E2E_ARTIFACTS/load.log" 2>&1 <<'PY' &
+import os, socket, sys, threading, time
+stop = sys.argv[1]
+server = socket.socket()
+server.bind(("127.0.0.1", 0))
+server.listen(1)
+client = socket.create_connection(server.getsockname())
+conn, _ = server.accept()
+def drain():
+    while client.recv(65536):
+        pass
+threading.Thread(target=drain, daemon=True).start()
+end = time.time() + 150
+while time.time() < end and not os.path.exists(stop):
+    conn.sendall(b"x" * 400)
+    time.sleep(0.1)
+conn.close()
+PY
 LOAD_PID=$!
 
 above_zero() {
@@ -59,7 +61,7 @@ e2e_screenshot traffic
 
 # The bar sits where the figure is (the native bar holds whole positions). The figure and
 # the bar are read by separate driver calls, so a sample counts only when the figure read
-# before and after the bar is the same (one tick).
+# before and after the bar is the same.
 bar_matches() {
   local before after pos
   before=$(figure) || return 1
@@ -69,11 +71,11 @@ bar_matches() {
   awk -v f="$before" -v p="$pos" 'BEGIN { exit !(f > 0 && f <= 100 && p - f <= 1 && f - p <= 1) }' || return 1
   printf 'figure %s, bar %s\n' "$before" "$pos"
 }
-matched=$(e2e_wait_for 60 bar_matches)
+matched=$(e2e_wait_for 90 bar_matches)
 echo "$matched"
 
 # No traffic: the figure settles to 0 and the bar goes back to the start.
-stop_local_processes
+stop_load
 settled() {
   local f pos
   f=$(figure) || return 1

@@ -2,7 +2,8 @@
 # Clean Junk empties the user's temporary folder (C:\users\<user>\Temp in the prefix):
 # nested folders and read-only, hidden and system files go, the folder itself stays. A
 # folder link inside it that points outside (to a folder holding a canary file) is neither
-# entered nor deleted. The clean-up window frmMain is loaded by the first Clean Junk and is
+# entered nor deleted, and a file link pointing outside stays with its target untouched
+# (Wine lists a file link as a plain file and would delete its target). The clean-up window frmMain is loaded by the first Clean Junk and is
 # hidden again when the click is over.
 source "$(dirname "$0")/../lib.sh"
 e2e_begin cleaning_temp
@@ -13,6 +14,7 @@ outside=$WINEPREFIX/drive_c/outside
 mkdir -p "$temp" "$outside/deeper"
 echo "canary" >"$outside/canary.txt"
 echo "canary" >"$outside/deeper/canary2.txt"
+echo "canary" >"$outside/file_canary.txt"
 
 # The junk: nested folders, protected files, a read-only folder.
 mkdir -p "$temp/setup/disk1/data" "$temp/cache" "$temp/ro_folder"
@@ -26,6 +28,7 @@ echo junk >"$temp/ro_folder/file.txt"
 # Folder links out of the temporary folder, at the top and one level down.
 ln -s "$outside" "$temp/escape"
 ln -s "$outside/deeper" "$temp/cache/escape2"
+ln -s "$outside/file_canary.txt" "$temp/file_link.tmp"
 
 # Attributes as Windows sees them, set through Windows' own tool.
 wtemp="C:\\users\\$user\\Temp"
@@ -43,9 +46,9 @@ drv windows | grep -q '^frmMain ' && e2e_fail "frmMain is loaded before the firs
 
 drv click Form1 Command63
 
-# What may remain: the two links and the folder that holds the second one.
+# What may remain: the links and the folder that holds the second one.
 temp_left() { (cd "$temp" && find . -mindepth 1 | sort | paste -sd' '); }
-expect_left="./cache ./cache/escape2 ./escape"
+expect_left="./cache ./cache/escape2 ./escape ./file_link.tmp"
 e2e_wait_for 60 bash -c "[[ \"\$(cd '$temp' && find . -mindepth 1 | sort | paste -sd' ')\" == '$expect_left' ]]" ||
   e2e_fail "temp holds: $(temp_left)"
 echo "temp after Clean Junk: $(temp_left)"
@@ -54,6 +57,7 @@ echo "temp after Clean Junk: $(temp_left)"
 outside_after=$(cd "$outside" && find . -printf '%p %s\n' | sort)
 [[ "$outside_before" == "$outside_after" ]] || e2e_fail "the folder outside Temp changed: $outside_after"
 [[ "$(cat "$outside/canary.txt")" == canary ]] || e2e_fail "canary damaged"
+[[ "$(cat "$outside/file_canary.txt")" == canary ]] || e2e_fail "the file link's target was deleted"
 
 e2e_wait_for 20 drv wait-window frmMain hidden 1000 >/dev/null
 windows=$(drv windows)

@@ -5,6 +5,7 @@
 #include "heap_counter.h"
 
 #include <atomic>
+#include <cstddef>
 #include <cstdlib>
 #include <new>
 

@@ -25,6 +25,7 @@ bool firstRequestIs(fakes::TestWorld& w, unsigned flags) {
 class WidgetWiring : public WidgetTest, public ::testing::WithParamInterface<Wiring> {};
 
 TEST_P(WidgetWiring, AClickReachesItsAction) {
+    world.clock.autoAdvance = 50;  // the clean-up's pauses wait on the tick count
     start();
     world.backend.answers = {forms::msgbox::kAnswerCancel};  // questions are declined
     forms::Control* c = widget().findControl(GetParam().control);
