@@ -12,7 +12,9 @@ stop_load() {
   [[ -z $LOAD_PID ]] || { kill "$LOAD_PID" 2>/dev/null; wait "$LOAD_PID" 2>/dev/null; } || true
   LOAD_PID=
 }
-trap 'status=$?; stop_load; (exit $status); e2e_end' EXIT
+# The load goes first, then the library's own clean-up (Wine, Xvfb, scratch HOME), which
+# must run whatever happened before it.
+trap 'status=$?; trap - ERR; set +e; stop_load; (exit $status); e2e_end' EXIT
 
 e2e_start_program
 
