@@ -3,7 +3,7 @@
 #include "cleaning/clean_up.h"
 #include "cleaning/path_helpers.h"
 #include "cleaning/size_display.h"
-#include "cleaning/special_folder.h"
+#include "cleaning/shell_folder_path.h"
 #include "forms/application.h"
 #include "shell/form1.h"
 

@@ -1,4 +1,4 @@
-#include "cleaning/special_folder.h"
+#include "cleaning/shell_folder_path.h"
 
 #include "shell/form1.h"
 
