@@ -65,9 +65,13 @@ clk_tck=$(getconf CLK_TCK)
 say() { printf '[footprint] %s\n' "$*" >&2; }
 
 # probe NAME plain|region end|keep EXE_WIN -> milliseconds to the visible window.
+# Its output goes through a file: a program left running (keep) inherits the probe's
+# stdout, and a pipe would then stay open as long as that program runs.
 probe() {
-  local out
-  out=$(timeout 120 wine "$probe_unix" launch "$1" "$2" "$3" 60000 "$4") || return 1
+  local out file=$E2E_TMP/probe.out
+  timeout 120 wine "$probe_unix" launch "$1" "$2" "$3" 60000 "$4" >"$file" || return 1
+  out=$(<"$file")
+  [[ $out == *ms=* ]] || return 1
   out=${out##*ms=}
   printf '%s\n' "${out%% *}"
 }
@@ -98,6 +102,9 @@ cpu_ticks() {
 vm_rss() { awk '/^VmRSS:/ {print $2}' "/proc/$1/status"; }
 rss_anon() { awk '/^RssAnon:/ {print $2}' "/proc/$1/status"; }
 private_kb() { awk '/^Private_(Clean|Dirty|Hugetlb):/ {s += $2} END {print s + 0}' "/proc/$1/smaps_rollup"; }
+# Proportional set: shared pages (Wine's DLLs, mapped by every process of the prefix) count
+# by the share of the processes mapping them.
+pss_kb() { awk '/^Pss:/ {print $2}' "/proc/$1/smaps_rollup"; }
 now_ns() { date +%s%N; }
 
 median() { sort -g | awk '{v[NR] = $1} END {if (NR % 2) print v[(NR + 1) / 2]; else printf "%.1f\n", (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }
@@ -151,7 +158,8 @@ cpu_w=$(cpu_pct $((c1_w - c0_w)) "$wall_ns")
 rss_s=$(vm_rss "$pid_s") rss_m=$(vm_rss "$pid_m")
 anon_s=$(rss_anon "$pid_s") anon_m=$(rss_anon "$pid_m")
 priv_s=$(private_kb "$pid_s") priv_m=$(private_kb "$pid_m")
-echo "idle wall_ns=$wall_ns ticks_s=$((c1_s - c0_s)) ticks_m=$((c1_m - c0_m)) ticks_wineserver=$((c1_w - c0_w)) rss_kb=$rss_s/$rss_m anon_kb=$anon_s/$anon_m private_kb=$priv_s/$priv_m" >>"$raw"
+pss_s=$(pss_kb "$pid_s") pss_m=$(pss_kb "$pid_m")
+echo "idle wall_ns=$wall_ns ticks_s=$((c1_s - c0_s)) ticks_m=$((c1_m - c0_m)) ticks_wineserver=$((c1_w - c0_w)) rss_kb=$rss_s/$rss_m anon_kb=$anon_s/$anon_m private_kb=$priv_s/$priv_m pss_kb=$pss_s/$pss_m" >>"$raw"
 
 # ---------------------------------------------------------------------------------------
 say "leak watch: ${duration_s} s, a sample every ${interval_s} s"
@@ -233,6 +241,7 @@ table=$E2E_ARTIFACTS/footprint.md
   echo "| resident memory, VmRSS (MiB) | $(mib "$rss_s") | $(mib "$rss_m") | $(diff_mib "$rss_s" "$rss_m") MiB | < +4 MiB | $(mark "$(diff_mib "$rss_s" "$rss_m")" 4) |"
   echo "| private memory, Private_* of smaps_rollup (MiB) | $(mib "$priv_s") | $(mib "$priv_m") | $(diff_mib "$priv_s" "$priv_m") MiB | < +4 MiB | $(mark "$(diff_mib "$priv_s" "$priv_m")" 4) |"
   echo "| anonymous resident, RssAnon (MiB) | $(mib "$anon_s") | $(mib "$anon_m") | $(diff_mib "$anon_s" "$anon_m") MiB | | |"
+  echo "| proportional set, Pss (MiB) | $(mib "$pss_s") | $(mib "$pss_m") | $(diff_mib "$pss_s" "$pss_m") MiB | | |"
   echo "| windows owned, start → end (slope/h) | $(trend_cell 4 1 %d "${leak_s[@]}") | $(trend_cell 4 1 %d "${leak_m[@]}") | | flat | $(flat_counts 4 "${leak_s[@]}") |"
   if ((gdi_max == 0)); then
     echo "| GDI + USER objects (GetGuiResources) | 0 (Wine stub) | 0 (Wine stub) | not observable under Wine | flat | n/a |"

@@ -3,6 +3,8 @@
 #include <set>
 #include <string>
 
+#include <gtest/gtest.h>
+
 #include "fakes/test_world.h"
 #include "shell/registration.h"
 
@@ -17,6 +19,13 @@ struct CleaningWorld : fakes::TestWorld {
         sparvane::shell::registerForms(ctx);
         clock.autoAdvance = 1;  // the pause after a run must come to an end
     }
+};
+
+// A fresh program for each test, with the two folders the tasks work on.
+struct CleaningTest : ::testing::Test {
+    CleaningWorld w;
+    const std::string temp = CleaningWorld::kTemp;
+    const std::string recent = CleaningWorld::kRecent;
 };
 
 // Every path below `folder` (links are not entered), as "relative\\path".

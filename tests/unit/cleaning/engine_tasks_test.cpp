@@ -9,16 +9,13 @@ namespace fa = platform::file_attribute;
 
 struct BinCase {
     std::string name;
-    std::string drives;                 // roots joined by NUL, as the system writes them
+    std::string drives;  // roots joined by NUL, as the system writes them
     std::map<std::string, int> types;
     std::uint64_t items;
     forms::WindowHandle active;
-    bool failQuery, failEmpty;
-    bool result;
-    std::size_t emptyCalls;
-    std::size_t queries;
+    bool failQuery, failEmpty, result;
+    std::size_t emptyCalls, queries;
 };
-
 class RecycleBins : public ::testing::TestWithParam<BinCase> {};
 
 TEST_P(RecycleBins, EmptyAllBinsOnceWhenAFixedDriveHoldsItems) {
@@ -36,16 +33,15 @@ TEST_P(RecycleBins, EmptyAllBinsOnceWhenAFixedDriveHoldsItems) {
     EXPECT_EQ(w.recycleBin.queried.size(), c.queries);
     for (std::size_t i = 0; i < w.recycleBin.emptyCalls.size(); ++i) {
         EXPECT_EQ(w.recycleBin.emptyCalls[i], c.active);  // owner 0 when none of our windows is active
-        EXPECT_EQ(w.recycleBin.emptyFlags[i], 7u);
+        EXPECT_EQ(w.recycleBin.emptyFlags[i], 7u);       // no confirmation, progress or sound
     }
     if (c.result && c.emptyCalls == 1) {
-        EXPECT_EQ(w.recycleBin.iconUpdates, 1);
         EXPECT_EQ(w.recycleBin.items, 0u);
+        EXPECT_EQ(w.recycleBin.iconUpdates, 1);
     }
 }
 
 const std::string kCZ = std::string("C:\\\0Z:\\\0", 8);
-const std::string kDC = std::string("D:\\\0C:\\\0", 8);
 const std::map<std::string, int> kBothFixed{{"C:\\", 3}, {"Z:\\", 3}};
 
 INSTANTIATE_TEST_SUITE_P(
@@ -55,16 +51,15 @@ INSTANTIATE_TEST_SUITE_P(
         BinCase{"NoActiveWindow", kCZ, kBothFixed, 5, 0, false, false, true, 1, 2},
         BinCase{"FixedButEmpty", kCZ, kBothFixed, 0, 0x99, false, false, true, 0, 2},
         BinCase{"OnlyCdRom", std::string("D:\\\0", 4), {{"D:\\", 5}}, 5, 0x99, false, false, false, 0, 0},
-        BinCase{"CdRomPassedOver", kDC, {{"D:\\", 5}, {"C:\\", 3}}, 5, 0x99, false, false, true, 1, 1},
+        BinCase{"CdRomPassedOver", std::string("D:\\\0C:\\\0", 8), {{"D:\\", 5}, {"C:\\", 3}}, 5, 0x99, false,
+                false, true, 1, 1},
         BinCase{"QueryFails", kCZ, kBothFixed, 5, 0x99, true, false, false, 0, 1},
         BinCase{"EmptyingRefused", kCZ, kBothFixed, 5, 0x99, false, true, false, 1, 1},
         BinCase{"NoDriveList", "", {}, 5, 0x99, false, false, false, 0, 0}),
     [](const auto& info) { return info.param.name; });
 
-class RecentList : public ::testing::Test {
+class RecentList : public cleaning_test::CleaningTest {
 protected:
-    CleaningWorld w;
-    const std::string recent = CleaningWorld::kRecent;
     void SetUp() override {
         w.fileSystem.addFile(recent + "\\report.docx.lnk", 900);
         w.fileSystem.addFile(recent + "\\HOLIDAY.LNK", 900, fa::kReadOnly | fa::kHidden);
@@ -90,7 +85,7 @@ TEST_F(RecentList, ShortcutsTheShellLeftAreRemovedAndOnlyThen) {
 TEST_F(RecentList, AShortcutThatStaysMakesTheTaskFail) {
     w.fileSystem.lock(recent + "\\report.docx.lnk");
     EXPECT_FALSE(ClearRecentDocuments(w.ctx));
-    EXPECT_FALSE(w.fileSystem.has(recent + "\\HOLIDAY.LNK"));
+    EXPECT_FALSE(w.fileSystem.has(recent + "\\HOLIDAY.LNK"));  // the others still go
 }
 
 TEST_F(RecentList, ShellFailureOrMissingFolderIsNoSuccess) {

@@ -12,93 +12,71 @@ namespace {
 
 constexpr forms::Color kGreen = 32768, kDarkRed = 192;
 
-class Form2Test : public ::testing::Test {
+class Form2Test : public cleaning_test::CleaningTest {
 protected:
-    CleaningWorld w;
-    const std::string recent = CleaningWorld::kRecent;
     Form2& form() { return w.app.form<Form2>(); }
+    std::string shown() { return form().Label4.caption(); }
     forms::Color frame() { return w.app.form<Form1>().Shape1.borderColor(); }
+    void setFrame(forms::Color c) { w.app.form<Form1>().Shape1.setBorderColor(c); }
     void measure() {
         form().Command2.setValue(true);
         form().Command8.setValue(true);
     }
 };
 
-}  // namespace
-
 struct SizeCase {
     std::uint64_t bytes;
-    std::string separator;
-    std::string shown;
+    std::string separator, shown;
     forms::Color colour;
 };
-
-class RecentFolderColour : public ::testing::TestWithParam<SizeCase> {};
+class RecentFolderColour : public Form2Test, public ::testing::WithParamInterface<SizeCase> {};
 
 TEST_P(RecentFolderColour, SizeInKilobytesDecidesTheWidgetFrame) {
-    CleaningWorld w;
     w.locale.thousands = GetParam().separator;
-    w.fileSystem.addFile(std::string(CleaningWorld::kRecent) + "\\sub\\a.lnk", GetParam().bytes);
-    auto& f = w.app.form<Form2>();
-    w.app.form<Form1>().Shape1.setBorderColor(GetParam().colour == kGreen ? kDarkRed : kGreen);
-    f.Command2.setValue(true);
-    f.Command8.setValue(true);
-    EXPECT_EQ(f.Label4.caption(), GetParam().shown);
-    EXPECT_EQ(w.app.form<Form1>().Shape1.borderColor(), GetParam().colour);
+    w.fileSystem.addFile(recent + "\\sub\\a.lnk", GetParam().bytes);
+    setFrame(GetParam().colour == kGreen ? kDarkRed : kGreen);
+    measure();
+    EXPECT_EQ(shown(), GetParam().shown);
+    EXPECT_EQ(frame(), GetParam().colour);
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, RecentFolderColour,
-                         ::testing::Values(SizeCase{35840, ",", "35", kGreen}, SizeCase{36864, ",", "36", kDarkRed},
-                                           SizeCase{36351, ",", "35", kGreen}, SizeCase{1535, ",", "1", kGreen},
-                                           SizeCase{1536, ",", "2", kGreen},
+                         ::testing::Values(SizeCase{35840, ",", "35", kGreen}, SizeCase{36351, ",", "35", kGreen},
+                                           SizeCase{36864, ",", "36", kDarkRed}, SizeCase{511, ",", "0", kGreen},
+                                           SizeCase{1535, ",", "1", kGreen}, SizeCase{1536, ",", "2", kGreen},
+                                           SizeCase{2560, ",", "2", kGreen}, SizeCase{3584, ",", "4", kGreen},
+                                           SizeCase{1536000, ",", "1,500", kDarkRed},
                                            SizeCase{1024000, ",", "1,000", kDarkRed},
                                            SizeCase{1024000, ".", "1.000", kDarkRed},
-                                           SizeCase{1024000, " ", "1 000", kDarkRed}));
+                                           SizeCase{1024000, " ", "1 000", kDarkRed},
+                                           SizeCase{1234567ull * 1024, "\xC2\xA0", "1\xC2\xA0" "234\xC2\xA0" "567",
+                                                    kDarkRed}));
 
 TEST_F(Form2Test, MeasuresAgainOnlyOnEveryTwentiethTick) {
     w.fileSystem.addFile(recent + "\\a.lnk", 10 * 1024);
     form().Command2.setValue(true);
-    ASSERT_EQ(form().Label4.caption(), "10");
     w.fileSystem.addFile(recent + "\\b.lnk", 40 * 1024);
-    constexpr forms::Color kUntouched = 0x123456;
-    w.app.form<Form1>().Shape1.setBorderColor(kUntouched);
+    setFrame(0x123456);
     w.backend.advance(19000);
-    EXPECT_EQ(form().Label4.caption(), "10");
-    EXPECT_EQ(frame(), kUntouched);
+    EXPECT_EQ(shown(), "10");
+    EXPECT_EQ(frame(), 0x123456u);
     w.backend.advance(1000);
-    EXPECT_EQ(form().Label4.caption(), "50");
+    EXPECT_EQ(shown(), "50");
     EXPECT_EQ(frame(), kDarkRed);
     w.fileSystem.addFile(recent + "\\c.lnk", 50 * 1024);
     w.backend.advance(19999);
-    EXPECT_EQ(form().Label4.caption(), "50");
+    EXPECT_EQ(shown(), "50");
     w.backend.advance(1);
-    EXPECT_EQ(form().Label4.caption(), "100");
-}
-
-TEST_F(Form2Test, ActivationHidesTheWindowAndRefreshesSizeAndColour) {
-    w.fileSystem.addFile(recent + "\\a.lnk", 40 * 1024);
-    form().show();
-    EXPECT_FALSE(form().visible());
-    EXPECT_EQ(form().Label4.caption(), "40");
-    EXPECT_EQ(frame(), kDarkRed);
+    EXPECT_EQ(shown(), "100");
 }
 
 TEST_F(Form2Test, NoRecentFolderEverShowsZeroAndGreen) {
     w.fileSystem.specialFolders.clear();
-    w.app.form<Form1>().Shape1.setBorderColor(kDarkRed);
+    setFrame(kDarkRed);
     measure();
-    EXPECT_EQ(form().Label4.caption(), "0");
+    EXPECT_EQ(shown(), "0");
     EXPECT_EQ(frame(), kGreen);
-}
 
-TEST_F(Form2Test, UnresolvableRecentFolderMeasuresTheOneOpenedLast) {
-    w.fileSystem.addFile(recent + "\\a.lnk", 10 * 1024);
-    measure();
-    w.fileSystem.specialFolders[platform::kCsidlRecent] = "C:\\Nowhere";
-    w.fileSystem.addFile(recent + "\\b.lnk", 30 * 1024);
-    measure();
-    EXPECT_EQ(form().Label4.caption(), "40");
-    EXPECT_EQ(frame(), kDarkRed);
 }
 
 TEST_F(Form2Test, EmptyDeletesTheRecentFolderContentsButNotThroughLinks) {
@@ -107,21 +85,23 @@ TEST_F(Form2Test, EmptyDeletesTheRecentFolderContentsButNotThroughLinks) {
     w.fileSystem.addFile(recent + "\\a.lnk", 60 * 1024, platform::file_attribute::kReadOnly);
     w.fileSystem.addFile(recent + "\\AutomaticDestinations\\x.automaticDestinations-ms", 4096);
     w.fileSystem.readOnlyBlocksDeletion = true;
-    w.app.form<Form1>().Shape1.setBorderColor(kDarkRed);
+    setFrame(kDarkRed);
 
     form().Command1.setValue(true);
 
     EXPECT_EQ(w.fileSystem.childrenOf(recent), std::vector<std::string>{"escape"});
     EXPECT_TRUE(w.fileSystem.has("C:\\Outside\\canary.txt"));
-    EXPECT_EQ(form().Label4.caption(), "0 Kbs left");
+    EXPECT_EQ(shown(), "0 Kbs left");
     EXPECT_EQ(frame(), kGreen);
     EXPECT_TRUE(w.backend.messages.empty());
 }
 
 TEST_F(Form2Test, EmptyOnAnEmptyFolderDoesNothing) {
     form().Label4.setCaption("7");
+    setFrame(kDarkRed);
     form().Command1.setValue(true);
-    EXPECT_EQ(form().Label4.caption(), "7");
+    EXPECT_EQ(shown(), "7");
+    EXPECT_EQ(frame(), kDarkRed);
     EXPECT_TRUE(w.backend.messages.empty());
 }
 
@@ -133,19 +113,11 @@ TEST_F(Form2Test, EmptyWithoutARecentFolderSaysSoAndDeletesNothing) {
     ASSERT_EQ(w.backend.messages.size(), 1u);
     EXPECT_EQ(w.backend.messages[0].text, "Make sure you have selected a folder");
     EXPECT_EQ(w.backend.messages[0].title, "error");
-    EXPECT_EQ(w.backend.messages[0].style, 0);
     EXPECT_TRUE(w.fileSystem.has(recent + "\\a.lnk"));
 }
 
-TEST_F(Form2Test, PathShowsTheFolderInAnInformationBox) {
+TEST_F(Form2Test, PathAndVerdictButtonsTestForTheExactNothingToCleanCaption) {
     form().Command3.setValue(true);
-    ASSERT_EQ(w.backend.messages.size(), 1u);
-    EXPECT_EQ(w.backend.messages[0].text, recent + "\r\n");
-    EXPECT_EQ(w.backend.messages[0].style, 64);
-    EXPECT_EQ(w.backend.messages[0].title, "Your paths");
-}
-
-TEST_F(Form2Test, Command4AndCommand6TestForTheExactNothingToCleanCaption) {
     form().Label4.setCaption("0");
     form().Command4.setValue(true);
     form().Command6.setValue(true);
@@ -154,13 +126,11 @@ TEST_F(Form2Test, Command4AndCommand6TestForTheExactNothingToCleanCaption) {
     form().Command4.setValue(true);
     form().Command6.setValue(true);
     EXPECT_EQ(frame(), kGreen);
-    ASSERT_EQ(w.backend.messages.size(), 2u);
-    EXPECT_EQ(w.backend.messages[0].text, "System needs cleaning");
-    EXPECT_EQ(w.backend.messages[1].text, "System OK");
-    EXPECT_EQ(w.backend.messages[1].title, "Sparvane");
+    ASSERT_EQ(w.backend.messages.size(), 3u);
+    EXPECT_EQ(w.backend.messages[0].text, recent + "\r\n");
+    EXPECT_EQ(w.backend.messages[0].title, "Your paths");
+    EXPECT_EQ(w.backend.messages[1].text, "System needs cleaning");
+    EXPECT_EQ(w.backend.messages[2].text, "System OK");
 }
 
-TEST_F(Form2Test, Command7ShowsTheWidget) {
-    form().Command7.setValue(true);
-    EXPECT_TRUE(w.app.form<Form1>().visible());
-}
+}  // namespace

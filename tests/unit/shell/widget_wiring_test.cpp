@@ -40,8 +40,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Wiring{"Command8", [](auto& w) { return firstRequestIs(w, platform::exit_windows::kShutdown); }},
         Wiring{"Command6", [](auto& w) { return firstRequestIs(w, platform::exit_windows::kReboot); }},
-        Wiring{"Command7",
-               [](auto& w) { return !w.session.requests.empty() && w.session.requests.front() == 0u; }},
+        Wiring{"Command7", [](auto& w) { return firstRequestIs(w, platform::exit_windows::kLogOff); }},
         Wiring{"Picture1", [](auto& w) { return firstMessageIs(w, "Run on windows startup"); }},
         Wiring{"Picture2", [](auto& w) { return firstMessageIs(w, "Stop running on windows startup?"); }},
         Wiring{"Command3", [](auto& w) { return firstMessageIs(w, "Double click on screen guard to close"); }},
