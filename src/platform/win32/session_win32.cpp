@@ -63,17 +63,37 @@ std::uint32_t TokenWin32::lastError() { return lastError_; }
 
 bool SessionWin32::exitWindows(unsigned flags) { return ::ExitWindowsEx(flags, 0) != FALSE; }
 
+// A bare tool name ("REG") is looked for by CreateProcess in the program's own folder and
+// the current folder before the system folder, so a reg.exe dropped beside sparvane.exe
+// would run instead of Windows' own. A bare name that exists in the system folder is
+// therefore started from there, by its full path.
+static std::wstring systemToolPath(const std::wstring& command) {
+    const std::size_t end = command.find_first_of(L" \t");
+    std::wstring name = command.substr(0, end);
+    if (name.empty() || name.find_first_of(L"\\/:\"") != std::wstring::npos) return {};
+    if (name.size() < 4 || ::CompareStringOrdinal(name.c_str() + name.size() - 4, 4, L".exe", 4, TRUE) != CSTR_EQUAL)
+        name += L".exe";
+    wchar_t folder[MAX_PATH] = {};
+    const UINT n = ::GetSystemDirectoryW(folder, MAX_PATH);
+    if (n == 0 || n >= MAX_PATH) return {};
+    std::wstring path = std::wstring(folder, n) + L"\\" + name;
+    const DWORD a = ::GetFileAttributesW(path.c_str());
+    if (a == INVALID_FILE_ATTRIBUTES || (a & FILE_ATTRIBUTE_DIRECTORY)) return {};
+    return path;
+}
+
 RunResult ProcessesWin32::runAndWait(const std::string& commandLine, unsigned timeoutMs) {
     RunResult result;
     // CreateProcessW may write into the command line, so it gets a private copy.
     std::wstring command = widen(commandLine);
     std::vector<wchar_t> buffer(command.begin(), command.end());
     buffer.push_back(L'\0');
+    const std::wstring application = systemToolPath(command);
 
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info{};
-    if (!::CreateProcessW(nullptr, buffer.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr,
+    if (!::CreateProcessW(application.empty() ? nullptr : application.c_str(), buffer.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr,
                           &startup, &info))
         return result;
     const KernelHandle process(info.hProcess);

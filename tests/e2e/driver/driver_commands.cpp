@@ -126,6 +126,26 @@ int cmd_pos(const Args& a) {
   return 0;
 }
 
+// A figure label and its bar, read back to back in one run: two separate driver runs take
+// long enough for a traffic tick to fall between them.
+int cmd_figure(const Args& a) {
+  HWND label = resolve(a[0], &a[1]);
+  HWND bar = resolve(a[0], &a[2]);
+  if (!label || !bar) return 1;
+  const std::wstring text = window_text(label);
+  DWORD_PTR position = 0;
+  if (!SendMessageTimeoutW(bar, PBM_GETPOS, 0, 0, SMTO_ABORTIFHUNG, 3000, &position)) {
+    err("no answer to PBM_GETPOS");
+    return 1;
+  }
+  if (window_text(label) != text) {
+    err("the figure changed while it was read");
+    return 1;
+  }
+  out(shell_text(text) + " " + std::to_string(static_cast<int>(position)));
+  return 0;
+}
+
 int cmd_rect(const Args& a) {
   HWND hwnd = nullptr;
   if (!control_arg_or_form(a, hwnd)) return 1;

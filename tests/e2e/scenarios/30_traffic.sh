@@ -61,17 +61,15 @@ loaded=$(e2e_wait_for 30 above_zero)
 echo "download figure under load: $loaded"
 e2e_screenshot traffic
 
-# The bar sits where the figure is (the native bar holds whole positions). The figure and
-# the bar are read by separate driver calls, so a sample counts only when the figure read
-# before and after the bar is the same.
+# The bar sits where the figure is (the native bar holds whole positions). The driver
+# reads the figure and the bar together, so both come from the same tick.
 bar_matches() {
-  local before after pos
-  before=$(figure) || return 1
-  pos=$(drv pos Form1 p1) || return 1
-  after=$(figure) || return 1
-  [[ "$before" == "$after" ]] && is_figure "$before" || return 1
-  awk -v f="$before" -v p="$pos" 'BEGIN { exit !(f > 0 && f <= 100 && p - f <= 1 && f - p <= 1) }' || return 1
-  printf 'figure %s, bar %s\n' "$before" "$pos"
+  local line f pos
+  line=$(drv figure Form1 Label1 p1) || return 1
+  read -r f pos <<<"$line"
+  is_figure "$f" || return 1
+  awk -v f="$f" -v p="$pos" 'BEGIN { exit !(f > 0 && f <= 100 && p - f <= 1 && f - p <= 1) }' || return 1
+  printf 'figure %s, bar %s\n' "$f" "$pos"
 }
 matched=$(e2e_wait_for 90 bar_matches)
 echo "$matched"
