@@ -90,6 +90,13 @@ UINT alignmentFlags(forms::Alignment a) {
     return DT_LEFT;
 }
 
+// Repaints a control that is on screen. Hidden windows (the network window's monitor)
+// change every tick; they paint from the model whenever they are shown, so invalidating
+// them only costs a round trip to the window server.
+void invalidateIfShown(HWND h, BOOL erase) {
+    if (h != nullptr && IsWindowVisible(h)) InvalidateRect(h, nullptr, erase);
+}
+
 }  // namespace
 
 void Win32Backend::createControl(forms::Control& control) {
@@ -210,7 +217,7 @@ void Win32Backend::syncText(ControlWindow& cw) {
     if (tipIsName(c)) text = widen(c.toolTip());
     cw.text = text;
     SetWindowTextW(h, text.c_str());
-    if (c.type() == forms::ControlType::Label) InvalidateRect(h, nullptr, FALSE);
+    if (c.type() == forms::ControlType::Label) invalidateIfShown(h, FALSE);
 }
 
 void Win32Backend::syncToolTip(ControlWindow& cw) {
@@ -243,10 +250,18 @@ void Win32Backend::syncValue(ControlWindow& cw) {
         SendMessageW(h, BM_SETCHECK, v == 1 ? BST_CHECKED : v == 2 ? BST_INDETERMINATE : BST_UNCHECKED, 0);
     } else if (cw.control.type() == forms::ControlType::ProgressBar) {
         const auto& bar = static_cast<forms::ProgressBar&>(cw.control);
-        SendMessageW(h, PBM_SETRANGE32, static_cast<WPARAM>(std::lround(bar.min())), static_cast<LPARAM>(std::lround(bar.max())));
-        SendMessageW(h, PBM_SETPOS, static_cast<WPARAM>(std::lround(bar.value())), 0);
+        // The native bar holds whole positions; most traffic ticks move the figure within
+        // one of them, and a bar that is told nothing new does not repaint.
+        const LRESULT range = SendMessageW(h, PBM_GETRANGE, FALSE, 0);  // the low end
+        const LRESULT high = SendMessageW(h, PBM_GETRANGE, TRUE, 0);
+        if (range != std::lround(bar.min()) || high != std::lround(bar.max()))
+            SendMessageW(h, PBM_SETRANGE32, static_cast<WPARAM>(std::lround(bar.min())),
+                         static_cast<LPARAM>(std::lround(bar.max())));
+        const long position = std::lround(bar.value());
+        if (SendMessageW(h, PBM_GETPOS, 0, 0) != position) SendMessageW(h, PBM_SETPOS, static_cast<WPARAM>(position), 0);
     }
 }
+
 
 void Win32Backend::syncItems(ControlWindow& cw) {
     HWND h = cw.window.get();
@@ -305,8 +320,8 @@ void Win32Backend::controlChanged(forms::Control& control, forms::Property what)
         case Property::Colors:
             if (control.type() == forms::ControlType::Shape)
                 invalidateShape(*cw);
-            else if (h)
-                InvalidateRect(h, nullptr, TRUE);
+            else
+                invalidateIfShown(h, TRUE);
             break;
         case Property::Font:
             syncFont(*cw);
@@ -326,7 +341,7 @@ void Win32Backend::controlChanged(forms::Control& control, forms::Property what)
                 SetWindowLongPtrW(h, GWL_STYLE, style);
                 syncText(*cw);
             }
-            if (h) InvalidateRect(h, nullptr, TRUE);
+            invalidateIfShown(h, TRUE);
             break;
         case Property::Timer: break;
         case Property::ZOrder:

@@ -9,6 +9,23 @@
 
 #include "platform/win32/text.h"
 
+namespace {
+
+// WinINet (and all it brings with it) is loaded the first time the user dials or hangs up,
+// not at start-up: the widget sits on the desktop all day and nearly never dials.
+HMODULE winInet() {
+    static HMODULE module = ::LoadLibraryW(L"wininet.dll");
+    return module;
+}
+
+template <typename F>
+F winInetFunction(const char* name) {
+    HMODULE m = winInet();
+    return m ? reinterpret_cast<F>(reinterpret_cast<void*>(::GetProcAddress(m, name))) : nullptr;
+}
+
+}  // namespace
+
 namespace platform::win32 {
 
 namespace {
@@ -60,7 +77,10 @@ std::uint32_t DialupWin32::dial(forms::WindowHandle owner, const std::string& en
     std::wstring name = widen(entry);
     name.push_back(L'\0');  // the API takes a writable string
     DWORD_PTR handle = connection;
-    const DWORD rc = ::InternetDialW(reinterpret_cast<HWND>(owner), name.data(), flags, &handle, 0);
+    using DialFn = DWORD(WINAPI*)(HWND, LPWSTR, DWORD, DWORD_PTR*, DWORD);
+    const auto dialW = winInetFunction<DialFn>("InternetDialW");
+    if (dialW == nullptr) return ERROR_MOD_NOT_FOUND;
+    const DWORD rc = dialW(reinterpret_cast<HWND>(owner), name.data(), flags, &handle, 0);
     if (rc == ERROR_SUCCESS) {
         // Connection identifiers are 32-bit values in practice; one that is not is kept
         // here and found again by its low half when it is hung up.
@@ -76,7 +96,10 @@ std::uint32_t DialupWin32::hangUp(std::uint32_t connection) {
         handle = it->second;
         wide_.erase(it);
     }
-    return ::InternetHangUp(handle, 0);
+    using HangUpFn = DWORD(WINAPI*)(DWORD_PTR, DWORD);
+    const auto hangUpFn = winInetFunction<HangUpFn>("InternetHangUp");
+    if (hangUpFn == nullptr) return ERROR_MOD_NOT_FOUND;
+    return hangUpFn(handle, 0);
 }
 
 }  // namespace platform::win32
