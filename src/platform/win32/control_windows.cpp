@@ -48,7 +48,7 @@ ClassAndStyle classFor(const forms::Control& c) {
         case ControlType::ProgressBar: return {PROGRESS_CLASSW, base, 0};
         case ControlType::ListBox:
             return {L"LISTBOX", base | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, WS_EX_CLIENTEDGE};
-        case ControlType::Frame: return {L"BUTTON", base | BS_GROUPBOX, 0};
+        case ControlType::Frame: return {L"Sparvane.Frame", base, 0};
         case ControlType::Chart: return {L"Sparvane.Chart", base, 0};
         case ControlType::Shape:
         case ControlType::Timer: break;
@@ -411,6 +411,7 @@ LRESULT Win32Backend::onControlMessage(ControlWindow& cw, HWND hwnd, UINT msg, W
             switch (cw.control.type()) {
                 case forms::ControlType::Label: paintLabel(cw, dc); break;
                 case forms::ControlType::Chart: paintChart(cw, dc); break;
+                case forms::ControlType::Frame: paintFrame(cw, dc); break;
                 default: paintPictureSurface(cw, dc); break;
             }
             EndPaint(hwnd, &ps);
@@ -477,6 +478,29 @@ void Win32Backend::paintLabel(ControlWindow& cw, HDC dc) {
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, label.enabled() ? toColorRef(label.foreColor()) : GetSysColor(COLOR_GRAYTEXT));
     DrawTextW(dc, cw.text.c_str(), static_cast<int>(cw.text.size()), &r, alignmentFlags(label.alignment()) | DT_WORDBREAK);
+    SelectObject(dc, old);
+}
+
+// A frame is an etched outline with its caption set into the top edge. It paints its whole
+// rectangle (the form's surface shows inside), unlike the system group box, which leaves
+// its inside unpainted and so shows whatever was on screen before.
+void Win32Backend::paintFrame(ControlWindow& cw, HDC dc) {
+    RECT r;
+    GetClientRect(cw.window.get(), &r);
+    paintTransparentBack(cw, dc);
+    HGDIOBJ old = SelectObject(dc, fontFor(cw.control));
+    TEXTMETRICW tm{};
+    GetTextMetricsW(dc, &tm);
+    RECT box = r;
+    box.top += tm.tmHeight / 2;
+    DrawEdge(dc, &box, EDGE_ETCHED, BF_RECT);
+    if (!cw.text.empty()) {
+        RECT text{r.left + 8, r.top, r.right - 8, r.top + tm.tmHeight};
+        SetBkMode(dc, OPAQUE);
+        SetBkColor(dc, toColorRef(cw.control.form().backColor()));
+        SetTextColor(dc, cw.control.enabled() ? toColorRef(cw.control.foreColor()) : GetSysColor(COLOR_GRAYTEXT));
+        DrawTextW(dc, cw.text.c_str(), static_cast<int>(cw.text.size()), &text, DT_SINGLELINE | DT_NOPREFIX | DT_LEFT);
+    }
     SelectObject(dc, old);
 }
 

@@ -89,8 +89,8 @@ void Win32Backend::registerClasses() {
     wc.lpszClassName = kFormClass;
     formClass_ = RegisterClassExW(&wc);
 
-    // Labels, picture boxes, images and charts are drawn by the program itself.
-    for (const wchar_t* name : {L"Sparvane.Label", L"Sparvane.Picture", L"Sparvane.Chart"}) {
+    // Labels, picture boxes, images, frames and charts are drawn by the program itself.
+    for (const wchar_t* name : {L"Sparvane.Label", L"Sparvane.Picture", L"Sparvane.Chart", L"Sparvane.Frame"}) {
         WNDCLASSEXW cc{};
         cc.cbSize = sizeof(cc);
         cc.style = CS_DBLCLKS;

@@ -157,6 +157,7 @@ private:
     LRESULT onControlMessage(ControlWindow& cw, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     void paintLabel(ControlWindow& cw, HDC dc);
     void paintPictureSurface(ControlWindow& cw, HDC dc);
+    void paintFrame(ControlWindow& cw, HDC dc);
     void paintTransparentBack(ControlWindow& cw, HDC dc);
 
     // Chart (chart_window.cpp).
