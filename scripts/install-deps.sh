@@ -9,6 +9,7 @@ packages=(
   g++-mingw-w64-x86-64-posix mingw-w64-tools
   wine wine64 fonts-wine                  # Wine 8.0 from Debian 12 main is the tested one
   xvfb xdotool imagemagick x11-utils xauth procps
+  python3 bc                              # the traffic scenario's load, the sweep benchmark
 )
 
 missing=()
