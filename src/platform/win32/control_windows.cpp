@@ -2,6 +2,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "forms/control.h"
@@ -215,9 +216,16 @@ void Win32Backend::syncText(ControlWindow& cw) {
         default: break;
     }
     if (tipIsName(c)) text = widen(c.toolTip());
+    if (c.type() == forms::ControlType::Label) {
+        // Labels are our own windows: they answer WM_GETTEXT from cw.text, so a caption
+        // that changes every traffic tick costs no call into the window server.
+        if (cw.text == text) return;
+        cw.text = std::move(text);
+        invalidateIfShown(h, FALSE);
+        return;
+    }
     cw.text = text;
     SetWindowTextW(h, text.c_str());
-    if (c.type() == forms::ControlType::Label) invalidateIfShown(h, FALSE);
 }
 
 void Win32Backend::syncToolTip(ControlWindow& cw) {
@@ -403,7 +411,22 @@ LRESULT CALLBACK Win32Backend::controlProc(HWND hwnd, UINT msg, WPARAM wParam, L
 }
 
 LRESULT Win32Backend::onControlMessage(ControlWindow& cw, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    const bool isLabel = cw.control.type() == forms::ControlType::Label;
     switch (msg) {
+        case WM_GETTEXTLENGTH:
+            if (isLabel) return static_cast<LRESULT>(cw.text.size());
+            break;
+        case WM_GETTEXT:
+            if (isLabel) {
+                // Screen readers and the e2e driver read a label's caption this way.
+                auto* out = reinterpret_cast<wchar_t*>(lParam);
+                if (out == nullptr || wParam == 0) return 0;
+                const std::size_t n = std::min<std::size_t>(cw.text.size(), static_cast<std::size_t>(wParam) - 1);
+                std::copy_n(cw.text.data(), n, out);
+                out[n] = L'\0';
+                return static_cast<LRESULT>(n);
+            }
+            break;
         case WM_ERASEBKGND: return 1;
         case WM_PAINT: {
             PAINTSTRUCT ps;
