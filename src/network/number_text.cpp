@@ -68,13 +68,11 @@ std::string formatSingle(float value, std::string_view decimal) {
     return general(rounded, 7, decimal);
 }
 
-std::optional<double> parseNumber(std::string_view text, std::string_view decimal, std::string_view thousands) {
-    std::size_t i = 0;
-    const auto skipBlanks = [&] {
-        while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
-    };
-    skipBlanks();
-    std::string plain;  // the number in the form from_chars reads
+// Sign, digits and decimal separator from position i on, written into `plain` in the form
+// from_chars reads; group separators (when given) are skipped between digits. Leaves i
+// after the last character used; false when no digit was found.
+static bool scanMantissa(std::string_view text, std::size_t& i, std::string_view decimal, std::string_view thousands,
+                  std::string& plain) {
     if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
         if (text[i] == '-') plain += '-';
         ++i;
@@ -88,13 +86,23 @@ std::optional<double> parseNumber(std::string_view text, std::string_view decima
             plain += '.';
             point = true;
             i += decimal.size();
-        } else if (!point && digits && startsWith(text, i, thousands)) {
+        } else if (!point && digits && !thousands.empty() && startsWith(text, i, thousands)) {
             i += thousands.size();
         } else {
             break;
         }
     }
-    if (!digits) return std::nullopt;
+    return digits;
+}
+
+std::optional<double> parseNumber(std::string_view text, std::string_view decimal, std::string_view thousands) {
+    std::size_t i = 0;
+    const auto skipBlanks = [&] {
+        while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+    };
+    skipBlanks();
+    std::string plain;  // the number in the form from_chars reads
+    if (!scanMantissa(text, i, decimal, thousands, plain)) return std::nullopt;
     if (i < text.size() && (text[i] == 'E' || text[i] == 'e')) {
         std::size_t j = i + 1;
         std::string exponent = "e";
@@ -116,24 +124,7 @@ double parseLeadingNumber(std::string_view text, std::string_view decimal) {
     std::size_t i = 0;
     while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
     std::string plain;
-    if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
-        if (text[i] == '-') plain += '-';
-        ++i;
-    }
-    bool digits = false, point = false;
-    while (i < text.size()) {
-        if (isDigit(text[i])) {
-            plain += text[i++];
-            digits = true;
-        } else if (!point && startsWith(text, i, decimal)) {
-            plain += '.';
-            point = true;
-            i += decimal.size();
-        } else {
-            break;
-        }
-    }
-    if (!digits) return 0;
+    if (!scanMantissa(text, i, decimal, {}, plain)) return 0;
     if (i + 1 < text.size() && (text[i] == 'E' || text[i] == 'e')) {
         std::size_t j = i + 1;
         std::string exponent = "e";
