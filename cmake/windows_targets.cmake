@@ -5,7 +5,7 @@ file(GLOB_RECURSE SPARVANE_WIN32_SOURCES CONFIGURE_DEPENDS
      ${CMAKE_SOURCE_DIR}/src/platform/win32/*.cpp
      ${CMAKE_SOURCE_DIR}/src/app/*.cpp)
 
-set(SPARVANE_WIN32_LIBS user32 gdi32 comctl32 shell32 shlwapi advapi32 ole32 iphlpapi
+set(SPARVANE_WIN32_LIBS user32 gdi32 comctl32 shell32 shlwapi advapi32 iphlpapi
     rasapi32 msimg32 uxtheme)
 set(SPARVANE_STATIC_FLAGS -static -static-libgcc -static-libstdc++)
 

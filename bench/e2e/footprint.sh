@@ -64,7 +64,10 @@ raw=$E2E_ARTIFACTS/samples.txt
 clk_tck=$(getconf CLK_TCK)
 say() { printf '[footprint] %s\n' "$*" >&2; }
 
-# probe NAME plain|region end|keep EXE_WIN -> milliseconds to the visible window.
+# The widget is on screen once its window has its region and its 16 control windows (every
+# control of Form1 but the frame outline and the timer) are shown.
+widget=region:16
+# probe NAME plain|region:N end|keep EXE_WIN -> milliseconds to the visible window.
 # Its output goes through a file: a program left running (keep) inherits the probe's
 # stdout, and a pipe would then stay open as long as that program runs.
 probe() {
@@ -112,14 +115,14 @@ median() { sort -g | awk '{v[NR] = $1} END {if (NR % 2) print v[(NR + 1) / 2]; e
 # ---------------------------------------------------------------------------------------
 say "start-up: one warm-up launch each, then $runs each, alternating"
 probe Minimal plain end "$minimal_win" >/dev/null || e2e_fail "minimal_window.exe did not show its window"
-probe Form1 region end "$sparvane_win" >/dev/null || e2e_fail "sparvane.exe did not show Form1 with its region"
+probe Form1 "$widget" end "$sparvane_win" >/dev/null || e2e_fail "sparvane.exe did not show Form1 with its region"
 sparvane_ms=() minimal_ms=()
 for ((i = 1; i <= runs; i++)); do
   # Who goes first alternates as well, so that neither always follows the other.
   if ((i % 2)); then order=(S M); else order=(M S); fi
   for who in "${order[@]}"; do
     if [[ $who == S ]]; then
-      ms=$(probe Form1 region end "$sparvane_win") || e2e_fail "sparvane.exe start-up run $i failed"
+      ms=$(probe Form1 "$widget" end "$sparvane_win") || e2e_fail "sparvane.exe start-up run $i failed"
       sparvane_ms+=("$ms")
     else
       ms=$(probe Minimal plain end "$minimal_win") || e2e_fail "minimal_window.exe start-up run $i failed"
@@ -138,7 +141,7 @@ say "idle: both programs running side by side; ${warmup_s} s warm-up, then ${idl
 traffic_s=$((warmup_s + idle_s + duration_s + 60))
 perl "$root/bench/e2e/loopback_traffic.pl" 200000 "$traffic_s" >/dev/null 2>&1 &
 traffic_pid=$!
-probe Form1 region keep "$sparvane_win" >/dev/null || e2e_fail "sparvane.exe did not start for the idle run"
+probe Form1 "$widget" keep "$sparvane_win" >/dev/null || e2e_fail "sparvane.exe did not start for the idle run"
 probe Minimal plain keep "$minimal_win" >/dev/null || e2e_fail "minimal_window.exe did not start for the idle run"
 pid_s=$(linux_pid 'sparvane\.exe') || e2e_fail "no Linux process of sparvane.exe in this prefix"
 pid_m=$(linux_pid 'minimal_window\.exe') || e2e_fail "no Linux process of minimal_window.exe in this prefix"

@@ -2,11 +2,12 @@
 // prefix beside the program it measures, so that the clock starts at CreateProcess and not
 // at the start of a `wine` loader in the shell:
 //
-//   footprint_probe launch NAME plain|region end|keep TIMEOUT_MS EXE [ARGS...]
+//   footprint_probe launch NAME plain|region:N end|keep TIMEOUT_MS EXE [ARGS...]
 //
 // starts EXE from its own folder (as Explorer does), waits until a top-level window of that
-// process carrying the "Sparvane.Name" property NAME is visible (and, with `region`, has a
-// window region), and prints "ms=<milliseconds> pid=<windows pid>" on stdout. With `end` the
+// process carrying the "Sparvane.Name" property NAME is visible (and, with `region:N`, has a
+// window region and N visible named control windows: the widget makes its controls' windows
+// just after it comes on screen, and it is not there for the user until they are), and prints "ms=<milliseconds> pid=<windows pid>" on stdout. With `end` the
 // process is then ended (TerminateProcess, so that each run starts cold); with `keep` it is
 // left running. Exit status 0 on success, 1 on a time-out or a failed start.
 #include <windows.h>
@@ -37,8 +38,14 @@ struct Search {
     DWORD pid;
     const std::wstring* name;
     bool needRegion;
+    int controls;  // visible named control windows wanted
     bool found;
 };
+
+BOOL CALLBACK countShownControl(HWND hwnd, LPARAM param) {
+    if (IsWindowVisible(hwnd) && GetPropW(hwnd, L"Sparvane.Name") != nullptr) ++*reinterpret_cast<int*>(param);
+    return TRUE;
+}
 
 BOOL CALLBACK visitTopLevel(HWND hwnd, LPARAM param) {
     auto& s = *reinterpret_cast<Search*>(param);
@@ -50,6 +57,9 @@ BOOL CALLBACK visitTopLevel(HWND hwnd, LPARAM param) {
         const int kind = GetWindowRgn(hwnd, probe);
         DeleteObject(probe);
         if (kind == ERROR || kind == NULLREGION) return TRUE;
+        int shown = 0;
+        EnumChildWindows(hwnd, countShownControl, reinterpret_cast<LPARAM>(&shown));
+        if (shown < s.controls) return TRUE;
     }
     s.found = true;
     return FALSE;
@@ -80,13 +90,14 @@ std::string narrow(const std::wstring& text) {
 }
 
 int launch(int argc, wchar_t** argv) {
-    // argv: [0] probe [1] launch [2] NAME [3] plain|region [4] end|keep [5] TIMEOUT_MS [6] EXE ...
+    // argv: [0] probe [1] launch [2] NAME [3] plain|region:N [4] end|keep [5] TIMEOUT_MS [6] EXE ...
     if (argc < 7) {
-        complain("usage: launch NAME plain|region end|keep TIMEOUT_MS EXE [ARGS...]");
+        complain("usage: launch NAME plain|region:N end|keep TIMEOUT_MS EXE [ARGS...]");
         return 1;
     }
     const std::wstring name = argv[2];
-    const bool needRegion = std::wcscmp(argv[3], L"region") == 0;
+    const bool needRegion = std::wcsncmp(argv[3], L"region:", 7) == 0;
+    const int controls = needRegion ? static_cast<int>(std::wcstol(argv[3] + 7, nullptr, 10)) : 0;
     const bool end = std::wcscmp(argv[4], L"end") == 0;
     const DWORD timeoutMs = static_cast<DWORD>(std::wcstoul(argv[5], nullptr, 10));
     const std::wstring exe = argv[6];
@@ -107,7 +118,7 @@ int launch(int argc, wchar_t** argv) {
     }
     CloseHandle(pi.hThread);
 
-    Search search{pi.dwProcessId, &name, needRegion, false};
+    Search search{pi.dwProcessId, &name, needRegion, controls, false};
     double elapsedMs = 0;
     for (;;) {
         EnumWindows(visitTopLevel, reinterpret_cast<LPARAM>(&search));
@@ -149,6 +160,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     const int argc = __argc;
     wchar_t** argv = __wargv;
     if (argv && argc >= 2 && std::wcscmp(argv[1], L"launch") == 0) return launch(argc, argv);
-    complain("usage: footprint_probe launch NAME plain|region end|keep TIMEOUT_MS EXE [ARGS...]");
+    complain("usage: footprint_probe launch NAME plain|region:N end|keep TIMEOUT_MS EXE [ARGS...]");
     return 1;
 }

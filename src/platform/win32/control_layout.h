@@ -68,4 +68,13 @@ inline std::vector<forms::PixelRect> chartBars(const std::vector<double>& values
     return bars;
 }
 
+// How many pixels of a bar's inner width its value fills: the value counts as far as it
+// goes (98.76 of 0..100 fills 98.76%), cut to whole pixels as the system's bar does. A value
+// outside the range fills to the nearer end; no range or no number fills nothing.
+inline int progressFill(double min, double max, double value, int width) {
+    if (width <= 0 || !(max > min) || !std::isfinite(value) || !std::isfinite(max - min)) return 0;
+    const double share = std::clamp((value - min) / (max - min), 0.0, 1.0);
+    return static_cast<int>(share * width);
+}
+
 }  // namespace platform::win32

@@ -46,7 +46,7 @@ ClassAndStyle classFor(const forms::Control& c) {
         case ControlType::CheckBox: return {L"BUTTON", base | WS_TABSTOP | BS_CHECKBOX, 0};
         case ControlType::PictureBox:
         case ControlType::Image: return {L"Sparvane.Picture", base, 0};
-        case ControlType::ProgressBar: return {PROGRESS_CLASSW, base, 0};
+        case ControlType::ProgressBar: return {L"Sparvane.Progress", base, 0};
         case ControlType::ListBox:
             return {L"LISTBOX", base | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, WS_EX_CLIENTEDGE};
         case ControlType::Frame: return {L"Sparvane.Frame", base, 0};
@@ -98,6 +98,13 @@ void invalidateIfShown(HWND h, BOOL erase) {
     if (h != nullptr && IsWindowVisible(h)) InvalidateRect(h, nullptr, erase);
 }
 
+// Frames draw only their outline; whatever they contain must sit above them in the
+// z-order, or the frame's interior covers it.
+void raiseAboveContainer(const ControlWindow& cw) {
+    if (cw.control.container() != nullptr && cw.window.get() != nullptr)
+        SetWindowPos(cw.window.get(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
 }  // namespace
 
 void Win32Backend::createControl(forms::Control& control) {
@@ -116,7 +123,27 @@ void Win32Backend::createControl(forms::Control& control) {
         invalidateShape(ref);
         return;
     }
+    if (!fw->childWindows) return;
     createControlWindow(*fw, ref);
+    raiseAboveContainer(ref);
+}
+
+void Win32Backend::makeChildWindows(FormWindow& fw) {
+    if (fw.childWindows || !fw.created) return;
+    DepthGuard depth(*this);
+    fw.childWindows = true;
+    // The tool tips belong to the controls, so they come with them.
+    fw.tooltip.reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
+                                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, fw.window.get(),
+                                     nullptr, instance_, nullptr));
+    if (fw.tooltip) SendMessageW(fw.tooltip.get(), TTM_SETMAXTIPWIDTH, 0, 400);
+    for (const auto& cw : fw.controls)
+        if (cw->window.get() == nullptr) createControlWindow(fw, *cw);
+    // Children are created in the model's order, which may put a frame after its contents.
+    for (const auto& cw : fw.controls) raiseAboveContainer(*cw);
+    // The form may have been activated before it had anything to give the keyboard to.
+    HWND form = fw.window.get();
+    if (GetActiveWindow() == form && GetFocus() == form) focusFirstControl(fw);
 }
 
 void Win32Backend::createControlWindow(FormWindow& fw, ControlWindow& cw) {
@@ -124,11 +151,17 @@ void Win32Backend::createControlWindow(FormWindow& fw, ControlWindow& cw) {
     const ClassAndStyle cs = classFor(control);
     if (cs.className == nullptr) return;
     const UINT id = fw.nextControlId++;
-    HWND hwnd = CreateWindowExW(cs.exStyle, cs.className, L"", cs.style, 0, 0, 0, 0, fw.window.get(),
-                                reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), instance_, &cw);
+    // Made in place and shown at once: under Wine every later move or show is another
+    // round trip to the window server, and a form has dozens of controls.
+    const forms::PixelRect r = clientRectOf(control, twipsPerPixel_, twipsPerPixel_);
+    const DWORD style = cs.style | (shownOnScreen(control) ? WS_VISIBLE : 0) | (control.enabled() ? 0 : WS_DISABLED);
+    HWND hwnd = CreateWindowExW(cs.exStyle, cs.className, L"", style, r.left, r.top, r.right - r.left,
+                                r.bottom - r.top, fw.window.get(), reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)),
+                                instance_, &cw);
     if (hwnd == nullptr) return;
     cw.window.reset(hwnd);
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&cw));
+    // Our own classes took it from the creation parameters; the system's need it here.
+    if (GetWindowLongPtrW(hwnd, GWLP_USERDATA) == 0) SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&cw));
     fw.byWindow[hwnd] = &cw;
     if (!setWindowName(hwnd, control.qualifiedName())) {
         // The control works; it just cannot be found by name from outside.
@@ -144,9 +177,7 @@ void Win32Backend::createControlWindow(FormWindow& fw, ControlWindow& cw) {
         case forms::ControlType::TextBox: syncSelection(cw); break;
         default: break;
     }
-    EnableWindow(hwnd, control.enabled());
     syncToolTip(cw);
-    placeControl(cw);
 }
 
 void Win32Backend::placeControl(ControlWindow& cw) {
@@ -257,19 +288,9 @@ void Win32Backend::syncValue(ControlWindow& cw) {
         const int v = static_cast<forms::CheckBox&>(cw.control).value();
         SendMessageW(h, BM_SETCHECK, v == 1 ? BST_CHECKED : v == 2 ? BST_INDETERMINATE : BST_UNCHECKED, 0);
     } else if (cw.control.type() == forms::ControlType::ProgressBar) {
-        const auto& bar = static_cast<forms::ProgressBar&>(cw.control);
-        // The native bar holds whole positions; most traffic ticks move the figure within
-        // one of them, and a bar that is told nothing new does not repaint.
-        const LRESULT range = SendMessageW(h, PBM_GETRANGE, FALSE, 0);  // the low end
-        const LRESULT high = SendMessageW(h, PBM_GETRANGE, TRUE, 0);
-        if (range != std::lround(bar.min()) || high != std::lround(bar.max()))
-            SendMessageW(h, PBM_SETRANGE32, static_cast<WPARAM>(std::lround(bar.min())),
-                         static_cast<LPARAM>(std::lround(bar.max())));
-        const long position = std::lround(bar.value());
-        if (SendMessageW(h, PBM_GETPOS, 0, 0) != position) SendMessageW(h, PBM_SETPOS, static_cast<WPARAM>(position), 0);
+        progressChanged(cw);
     }
 }
-
 
 void Win32Backend::syncItems(ControlWindow& cw) {
     HWND h = cw.window.get();
@@ -427,6 +448,10 @@ LRESULT Win32Backend::onControlMessage(ControlWindow& cw, HWND hwnd, UINT msg, W
                 return static_cast<LRESULT>(n);
             }
             break;
+        case PBM_GETPOS:
+        case PBM_GETRANGE:
+            if (cw.control.type() == forms::ControlType::ProgressBar) return answerProgressQuery(cw, msg, wParam, lParam);
+            break;
         case WM_ERASEBKGND: return 1;
         case WM_PAINT: {
             PAINTSTRUCT ps;
@@ -435,6 +460,7 @@ LRESULT Win32Backend::onControlMessage(ControlWindow& cw, HWND hwnd, UINT msg, W
                 case forms::ControlType::Label: paintLabel(cw, dc); break;
                 case forms::ControlType::Chart: paintChart(cw, dc); break;
                 case forms::ControlType::Frame: paintFrame(cw, dc); break;
+                case forms::ControlType::ProgressBar: paintProgress(cw, dc); break;
                 default: paintPictureSurface(cw, dc); break;
             }
             EndPaint(hwnd, &ps);

@@ -212,7 +212,7 @@ std::optional<std::string> FileSystemWin32::specialFolderPath(forms::WindowHandl
     PIDLIST_ABSOLUTE raw = nullptr;
     if (::SHGetSpecialFolderLocation(reinterpret_cast<HWND>(owner), csidl, &raw) != S_OK || raw == nullptr)
         return std::nullopt;
-    const std::unique_ptr<ITEMIDLIST, FreeCoTaskMem> pidl(raw);
+    const std::unique_ptr<ITEMIDLIST, FreeItemIdList> pidl(raw);
     wchar_t path[MAX_PATH] = {};
     if (!::SHGetPathFromIDListW(pidl.get(), path)) return std::nullopt;
     return narrow(path);

@@ -33,6 +33,12 @@ LRESULT CALLBACK Win32Backend::formProc(HWND hwnd, UINT msg, WPARAM wParam, LPAR
 
 LRESULT Win32Backend::onFormMessage(FormWindow& fw, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     forms::Form& form = fw.form;
+    if (msg == makeChildWindowsMessage_ && msg != 0) {
+        // wParam 0: our own request from showForm, for a form still on screen. Anything
+        // else: asked from outside, so made even for a hidden form.
+        if (wParam != 0 || IsWindowVisible(hwnd)) makeChildWindows(fw);
+        return fw.childWindows ? TRUE : FALSE;
+    }
     switch (msg) {
         case WM_ERASEBKGND:
             return 1;  // WM_PAINT fills everything

@@ -2,7 +2,7 @@
 // Owners for the Win32 handles the services open. Every call that opens something closes
 // it on all paths: the services run every half second for as long as the program does.
 #include <windows.h>
-#include <objbase.h>
+#include <shlobj.h>
 
 #include <type_traits>
 #include <utility>
@@ -59,8 +59,10 @@ struct CloseRegKey {
 struct DeleteGdiObject {
     void operator()(HGDIOBJ o) const { ::DeleteObject(o); }
 };
-struct FreeCoTaskMem {
-    void operator()(void* p) const { ::CoTaskMemFree(p); }
+// Item lists from the shell go back through the shell (ILFree frees what the shell's task
+// allocator gave), so the program needs no COM library of its own.
+struct FreeItemIdList {
+    void operator()(ITEMIDLIST* p) const { ::ILFree(p); }
 };
 
 using KernelHandle = UniqueHandle<HANDLE, CloseKernelHandle>;             // process, thread, token

@@ -88,9 +88,11 @@ void Win32Backend::registerClasses() {
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.lpszClassName = kFormClass;
     formClass_ = RegisterClassExW(&wc);
+    makeChildWindowsMessage_ = RegisterWindowMessageW(kMakeControlWindowsMessage);
 
-    // Labels, picture boxes, images, frames and charts are drawn by the program itself.
-    for (const wchar_t* name : {L"Sparvane.Label", L"Sparvane.Picture", L"Sparvane.Chart", L"Sparvane.Frame"}) {
+    // Labels, picture boxes, images, frames, charts and bars are drawn by the program itself.
+    for (const wchar_t* name :
+         {L"Sparvane.Label", L"Sparvane.Picture", L"Sparvane.Chart", L"Sparvane.Frame", L"Sparvane.Progress"}) {
         WNDCLASSEXW cc{};
         cc.cbSize = sizeof(cc);
         cc.style = CS_DBLCLKS;
@@ -193,21 +195,13 @@ void Win32Backend::createForm(forms::Form& form) {
         if (smallIcon_) SendMessageW(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
     }
 
-    fw.tooltip.reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
-                                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd, nullptr,
-                                     instance_, nullptr));
-    if (fw.tooltip) SendMessageW(fw.tooltip.get(), TTM_SETMAXTIPWIDTH, 0, 400);
-
     form.setHandle(reinterpret_cast<forms::WindowHandle>(hwnd));
     fw.created = true;
+    // Only the records here: the controls' windows are made when the form first comes on
+    // screen (makeChildWindows). Two of the three forms loaded at start-up hide themselves
+    // in their first activation and are never seen again, and their sixty-odd child
+    // windows were most of the start-up time under Wine.
     for (const auto& c : form.controls()) createControl(*c);
-    // Frames draw only their outline; whatever they contain must sit above them in the
-    // z-order, or the frame's unpainted interior covers it. Children are created in the
-    // model's order, which may put a frame after its contents, so settle it once here.
-    for (const auto& cw : fw.controls) {
-        if (cw->control.container() != nullptr && cw->window.get() != nullptr)
-            SetWindowPos(cw->window.get(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    }
     // Focus rectangles and access-key underlines appear once the keyboard is used.
     SendMessageW(hwnd, WM_CHANGEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS | UISF_HIDEACCEL), 0);
     reportGeometry(fw, false);
@@ -257,6 +251,9 @@ void Win32Backend::showForm(forms::Form& form) {
     DepthGuard depth(*this);
     HWND hwnd = fw->window.get();
     ++showing_;
+    // Posted, so it comes before the first paint, and finds the form hidden again when
+    // its Activate handler put it away at once.
+    if (!fw->childWindows) PostMessageW(hwnd, makeChildWindowsMessage_, 0, 0);
     if (!IsWindowVisible(hwnd)) {
         ShowWindow(hwnd, showCommandFor(form.windowState()));
     } else {
@@ -315,6 +312,7 @@ void Win32Backend::bringToFront(forms::Form& form) {
 }
 
 void Win32Backend::setFocus(forms::Control& control) {
+    if (FormWindow* fw = windowOf(control.form())) makeChildWindows(*fw);  // the keyboard needs a window
     HWND h = reinterpret_cast<HWND>(control.handle());
     if (h != nullptr && IsWindow(h)) SetFocus(h);
 }

@@ -27,6 +27,7 @@ struct ControlWindow {
     FormWindow& owner;
     OwnedWindow window;        // none for shapes
     std::wstring text;         // what the custom-painted label draws
+    int shownFill = -1;        // pixels of a bar's fill as last painted; -1 before the first paint
     bool settingText = false;  // set while code writes a text box, so the change is not echoed back
     bool mouseDown = false;
     bool hasTool = false;
@@ -48,6 +49,7 @@ struct FormWindow {
     HWND lastFocus = nullptr;
     UINT nextControlId = 1000;  // clear of IDOK/IDCANCEL, which dialog keys send to the form
     bool created = false;
+    bool childWindows = false;  // the controls' windows exist (made on first show, or when asked)
     bool keyboardCues = false;  // focus rectangles only once the keyboard has been used here
 };
 
@@ -141,6 +143,7 @@ private:
 
     // Controls (control_windows.cpp).
     void createControlWindow(FormWindow& fw, ControlWindow& cw);
+    void makeChildWindows(FormWindow& fw);
     void placeControl(ControlWindow& cw);
     void placeContainedControls(FormWindow& fw);
     void syncText(ControlWindow& cw);
@@ -162,6 +165,9 @@ private:
 
     // Chart (chart_window.cpp).
     void paintChart(ControlWindow& cw, HDC dc);
+    void paintProgress(ControlWindow& cw, HDC dc);
+    void progressChanged(ControlWindow& cw);
+    static LRESULT answerProgressQuery(const ControlWindow& cw, UINT msg, WPARAM wParam, LPARAM lParam);
 
     HINSTANCE instance_;
     forms::Application* app_ = nullptr;
@@ -171,6 +177,7 @@ private:
     HCURSOR hand_ = nullptr;
     HICON bigIcon_ = nullptr, smallIcon_ = nullptr;
     ATOM formClass_ = 0;
+    UINT makeChildWindowsMessage_ = 0;  // kMakeControlWindowsMessage, registered
     std::map<const forms::Form*, std::unique_ptr<FormWindow>> forms_;
     // Windows of forms unloaded while a window procedure still runs; freed when the
     // outermost one returns.

@@ -31,6 +31,9 @@ HWND find_form(const std::wstring& form);
 // The control window called `control` anywhere below `form`, or nullptr.
 HWND find_control(HWND form, const std::wstring& control);
 
+// Asks the program to make a form's control windows now (it makes them on first show).
+bool make_control_windows(HWND form);
+
 // Looks up FORM [CONTROL]; on failure prints why and returns nullptr.
 HWND resolve(const std::wstring& form, const std::wstring* control);
 

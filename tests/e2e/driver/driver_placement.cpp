@@ -43,6 +43,10 @@ int cmd_place(const Args& a) {
     }
     v[i] = *n;
   }
+  if (!make_control_windows(form)) {
+    err("the program made no control windows for " + utf8(a[0]));
+    return 1;
+  }
   // No activation: activating the network window would make it hide itself again.
   if (!SetWindowPos(form, HWND_TOP, v[0], v[1], v[2], v[3], SWP_NOACTIVATE | SWP_SHOWWINDOW)) {
     err("SetWindowPos failed: " + std::to_string(GetLastError()));

@@ -158,6 +158,12 @@ HWND find_control(HWND form, const std::wstring& control) {
   return search.found;
 }
 
+bool make_control_windows(HWND form) {
+  static const UINT message = RegisterWindowMessageW(L"Sparvane.MakeControlWindows");
+  DWORD_PTR made = 0;
+  return message != 0 && SendMessageTimeoutW(form, message, 1, 0, SMTO_ABORTIFHUNG, 5000, &made) && made;
+}
+
 HWND resolve(const std::wstring& form, const std::wstring* control) {
   HWND form_window = find_form(form);
   if (!form_window) {
@@ -166,6 +172,9 @@ HWND resolve(const std::wstring& form, const std::wstring* control) {
   }
   if (!control) return form_window;
   HWND control_window = find_control(form_window, *control);
+  // A form that has not been on screen (or only for its first activation) has no control
+  // windows yet; the program makes them when asked.
+  if (!control_window && make_control_windows(form_window)) control_window = find_control(form_window, *control);
   if (!control_window) err("no control named " + utf8(*control) + " on " + utf8(form));
   return control_window;
 }

@@ -113,3 +113,27 @@ TEST(ChartBars, NoRoomOrNoSeriesGivesNoBars) {
 }
 
 }  // namespace
+
+struct FillCase {
+    double min, max, value;
+    int width;
+    int pixels;
+};
+
+class ProgressFill : public ::testing::TestWithParam<FillCase> {};
+
+TEST_P(ProgressFill, FillsTheValuesShareOfTheWidthInWholePixels) {
+    const FillCase& c = GetParam();
+    EXPECT_EQ(platform::win32::progressFill(c.min, c.max, c.value, c.width), c.pixels);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ProgressFill,
+    ::testing::Values(FillCase{0, 100, 98.76, 55, 54},  // 54.318 cut, not rounded
+                      FillCase{0, 100, 0, 55, 0}, FillCase{0, 100, 100, 55, 55},
+                      FillCase{0, 100, 0.5, 55, 0},  // under one pixel: nothing drawn yet
+                      FillCase{20, 40, 30, 10, 5},   // counted from the low end
+                      FillCase{0, 100, 160, 55, 55}, FillCase{0, 100, -3, 55, 0},  // nearer end
+                      FillCase{0, 100, std::numeric_limits<double>::quiet_NaN(), 55, 0},
+                      FillCase{50, 50, 50, 55, 0},     // no range
+                      FillCase{0, 100, 50, 0, 0}));    // no room
