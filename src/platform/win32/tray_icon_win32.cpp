@@ -47,8 +47,17 @@ bool TrayIconWin32::notify(unsigned message, const TrayIconData& data) {
     nid.uFlags = data.flags;
     nid.uCallbackMessage = data.callbackMessage;
     nid.hIcon = data.programIcon ? static_cast<HICON>(programIcon()) : nullptr;
+    // The shell copies an icon's pixels on every call that carries one, and the tip is
+    // refreshed twice a second; once the entry shows the program's icon, it keeps it.
+    const bool sameIcon = message == NIM_MODIFY && data.programIcon && iconShown_;
+    if (sameIcon) nid.uFlags &= ~static_cast<UINT>(NIF_ICON);
     copyTip(data.tip, nid.szTip);
-    return ::Shell_NotifyIconW(message, &nid) != FALSE;
+    const bool ok = ::Shell_NotifyIconW(message, &nid) != FALSE;
+    if (message == NIM_DELETE && ok)
+        iconShown_ = false;
+    else if (ok && (data.flags & NIF_ICON) != 0)
+        iconShown_ = data.programIcon && nid.hIcon != nullptr;
+    return ok;
 }
 
 bool TrayIconWin32::add(const TrayIconData& data) { return notify(NIM_ADD, data); }

@@ -23,6 +23,7 @@ private:
 
     void* icon_ = nullptr;
     bool iconLoaded_ = false;
+    bool iconShown_ = false;  // the entry already carries the program's icon
 };
 
 }  // namespace platform::win32

@@ -85,6 +85,7 @@ int cmd_windows(const Args&) {
 int cmd_controls(const Args& a) {
   HWND form = resolve(a[0], nullptr);
   if (!form) return 1;
+  make_control_windows(form);  // a form not yet on screen has none of its own
   EnumChildWindows(form, list_control, 0);
   return 0;
 }
