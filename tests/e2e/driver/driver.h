@@ -61,6 +61,8 @@ std::wstring message_box_text(HWND box);
 // --- notification area ----------------------------------------------------------------
 // How many icons Wine's explorer shows in its notification area; nullopt if no tray.
 std::optional<int> tray_icon_count();
+// The tip of every shown notification-area icon, in explorer's order.
+std::optional<std::vector<std::wstring>> tray_icon_tips();
 
 // --- commands -------------------------------------------------------------------------
 using Args = std::vector<std::wstring>;
@@ -80,6 +82,7 @@ int cmd_msgbox(const Args& a);
 int cmd_answer(const Args& a);
 int cmd_pixel(const Args& a);
 int cmd_tray_count(const Args& a);
+int cmd_tray_tips(const Args& a);
 int cmd_list_count(const Args& a);
 int cmd_place(const Args& a);
 int cmd_gui_resources(const Args& a);  // driver_resources.cpp (footprint benchmark)

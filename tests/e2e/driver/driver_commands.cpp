@@ -290,6 +290,27 @@ int cmd_pixel(const Args& a) {
   return 0;
 }
 
+// One line per shown icon; a line break inside a tip is written as the two characters \n.
+int cmd_tray_tips(const Args&) {
+  const auto tips = tray_icon_tips();
+  if (!tips) {
+    err("no notification area found");
+    return 1;
+  }
+  for (const auto& tip : *tips) {
+    std::wstring line;
+    for (wchar_t c : tip) {
+      if (c == L'\r') continue;
+      if (c == L'\n')
+        line += L"\\n";
+      else
+        line.push_back(c);
+    }
+    out(utf8(line));
+  }
+  return 0;
+}
+
 int cmd_tray_count(const Args&) {
   const auto count = tray_icon_count();
   if (!count) {

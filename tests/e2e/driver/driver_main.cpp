@@ -33,6 +33,7 @@ const Command kCommands[] = {
     {L"answer", driver::cmd_answer, 1, 2, "answer OK|Cancel|Yes|No|Abort|Retry|Ignore [TIMEOUT_MS]"},
     {L"pixel", driver::cmd_pixel, 2, 2, "pixel X Y"},
     {L"tray-count", driver::cmd_tray_count, 0, 0, "tray-count"},
+    {L"tray-tips", driver::cmd_tray_tips, 0, 0, "tray-tips (one line per shown icon)"},
     {L"list-count", driver::cmd_list_count, 2, 2, "list-count FORM CONTROL"},
     {L"place", driver::cmd_place, 5, 5, "place FORM LEFT TOP WIDTH HEIGHT (shows it, no activation)"},
     {L"gui-resources", driver::cmd_gui_resources, 1, 1, "gui-resources FORM (GDI/USER objects, windows, memory of its process)"},

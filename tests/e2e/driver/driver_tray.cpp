@@ -21,8 +21,8 @@ class RemoteToolReader {
   explicit RemoteToolReader(DWORD pid)
       : process_(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid)) {
     if (process_)
-      buffer_ = VirtualAllocEx(process_, nullptr, sizeof(TTTOOLINFOW), MEM_COMMIT | MEM_RESERVE,
-                               PAGE_READWRITE);
+      buffer_ = VirtualAllocEx(process_, nullptr, sizeof(TTTOOLINFOW) + sizeof(wchar_t) * kTextUnits,
+                               MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
   }
   ~RemoteToolReader() {
     if (buffer_) VirtualFreeEx(process_, buffer_, 0, MEM_RELEASE);
@@ -32,6 +32,35 @@ class RemoteToolReader {
   RemoteToolReader& operator=(const RemoteToolReader&) = delete;
 
   std::optional<RECT> first_tool_rect(HWND tooltip) {
+    const auto info = first_tool(tooltip);
+    if (!info) return std::nullopt;
+    return info->rect;
+  }
+
+  // The text of a tooltip's first tool (the icon's tip).
+  std::optional<std::wstring> first_tool_text(HWND tooltip) {
+    auto info = first_tool(tooltip);
+    if (!info) return std::nullopt;
+    auto* text = reinterpret_cast<wchar_t*>(static_cast<char*>(buffer_) + sizeof(TTTOOLINFOW));
+    info->lpszText = text;
+    const wchar_t none = L'\0';
+    if (!WriteProcessMemory(process_, buffer_, &*info, sizeof *info, nullptr) ||
+        !WriteProcessMemory(process_, text, &none, sizeof none, nullptr))
+      return std::nullopt;
+    DWORD_PTR ignored = 0;
+    if (!SendMessageTimeoutW(tooltip, TTM_GETTEXTW, kTextUnits, reinterpret_cast<LPARAM>(buffer_), SMTO_ABORTIFHUNG,
+                             3000, &ignored))
+      return std::nullopt;
+    wchar_t local[kTextUnits] = {};
+    if (!ReadProcessMemory(process_, text, local, sizeof local, nullptr)) return std::nullopt;
+    local[kTextUnits - 1] = L'\0';
+    return std::wstring(local);
+  }
+
+ private:
+  static constexpr size_t kTextUnits = 256;
+
+  std::optional<TTTOOLINFOW> first_tool(HWND tooltip) {
     if (!buffer_) return std::nullopt;
     TTTOOLINFOW info{};
     info.cbSize = sizeof info;
@@ -42,10 +71,9 @@ class RemoteToolReader {
         !found)
       return std::nullopt;
     if (!ReadProcessMemory(process_, buffer_, &info, sizeof info, nullptr)) return std::nullopt;
-    return info.rect;
+    return info;
   }
 
- private:
   HANDLE process_ = nullptr;
   void* buffer_ = nullptr;
 };
@@ -67,7 +95,7 @@ BOOL CALLBACK collect_tray_tooltips(HWND hwnd, LPARAM param) {
 
 }  // namespace
 
-std::optional<int> tray_icon_count() {
+std::optional<std::vector<std::wstring>> tray_icon_tips() {
   HWND tray = FindWindowW(L"Shell_TrayWnd", nullptr);
   if (!tray) return std::nullopt;
   TraySearch search{tray, {}};
@@ -75,12 +103,19 @@ std::optional<int> tray_icon_count() {
   DWORD pid = 0;
   GetWindowThreadProcessId(tray, &pid);
   RemoteToolReader reader(pid);
-  int shown = 0;
+  std::vector<std::wstring> tips;
   for (HWND tooltip : search.tooltips) {
     const auto rect = reader.first_tool_rect(tooltip);
-    if (rect && !IsRectEmpty(&*rect)) ++shown;
+    if (!rect || IsRectEmpty(&*rect)) continue;
+    tips.push_back(reader.first_tool_text(tooltip).value_or(L""));
   }
-  return shown;
+  return tips;
+}
+
+std::optional<int> tray_icon_count() {
+  const auto tips = tray_icon_tips();
+  if (!tips) return std::nullopt;
+  return static_cast<int>(tips->size());
 }
 
 }  // namespace driver

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Traffic on the loopback interface reaches the widget: Wine's interface table includes
 # loopback, so a local transfer moves the download figure above 0 and the bar to where the
-# figure is; without traffic the figure settles back to 0. The tray entry exists.
+# figure is; without traffic the figure settles back to 0. The tray entry exists and its
+# tip follows the byte totals.
 source "$(dirname "$0")/../lib.sh"
 e2e_begin traffic 1600x900
 
@@ -59,6 +60,24 @@ above_zero() {
 }
 loaded=$(e2e_wait_for 30 above_zero)
 echo "download figure under load: $loaded"
+
+# The tray tip carries the byte totals, refreshed every tick: under load the received
+# total grows from one reading of the tip to the next, and the icon stays shown.
+received_in_tip() {
+  local line
+  line=$(drv tray-tips | grep -m1 '^Bytes received: ') || return 1
+  [[ "$line" =~ ^Bytes\ received:\ ([0-9][0-9,.]*)\\n\ Bytes\ sent:\ [0-9][0-9,.]*$ ]] || return 1
+  printf '%s\n' "${BASH_REMATCH[1]//[,.]/}"
+}
+first_total=$(e2e_wait_for 20 received_in_tip)
+tip_grew() {
+  local now
+  now=$(received_in_tip) || return 1
+  ((now > first_total)) && printf '%s\n' "$now"
+}
+later_total=$(e2e_wait_for 20 tip_grew)
+echo "tray tip, bytes received: $first_total, then $later_total"
+drv tray-tips >"$E2E_ARTIFACTS/tray_tips.txt"
 e2e_screenshot traffic
 
 # The bar sits where the figure is (the native bar holds whole positions). The driver
