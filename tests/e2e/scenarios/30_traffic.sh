@@ -80,8 +80,8 @@ echo "tray tip, bytes received: $first_total, then $later_total"
 drv tray-tips >"$E2E_ARTIFACTS/tray_tips.txt"
 e2e_screenshot traffic
 
-# The bar sits where the figure is (the native bar holds whole positions). The driver
-# reads the figure and the bar together, so both come from the same tick.
+# The bar sits where the figure is (it reports whole positions, as the system's bar
+# does). The driver reads the figure and the bar together, so both come from the same tick.
 bar_matches() {
   local line f pos
   line=$(drv figure Form1 Label1 p1) || return 1
