@@ -137,12 +137,19 @@ void Win32Backend::makeChildWindows(FormWindow& fw) {
                                      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, fw.window.get(),
                                      nullptr, instance_, nullptr));
     if (fw.tooltip) SendMessageW(fw.tooltip.get(), TTM_SETMAXTIPWIDTH, 0, 400);
+    HWND form = fw.window.get();
+    // One repaint for the lot instead of one visible-region update per child.
+    const bool onScreen = IsWindowVisible(form) != FALSE;
+    if (onScreen) SendMessageW(form, WM_SETREDRAW, FALSE, 0);
     for (const auto& cw : fw.controls)
         if (cw->window.get() == nullptr) createControlWindow(fw, *cw);
     // Children are created in the model's order, which may put a frame after its contents.
     for (const auto& cw : fw.controls) raiseAboveContainer(*cw);
+    if (onScreen) {
+        SendMessageW(form, WM_SETREDRAW, TRUE, 0);
+        RedrawWindow(form, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
+    }
     // The form may have been activated before it had anything to give the keyboard to.
-    HWND form = fw.window.get();
     if (GetActiveWindow() == form && GetFocus() == form) focusFirstControl(fw);
 }
 
