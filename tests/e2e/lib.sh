@@ -187,9 +187,18 @@ e2e_start_program() {
   e2e_fail "Form1 not visible within ${E2E_START_TIMEOUT:-60} s"
 }
 
-# drv ARGS...: runs the driver; its stdout is printed, its status returned.
+# drv ARGS...: runs the driver; its stdout is printed, its status returned. The driver
+# itself answers 0 or 1; any other status but the time-out's 124 means it never gave an
+# answer (it crashed or Wine did not start it), which is logged and tried once more.
 drv() {
-  timeout 120 wine "$E2E_DRIVER_UNIX" "$@"
+  local status=0
+  timeout 120 wine "$E2E_DRIVER_UNIX" "$@" || status=$?
+  if ((status > 1 && status != 124)); then
+    _e2e_log "driver '$*' ended with status $status without an answer; once more"
+    status=0
+    timeout 120 wine "$E2E_DRIVER_UNIX" "$@" || status=$?
+  fi
+  return "$status"
 }
 
 # e2e_wait_for TIMEOUT_S CMD...: polls CMD every 0.2 s until it succeeds.

@@ -1,6 +1,8 @@
 // Entry point of sparvane-driver.exe: picks the command and runs it.
 #include "driver.h"
 
+#include <exception>
+
 #include <fcntl.h>
 #include <io.h>
 
@@ -61,9 +63,16 @@ int wmain(int argc, wchar_t** argv) {
       driver::err(std::string("usage: sparvane-driver ") + c.usage);
       return 1;
     }
-    const int status = c.run(args);
-    std::fflush(stdout);
-    return status;
+    // A C++ exception would otherwise end the driver without a word under Wine (no crash
+    // dialog in the test prefix), and the scenario could not tell why a step failed.
+    try {
+      const int status = c.run(args);
+      std::fflush(stdout);
+      return status;
+    } catch (const std::exception& e) {
+      driver::err(std::string("driver error: ") + e.what());
+      return 1;
+    }
   }
   driver::err("unknown command: " + driver::utf8(argv[1]));
   usage();

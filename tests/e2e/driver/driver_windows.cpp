@@ -53,6 +53,8 @@ std::wstring window_text(HWND hwnd) {
     const int n = GetWindowTextW(hwnd, buf, 1024);
     return std::wstring(buf, n > 0 ? static_cast<size_t>(n) : 0);
   }
+  // A length the window cannot mean (it answered something else) is not allocated.
+  if (length > (1u << 20)) length = 1u << 20;
   std::wstring text(static_cast<size_t>(length) + 1, L'\0');
   DWORD_PTR copied = 0;
   SendMessageTimeoutW(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
