@@ -4,8 +4,9 @@
 #include <cctype>
 #include <optional>
 
+#include "cleaning/entry_path.h"
+#include "cleaning/folder_sweep.h"
 #include "cleaning/path_helpers.h"
-#include "common/trim_str.h"
 
 namespace sparvane::cleaning {
 
@@ -38,12 +39,27 @@ bool RemoveRecentShortcuts(Context& ctx) {
     if (!before) return false;
     for (const auto& entry : *before) {
         if (!isShortcut(entry)) continue;
-        const std::string path = base + entry.name;
-        (void)fs.setAttributes(path, 0);
-        (void)fs.deleteFile(path);
+        const auto path = EntryPathInside(base, entry.name, base);
+        if (!path) continue;
+        const auto facts = fs.inspectEntry(*path);
+        if (!MayChange(facts) || (facts->attributes & fa::kDirectory) != 0) continue;
+        RemoveFileEntry(fs, *path, *facts);
     }
+    // Shortcuts that had to be left alone (a strange name, a link) keep the task from
+    // reporting success.
     const auto after = fs.listFolder(base);
     return after && std::none_of(after->begin(), after->end(), isShortcut);
+}
+
+// The checks every temporary folder must pass before it is swept, applied to the path as
+// reported and again to where it leads: only a folder named temp is ever swept, never a
+// bare drive root, and only one that exists. A temporary path that the user or a program
+// pointed somewhere else (a profile, a drive root, a shared folder) is left alone.
+bool isSweepableTemp(platform::FileSystem& fs, const std::string& folder) {
+    if (!endsWithNoCase(RemoveTrailingSeparator(folder), "\\temp")) return false;
+    // A separator at or after the fourth character: "C:\" alone is never swept.
+    if (AddTrailingSeparator(folder).find('\\', 3) == std::string::npos) return false;
+    return PathExists(fs, AddTrailingSeparator(folder));
 }
 
 }  // namespace
@@ -52,69 +68,21 @@ bool CleanTempFolder(Context& ctx) {
     auto& fs = ctx.services.fileSystem;
     const auto reported = fs.tempPath();
     if (!reported) return false;
-    const std::string temp = RemoveTrailingSeparator(common::TrimStr(*reported));
-    // Only a folder named temp is ever swept: a temporary path that the user or a program
-    // pointed somewhere else (a profile, a drive root) is left alone.
+    const std::string temp = RemoveTrailingSeparator(TrimBlanksAndControls(*reported));
     if (!endsWithNoCase(temp, "\\temp")) return false;
 
     const std::string expanded = GetProperCasePath(fs, AddTrailingSeparator(temp));
     // "[Unknown]" is a relative name: checking it for existence would look in the current
     // folder, so it is refused by name before anything else.
-    if (expanded == kUnknownPath) return false;
-    const std::string folder = AddTrailingSeparator(expanded);
-    // A separator at or after the fourth character: "C:\" alone is never swept.
-    if (folder.find('\\', 3) == std::string::npos) return false;
-    if (!PathExists(fs, folder)) return false;
+    if (expanded == kUnknownPath || !isSweepableTemp(fs, expanded)) return false;
 
-    DeleteFolderContents(ctx, folder);
+    // A Temp that is a link or junction is judged by where it leads, and swept there: the
+    // sweep only changes entries whose final path is their own.
+    const auto target = fs.finalPath(expanded);
+    if (!target || !isSweepableTemp(fs, *target)) return false;
+
+    DeleteFolderContents(ctx, AddTrailingSeparator(*target));
     return true;
-}
-
-void ClearCollection(EntryCollection& collection) {
-    if (!collection) return;
-    while (!collection->empty()) collection->pop_back();
-    collection.reset();
-}
-
-void DeleteFolderContents(Context& ctx, const std::string& folder) {
-    auto& fs = ctx.services.fileSystem;
-    const std::string base = AddTrailingSeparator(folder);
-
-    // The whole level is listed before anything in it is touched or any deeper level is
-    // listed: deleting while enumerating would make the listing skip or repeat entries.
-    EntryCollection entries = std::make_unique<std::vector<std::string>>();
-    std::vector<bool> listedAsLink;
-    if (auto listing = fs.listFolder(base)) {
-        entries->reserve(listing->size());
-        for (const auto& entry : *listing) {
-            if (entry.name != "." && entry.name != ".." && !entry.name.empty()) {
-                entries->push_back(base + entry.name);
-                listedAsLink.push_back((entry.attributes & fa::kReparsePoint) != 0);
-            }
-            // A large folder must not freeze the window while it is read.
-            ctx.app.doEvents();
-        }
-    }
-
-    for (std::size_t i = entries->size(); i-- > 0;) {
-        const std::string& path = (*entries)[i];
-        // Attributes are read again now: events ran since the listing and the entry may
-        // have changed. A link is skipped whatever it points at. Under Wine deleting a link
-        // deletes its target, and entering one would sweep a folder outside this one.
-        const auto attributes = fs.attributes(path);
-        if (!attributes || listedAsLink[i] || (*attributes & fa::kReparsePoint) != 0) continue;
-        // Clearing read-only, hidden and system first lets the deletion go through.
-        (void)fs.setAttributes(path, 0);
-        if ((*attributes & fa::kDirectory) != 0) {
-            DeleteFolderContents(ctx, path);
-            // Removes the folder only if it is empty now: whatever stayed (a file in use, a
-            // link) keeps its folder too.
-            (void)fs.removeFolder(path);
-        } else {
-            (void)fs.deleteFile(path);  // a file in use stays
-        }
-    }
-    ClearCollection(entries);
 }
 
 bool EmptyRecycleBins(Context& ctx) {

@@ -1,6 +1,6 @@
 #include "cleaning/form2.h"
 
-#include "cleaning/clean_up.h"
+#include "cleaning/folder_sweep.h"
 #include "cleaning/path_helpers.h"
 #include "cleaning/size_display.h"
 #include "cleaning/shell_folder_path.h"
@@ -129,6 +129,7 @@ void Form2::Command1_Click() {
     if (listing->empty()) return;  // nothing to empty
 
     setWidgetFrame(kFrameGreen);
+    forms::Application::BusyCursor busy(ctx_.app);
     // The program's own sweep rather than the shell's file operation: the shell's follows
     // folder links and would delete what they point at, outside the Recent folder.
     DeleteFolderContents(ctx_, *folder);

@@ -185,7 +185,10 @@ void frmMain::cmdChoice_Click(int index) {
     cmdChoice[0]->setEnabled(false);
     cmdChoice[1]->setEnabled(false);
     lblWait.setVisible(true);
-    PerformCleanUp();
+    {
+        forms::Application::BusyCursor busy(ctx_.app);
+        PerformCleanUp();
+    }
     ResetScreen();
     running_ = false;
 }

@@ -2,18 +2,25 @@
 
 #include <cctype>
 
-#include "common/trim_str.h"
-
 namespace sparvane::cleaning {
 
+std::string TrimBlanksAndControls(std::string_view path) {
+    auto isBlankOrControl = [](char c) { return static_cast<unsigned char>(c) <= 32; };
+    std::size_t first = 0;
+    std::size_t last = path.size();
+    while (first < last && isBlankOrControl(path[first])) ++first;
+    while (last > first && isBlankOrControl(path[last - 1])) --last;
+    return std::string(path.substr(first, last - first));
+}
+
 std::string AddTrailingSeparator(std::string_view path, char separator) {
-    std::string trimmed = common::TrimStr(path);
+    std::string trimmed = TrimBlanksAndControls(path);
     if (trimmed.empty() || trimmed.back() != separator) trimmed.push_back(separator);
     return trimmed;
 }
 
 std::string RemoveTrailingSeparator(std::string_view path, char separator) {
-    std::string trimmed = common::TrimStr(path);
+    std::string trimmed = TrimBlanksAndControls(path);
     if (!trimmed.empty() && trimmed.back() == separator) trimmed.pop_back();
     return trimmed;
 }

@@ -10,6 +10,11 @@ namespace sparvane::cleaning {
 // What GetProperCasePath answers when a component of the path cannot be found.
 inline constexpr std::string_view kUnknownPath = "[Unknown]";
 
+// The path without blanks and control characters (codes 0 to 32) at either end. Paths are
+// never trimmed by the display-text rule, which would cut letters such as "é" or any
+// Cyrillic or CJK character off a folder's name and point at another folder.
+std::string TrimBlanksAndControls(std::string_view path);
+
 // The path, trimmed, with `separator` at its end (exactly once more than before if it had
 // none). An empty path gives the separator alone.
 std::string AddTrailingSeparator(std::string_view path, char separator = '\\');

@@ -87,6 +87,14 @@ int Application::msgBox(const std::string& text, int style, const std::string& t
 
 void Application::doEvents() { backend_.doEvents(); }
 
+Application::BusyCursor::BusyCursor(Application& app) : app_(app) {
+    if (app_.busyDepth_++ == 0) app_.backend_.setBusyCursor(true);
+}
+
+Application::BusyCursor::~BusyCursor() {
+    if (--app_.busyDepth_ == 0) app_.backend_.setBusyCursor(false);
+}
+
 void Application::releaseUnloaded() { unloaded_.clear(); }
 
 Application::EventScope::EventScope(Application& app) : app_(app) { ++app_.dispatchDepth_; }

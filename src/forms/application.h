@@ -66,6 +66,21 @@ public:
     int msgBox(const std::string& text, int style = msgbox::kOkOnly, const std::string& title = {});
     void doEvents();
 
+    // Shows the wait cursor over the program's windows for as long as it lives: long work
+    // on the UI thread lets events run, and the user sees that a run is in progress.
+    // Scopes nest; the ordinary cursor comes back when the outermost one ends.
+    class BusyCursor {
+    public:
+        explicit BusyCursor(Application& app);
+        ~BusyCursor();
+        BusyCursor(const BusyCursor&) = delete;
+        BusyCursor& operator=(const BusyCursor&) = delete;
+
+    private:
+        Application& app_;
+    };
+    bool busy() const { return busyDepth_ > 0; }
+
     double screenWidth() const { return backend_.screenWidthTwips(); }
     double screenHeight() const { return backend_.screenHeightTwips(); }
     double twipsPerPixelX() const { return backend_.twipsPerPixelX(); }
@@ -101,6 +116,7 @@ private:
     std::vector<std::unique_ptr<Form>> unloaded_;  // waiting until no handler runs
     Form* activeForm_ = nullptr;
     int dispatchDepth_ = 0;
+    int busyDepth_ = 0;
     bool ended_ = false;
 };
 

@@ -30,6 +30,8 @@ public:
     // Give the keyboard focus to a control that has a window. Backends without a keyboard
     // may leave it as it is.
     virtual void setFocus(Control& control) { (void)control; }
+    // The wait cursor over the program's windows while long work runs on the UI thread.
+    virtual void setBusyCursor(bool busy) { (void)busy; }
 
     // Services every form uses.
     virtual int messageBox(const std::string& text, int style, const std::string& title) = 0;

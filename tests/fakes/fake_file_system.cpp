@@ -7,35 +7,77 @@ namespace fakes {
 
 namespace fa = platform::file_attribute;
 
+namespace {
+
+std::string parentKeyOf(const std::string& k) {
+    const auto pos = k.find_last_of('\\');
+    if (pos == std::string::npos || k.size() <= 3) return {};
+    return pos < 3 ? k.substr(0, 3) : k.substr(0, pos);
+}
+
+std::string nameOf(const std::string& path) {
+    std::string p = path;
+    while (p.size() > 3 && (p.back() == '\\' || p.back() == '/')) p.pop_back();
+    const auto pos = p.find_last_of("\\/");
+    return pos == std::string::npos ? p : p.substr(pos + 1);
+}
+
+}  // namespace
+
 FakeFileSystem::FakeFileSystem() {
     addFolder(*temp);
     addFolder(specialFolders[platform::kCsidlRecent]);
 }
 
 std::string FakeFileSystem::key(const std::string& path) {
-    std::string k;
-    k.reserve(path.size());
-    for (char c : path) {
-        if (c == '/') c = '\\';
-        if (c == '\\' && !k.empty() && k.back() == '\\') continue;
-        k.push_back(static_cast<char>(std::tolower(static_cast<unsigned char>(c))));
+    std::string p = path;
+    if (p.rfind("\\\\?\\", 0) == 0) p.erase(0, 4);
+    // Components, with "." dropped and ".." applied as the system applies them.
+    std::vector<std::string> parts;
+    std::string part;
+    auto flush = [&] {
+        if (part == "..") {
+            if (parts.size() > 1) parts.pop_back();
+        } else if (!part.empty() && part != ".") {
+            parts.push_back(part);
+        }
+        part.clear();
+    };
+    for (char c : p) {
+        if (c == '\\' || c == '/') {
+            flush();
+            continue;
+        }
+        part.push_back(static_cast<char>(std::tolower(static_cast<unsigned char>(c))));
     }
-    while (k.size() > 3 && k.back() == '\\') k.pop_back();  // keep "c:\"
+    flush();
+    std::string k;
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        if (i > 0 && k.back() != '\\') k.push_back('\\');
+        k += parts[i];
+    }
     if (k.size() == 2 && k[1] == ':') k.push_back('\\');
     return k;
 }
 
-static std::string parentKeyOf(const std::string& k) {
-    const auto pos = k.find_last_of('\\');
-    if (pos == std::string::npos || k.size() <= 3) return {};
-    return pos < 3 ? k.substr(0, 3) : k.substr(0, pos);
+FakeFileSystem::Node* FakeFileSystem::find(const std::string& k) {
+    auto it = nodes_.find(k);
+    return it == nodes_.end() ? nullptr : &it->second;
+}
+const FakeFileSystem::Node* FakeFileSystem::find(const std::string& k) const {
+    auto it = nodes_.find(k);
+    return it == nodes_.end() ? nullptr : &it->second;
 }
 
-static std::string nameOf(const std::string& path) {
-    std::string p = path;
-    while (p.size() > 3 && (p.back() == '\\' || p.back() == '/')) p.pop_back();
-    const auto pos = p.find_last_of("\\/");
-    return pos == std::string::npos ? p : p.substr(pos + 1);
+FakeFileSystem::Node* FakeFileSystem::dataNode(Node& n) {
+    if (!n.linkTarget.empty() && !isDir(n)) return find(n.linkTarget);
+    if (!n.dataOf.empty()) return find(n.dataOf);
+    return &n;
+}
+const FakeFileSystem::Node* FakeFileSystem::dataNode(const Node& n) const {
+    if (!n.linkTarget.empty() && !isDir(n)) return find(n.linkTarget);
+    if (!n.dataOf.empty()) return find(n.dataOf);
+    return &n;
 }
 
 void FakeFileSystem::ensureParents(const std::string& k) {
@@ -50,39 +92,49 @@ void FakeFileSystem::ensureParents(const std::string& k) {
     nodes_[parent] = n;
 }
 
-void FakeFileSystem::addFolder(const std::string& path, std::uint32_t attributes) {
+void FakeFileSystem::addNode(const std::string& path, std::uint32_t attributes, std::uint64_t size) {
     const std::string k = key(path);
     ensureParents(k);
     Node n;
     n.name = nameOf(path);
     n.parent = parentKeyOf(k);
-    n.attributes = attributes | fa::kDirectory;
-    n.order = nextOrder_++;
-    nodes_[k] = n;
-}
-
-void FakeFileSystem::addFile(const std::string& path, std::uint64_t size, std::uint32_t attributes) {
-    const std::string k = key(path);
-    ensureParents(k);
-    Node n;
-    n.name = nameOf(path);
-    n.parent = parentKeyOf(k);
-    n.attributes = attributes & ~fa::kDirectory;
+    n.attributes = attributes;
     n.size = size;
     n.order = nextOrder_++;
     nodes_[k] = n;
 }
 
+void FakeFileSystem::addFolder(const std::string& path, std::uint32_t attributes) {
+    addNode(path, attributes | fa::kDirectory, 0);
+}
+
+void FakeFileSystem::addFile(const std::string& path, std::uint64_t size, std::uint32_t attributes) {
+    addNode(path, attributes & ~fa::kDirectory, size);
+}
+
 void FakeFileSystem::addFolderLink(const std::string& path, const std::string& target) {
-    const std::string k = key(path);
-    ensureParents(k);
+    addNode(path, fa::kDirectory | fa::kReparsePoint, 0);
+    nodes_[key(path)].linkTarget = key(target);
+}
+
+void FakeFileSystem::addFileLink(const std::string& path, const std::string& target) {
+    addNode(path, fa::kArchive, 0);
+    nodes_[key(path)].linkTarget = key(target);
+}
+
+void FakeFileSystem::addHardLink(const std::string& path, const std::string& existing) {
+    addNode(path, 0, 0);
+    nodes_[key(path)].dataOf = key(existing);
+}
+
+void FakeFileSystem::addUnixName(const std::string& folder, const std::string& name, std::uint32_t attributes) {
+    ensureParents(key(folder) + "\\x");
     Node n;
-    n.name = nameOf(path);
-    n.parent = parentKeyOf(k);
-    n.attributes = fa::kDirectory | fa::kReparsePoint;
-    n.linkTarget = key(target);
+    n.name = name;
+    n.parent = key(folder);
+    n.attributes = attributes;
     n.order = nextOrder_++;
-    nodes_[k] = n;
+    unixNames_.push_back(n);
 }
 
 std::vector<std::string> FakeFileSystem::childrenOf(const std::string& folder) const {
@@ -90,24 +142,85 @@ std::vector<std::string> FakeFileSystem::childrenOf(const std::string& folder) c
     const std::string k = key(folder);
     for (const auto& [nk, n] : nodes_)
         if (n.parent == k) found.emplace_back(n.order, n.name);
+    for (const auto& n : unixNames_)
+        if (n.parent == k) found.emplace_back(n.order, n.name);
     std::sort(found.begin(), found.end());
     std::vector<std::string> names;
     for (auto& f : found) names.push_back(f.second);
     return names;
 }
 
-std::optional<std::vector<platform::DirEntry>> FakeFileSystem::listFolder(const std::string& folder) {
+std::optional<std::uint32_t> FakeFileSystem::attributesOf(const std::string& path) const {
+    const Node* n = find(key(path));
+    if (n == nullptr) return std::nullopt;
+    const Node* data = dataNode(*n);
+    return data ? std::optional(data->attributes) : std::nullopt;
+}
+
+bool FakeFileSystem::forEachEntry(const std::string& folder,
+                                  const std::function<void(const platform::DirEntry&)>& visit) {
     std::string k = key(folder);
     log.push_back("list:" + k);
-    auto it = nodes_.find(k);
-    if (it == nodes_.end() || !isDir(it->second)) return std::nullopt;
-    if (!it->second.linkTarget.empty()) k = it->second.linkTarget;  // listing through a link shows the target
+    touched();
+    const Node* dir = find(k);
+    if (dir == nullptr || !isDir(*dir)) return false;
+    if (!dir->linkTarget.empty()) k = dir->linkTarget;  // listing through a link shows the target
     std::vector<std::pair<std::uint64_t, platform::DirEntry>> found;
-    for (const auto& [nk, n] : nodes_)
+    for (const auto& [nk, n] : nodes_) {
+        if (n.parent != k) continue;
+        const Node* data = dataNode(n);
+        found.push_back({n.order, {n.name, data ? data->attributes : n.attributes}});
+    }
+    for (const auto& n : unixNames_)
         if (n.parent == k) found.push_back({n.order, {n.name, n.attributes}});
     std::sort(found.begin(), found.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-    std::vector<platform::DirEntry> out;
-    for (auto& f : found) out.push_back(f.second);
+    for (const auto& f : found) {
+        visit(f.second);
+        touched();
+    }
+    return true;
+}
+
+std::optional<platform::EntryFacts> FakeFileSystem::inspectEntry(const std::string& path) {
+    touched();
+    Node* n = find(key(path));
+    if (n == nullptr) return std::nullopt;
+    const Node* data = dataNode(*n);
+    if (data == nullptr) return std::nullopt;  // a dangling link cannot be opened
+    platform::EntryFacts facts;
+    facts.attributes = data->attributes;
+    facts.itself = n->linkTarget.empty();
+    const std::string dataKey = data == n ? key(path) : (n->dataOf.empty() ? n->linkTarget : n->dataOf);
+    std::uint32_t names = 0;
+    for (const auto& [nk, other] : nodes_)
+        if (nk == dataKey || other.dataOf == dataKey) ++names;
+    facts.names = std::max<std::uint32_t>(names, 1);
+    return facts;
+}
+
+std::optional<std::string> FakeFileSystem::finalPath(const std::string& path) {
+    touched();
+    const std::string k = key(path);
+    // Follow every link on the way, component by component.
+    std::string current = k.substr(0, 3);
+    std::size_t pos = 3;
+    while (pos < k.size()) {
+        std::size_t end = k.find('\\', pos);
+        if (end == std::string::npos) end = k.size();
+        current = (current.back() == '\\' ? current : current + "\\") + k.substr(pos, end - pos);
+        const Node* n = find(current);
+        if (n == nullptr) return std::nullopt;
+        if (!n->linkTarget.empty()) current = n->linkTarget;
+        pos = end + 1;
+    }
+    if (find(current) == nullptr) return std::nullopt;
+    // Spelled as the names are, from the drive down.
+    std::vector<std::string> names;
+    for (const Node* n = find(current); n != nullptr && !n->parent.empty(); n = find(n->parent)) names.push_back(n->name);
+    std::string out = current.substr(0, 2);
+    out[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(out[0])));
+    for (auto it = names.rbegin(); it != names.rend(); ++it) out += "\\" + *it;
+    if (out.size() == 2) out += "\\";
     return out;
 }
 
@@ -140,76 +253,105 @@ std::string FakeFileSystem::resolve(const std::string& path) const {
 }
 
 std::optional<std::string> FakeFileSystem::entryName(const std::string& path) {
+    touched();
     auto it = nodes_.find(resolve(path));
     if (it == nodes_.end()) return std::nullopt;
     return it->second.name;
 }
 
 std::optional<std::uint32_t> FakeFileSystem::attributes(const std::string& path) {
-    auto it = nodes_.find(key(path));
-    if (it == nodes_.end()) return std::nullopt;
-    return it->second.attributes;
+    touched();
+    return attributesOf(path);
 }
 
 bool FakeFileSystem::setAttributes(const std::string& path, std::uint32_t attributes) {
-    auto it = nodes_.find(key(path));
+    touched();
     log.push_back("attr:" + key(path));
     attributeWrites.emplace_back(key(path), attributes);
-    if (it == nodes_.end()) return false;
-    const std::uint32_t kept = it->second.attributes & (fa::kDirectory | fa::kReparsePoint);
-    it->second.attributes = kept | (attributes & (fa::kReadOnly | fa::kHidden | fa::kSystem | fa::kArchive));
+    Node* n = find(key(path));
+    Node* data = n ? dataNode(*n) : nullptr;  // through a file link: the target changes
+    if (data == nullptr) return false;
+    const std::uint32_t kept = data->attributes & (fa::kDirectory | fa::kReparsePoint);
+    data->attributes = kept | (attributes & (fa::kReadOnly | fa::kHidden | fa::kSystem | fa::kArchive));
     return true;
+}
+
+void FakeFileSystem::erase(const std::string& k) {
+    // Another name of the same file takes over its data.
+    std::string heir;
+    for (auto& [nk, n] : nodes_) {
+        if (n.dataOf != k) continue;
+        if (heir.empty()) {
+            heir = nk;
+            n.dataOf.clear();
+            n.attributes = nodes_[k].attributes;
+            n.size = nodes_[k].size;
+        } else {
+            n.dataOf = heir;
+        }
+    }
+    nodes_.erase(k);
 }
 
 void FakeFileSystem::eraseTree(const std::string& k) {
     std::vector<std::string> doomed;
     for (const auto& [nk, n] : nodes_)
         if (nk == k || nk.rfind(k + "\\", 0) == 0) doomed.push_back(nk);
-    for (const auto& d : doomed) nodes_.erase(d);
+    for (const auto& d : doomed) erase(d);
 }
 
 bool FakeFileSystem::deleteFile(const std::string& path) {
+    touched();
     const std::string k = key(path);
     log.push_back("del:" + k);
-    auto it = nodes_.find(k);
-    if (it == nodes_.end() || locked_.count(k)) return false;
-    if (!it->second.linkTarget.empty()) {
+    Node* n = find(k);
+    if (n == nullptr || locked_.count(k)) return false;
+    if (!n->linkTarget.empty()) {
         // As under Wine: deleting a link deletes what it points to.
-        eraseTree(it->second.linkTarget);
+        eraseTree(n->linkTarget);
         return true;
     }
-    if (isDir(it->second)) return false;
-    if (readOnlyBlocksDeletion && (it->second.attributes & fa::kReadOnly)) return false;
-    nodes_.erase(it);
+    if (isDir(*n)) return false;
+    const Node* data = dataNode(*n);
+    if (data != nullptr && (data->attributes & fa::kReadOnly)) return false;
+    erase(k);
     return true;
 }
 
 bool FakeFileSystem::removeFolder(const std::string& path) {
+    touched();
     const std::string k = key(path);
     log.push_back("rmdir:" + k);
-    auto it = nodes_.find(k);
-    if (it == nodes_.end() || !isDir(it->second) || locked_.count(k)) return false;
-    if (readOnlyBlocksDeletion && (it->second.attributes & fa::kReadOnly)) return false;
-    const std::string contentKey = it->second.linkTarget.empty() ? k : it->second.linkTarget;
-    for (const auto& [nk, n] : nodes_)
-        if (n.parent == contentKey) return false;
-    if (!it->second.linkTarget.empty()) {
-        nodes_.erase(it->second.linkTarget);  // as under Wine: the empty target goes
+    Node* n = find(k);
+    if (n == nullptr || !isDir(*n) || locked_.count(k)) return false;
+    if (n->attributes & fa::kReadOnly) return false;
+    const std::string contentKey = n->linkTarget.empty() ? k : n->linkTarget;
+    for (const auto& [nk, other] : nodes_)
+        if (other.parent == contentKey) return false;
+    for (const auto& other : unixNames_)
+        if (other.parent == contentKey) return false;
+    if (!n->linkTarget.empty()) {
+        nodes_.erase(n->linkTarget);  // as under Wine: the empty target goes
         return true;
     }
-    nodes_.erase(it);
+    nodes_.erase(k);
     return true;
 }
 
-bool FakeFileSystem::exists(const std::string& path) { return nodes_.count(resolve(path)) != 0; }
+bool FakeFileSystem::exists(const std::string& path) {
+    touched();
+    return nodes_.count(resolve(path)) != 0;
+}
 
 std::optional<std::uint64_t> FakeFileSystem::folderSize(const std::string& folder) {
+    touched();
     const std::string k = key(folder);
-    auto it = nodes_.find(k);
-    if (it == nodes_.end() || !isDir(it->second)) return std::nullopt;
+    const Node* dir = find(k);
+    if (dir == nullptr || !isDir(*dir)) return std::nullopt;
     std::uint64_t total = 0;
     for (const auto& [nk, n] : nodes_)
-        if (nk.rfind(k + "\\", 0) == 0 && !isDir(n)) total += n.size;
+        if (nk.rfind(k + "\\", 0) == 0 && !isDir(n) && n.linkTarget.empty())
+            if (const Node* data = dataNode(n)) total += data->size;
     return total;
 }
 

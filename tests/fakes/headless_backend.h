@@ -44,6 +44,7 @@ public:
     // Runs inside every doEvents call (to simulate input arriving mid-work).
     std::function<void()> onDoEvents;
     int doEventsCalls = 0;
+    bool busyCursor = false;  // the wait cursor is shown
 
     bool processEnded = false;
     int exitStatus = -1;
@@ -74,6 +75,7 @@ public:
     void controlChanged(forms::Control& control, forms::Property what) override;
     void timerChanged(forms::Timer& timer) override;
     void setFocus(forms::Control& control) override;
+    void setBusyCursor(bool busy) override { busyCursor = busy; }
     int messageBox(const std::string& text, int style, const std::string& title) override;
     void doEvents() override;
     double screenWidthTwips() const override { return screenWidthPx * twipsPerPixel; }

@@ -15,6 +15,31 @@ namespace {
 
 bool isSeparator(wchar_t c) { return c == L'\\' || c == L'/'; }
 
+// The form of an absolute path that the system takes as it is: "C:\x" becomes "\\?\C:\x"
+// and "\\server\share\x" becomes "\\?\UNC\server\share\x". Without it a
+// path is limited to 260 characters and rewritten on the way ("name." names "name"), so the
+// entry checked and the entry changed could differ. Relative paths are left as they are.
+std::wstring systemPath(std::wstring path) {
+    for (wchar_t& c : path)
+        if (c == L'/') c = L'\\';
+    if (path.rfind(L"\\\\?\\", 0) == 0 || path.rfind(L"\\\\.\\", 0) == 0) return path;
+    if (path.size() >= 3 && path[1] == L':' && path[2] == L'\\') return L"\\\\?\\" + path;
+    if (path.size() > 2 && path[0] == L'\\' && path[1] == L'\\') return L"\\\\?\\UNC\\" + path.substr(2);
+    return path;
+}
+
+// The ordinary form of a path the system gave back in its "\\?\" form.
+std::wstring plainPath(std::wstring path) {
+    if (path.rfind(L"\\\\?\\UNC\\", 0) == 0) return L"\\\\" + path.substr(8);
+    if (path.rfind(L"\\\\?\\", 0) == 0) return path.substr(4);
+    return path;
+}
+
+std::wstring withoutTrailingSeparators(std::wstring path) {
+    while (path.size() > 3 && isSeparator(path.back())) path.pop_back();
+    return path;
+}
+
 // "folder\*", whether or not the folder came with its separator.
 std::wstring allEntriesPattern(std::wstring folder) {
     if (!isSeparator(folder.back())) folder += L'\\';
@@ -29,7 +54,7 @@ bool isDotEntry(const wchar_t* name) {
 // Opens a listing of every entry of a folder. Large fetch and no short names: a temp
 // folder can hold tens of thousands of entries.
 FindHandle openListing(const std::wstring& folder, WIN32_FIND_DATAW& data) {
-    return FindHandle(::FindFirstFileExW(allEntriesPattern(folder).c_str(), FindExInfoBasic, &data,
+    return FindHandle(::FindFirstFileExW(systemPath(allEntriesPattern(folder)).c_str(), FindExInfoBasic, &data,
                                          FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH));
 }
 
@@ -38,38 +63,74 @@ std::uint64_t fileSize(const WIN32_FIND_DATAW& d) {
 }
 
 std::optional<DWORD> attributesOf(const std::wstring& path) {
-    const DWORD a = ::GetFileAttributesW(path.c_str());
+    const DWORD a = ::GetFileAttributesW(systemPath(path).c_str());
     if (a == INVALID_FILE_ATTRIBUTES) return std::nullopt;
     return a;
 }
 
-// Whether `path` names the entry itself and not, through a link, something elsewhere.
-// Under Wine a symbolic link to a file lists as a plain file, and DeleteFile on it deletes
-// its target; the final path of an opened handle shows where the name really leads.
-// Anything that cannot be proved to be itself counts as elsewhere: it is then left alone.
-bool resolvesToItself(const std::wstring& path) {
-    FileHandle h(::CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES,
-                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                               FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr));
-    if (!h) return false;
+// Opens the entry a path names without following a link at its end. Every sharing mode is
+// granted: the sweep must never stop another program from using its files.
+FileHandle openEntry(const std::wstring& path, DWORD access) {
+    return FileHandle(::CreateFileW(systemPath(path).c_str(), access,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                    FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+}
+
+std::optional<std::wstring> finalPathOf(HANDLE h) {
+    std::wstring buffer(512, L'\0');
+    for (;;) {
+        const DWORD n = ::GetFinalPathNameByHandleW(h, buffer.data(), static_cast<DWORD>(buffer.size()), 0);
+        if (n == 0) return std::nullopt;
+        if (n < buffer.size()) {
+            buffer.resize(n);
+            return withoutTrailingSeparators(plainPath(std::move(buffer)));
+        }
+        buffer.assign(n + 1, L'\0');  // n is the size needed
+    }
+}
+
+// Whether the opened handle is the entry `path` names and not, through a link, something
+// elsewhere. Under Wine a symbolic link to a file lists as a plain file and opens as its
+// target; only the final path shows where the name really leads. Anything that cannot be
+// proved to be itself counts as elsewhere.
+bool isItself(HANDLE h, const std::wstring& path) {
     FILE_ATTRIBUTE_TAG_INFO tag{};
-    if (::GetFileInformationByHandleEx(h.get(), FileAttributeTagInfo, &tag, sizeof tag) &&
+    if (!::GetFileInformationByHandleEx(h, FileAttributeTagInfo, &tag, sizeof tag) ||
         (tag.FileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
         return false;
-    std::wstring finalPath(1024, L'\0');
-    DWORD n = ::GetFinalPathNameByHandleW(h.get(), finalPath.data(), static_cast<DWORD>(finalPath.size()), 0);
-    if (n == 0 || n >= finalPath.size()) return false;
-    finalPath.resize(n);
-    std::wstring full(1024, L'\0');
-    DWORD m = ::GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
-    if (m == 0 || m >= full.size()) return false;
-    full.resize(m);
-    const std::wstring_view longPrefix = L"\\\\?\\";
-    std::wstring_view f = finalPath;
-    if (f.substr(0, longPrefix.size()) == longPrefix) f.remove_prefix(longPrefix.size());
-    while (full.size() > 3 && (full.back() == L'\\' || full.back() == L'/')) full.pop_back();
-    return ::CompareStringOrdinal(f.data(), static_cast<int>(f.size()), full.data(), static_cast<int>(full.size()),
-                                  TRUE) == CSTR_EQUAL;
+    const std::optional<std::wstring> final = finalPathOf(h);
+    if (!final) return false;
+    const std::wstring own = withoutTrailingSeparators(plainPath(systemPath(path)));
+    return ::CompareStringOrdinal(final->data(), static_cast<int>(final->size()), own.data(),
+                                  static_cast<int>(own.size()), TRUE) == CSTR_EQUAL;
+}
+
+// The entry itself, opened for `access`, or an empty handle when it is not itself.
+FileHandle openItself(const std::wstring& path, DWORD access) {
+    FileHandle h = openEntry(path, access | FILE_READ_ATTRIBUTES);
+    if (!h || !isItself(h.get(), path)) return FileHandle();
+    return h;
+}
+
+std::optional<DWORD> attributesOf(HANDLE h) {
+    FILE_BASIC_INFO basic{};
+    if (!::GetFileInformationByHandleEx(h, FileBasicInfo, &basic, sizeof basic)) return std::nullopt;
+    return basic.FileAttributes;
+}
+
+bool setAttributesOf(HANDLE h, DWORD attributes) {
+    FILE_BASIC_INFO basic{};  // times of 0 are left as they are
+    basic.FileAttributes = attributes == 0 ? FILE_ATTRIBUTE_NORMAL : attributes;
+    return ::SetFileInformationByHandle(h, FileBasicInfo, &basic, sizeof basic) != FALSE;
+}
+
+// Deletes through the handle that was checked, so the entry deleted is the entry checked
+// even if the name is replaced meanwhile. A read-only file or a folder that is not empty is
+// refused by the system.
+bool deleteThrough(HANDLE h) {
+    FILE_DISPOSITION_INFO disposition{};
+    disposition.DeleteFile = TRUE;
+    return ::SetFileInformationByHandle(h, FileDispositionInfo, &disposition, sizeof disposition) != FALSE;
 }
 
 // After a listing found nothing at all: an empty drive root (it has no "." entry) rather
@@ -92,21 +153,41 @@ std::optional<std::string> FileSystemWin32::tempPath() {
     }
 }
 
-std::optional<std::vector<DirEntry>> FileSystemWin32::listFolder(const std::string& folder) {
+bool FileSystemWin32::forEachEntry(const std::string& folder, const std::function<void(const DirEntry&)>& visit) {
     // An empty folder would list the root of the current drive; nothing asks for that.
-    if (folder.empty()) return std::nullopt;
+    if (folder.empty()) return false;
     WIN32_FIND_DATAW data{};
     FindHandle find = openListing(widen(folder), data);
-    if (!find) {
-        if (isEmptyExistingFolder(widen(folder))) return std::vector<DirEntry>{};
-        return std::nullopt;
-    }
-    std::vector<DirEntry> entries;
+    if (!find) return isEmptyExistingFolder(widen(folder));
     do {
         if (isDotEntry(data.cFileName)) continue;
-        entries.push_back(DirEntry{narrow(data.cFileName), data.dwFileAttributes});
+        visit(DirEntry{narrow(data.cFileName), data.dwFileAttributes});
     } while (::FindNextFileW(find.get(), &data));
-    return entries;
+    return true;
+}
+
+std::optional<EntryFacts> FileSystemWin32::inspectEntry(const std::string& path) {
+    const std::wstring p = widen(path);
+    FileHandle h = openEntry(p, FILE_READ_ATTRIBUTES);
+    if (!h) return std::nullopt;
+    BY_HANDLE_FILE_INFORMATION info{};
+    // A FIFO or device that Wine lists among the files cannot be read this way: left alone.
+    if (!::GetFileInformationByHandle(h.get(), &info) || info.nNumberOfLinks == 0) return std::nullopt;
+    EntryFacts facts;
+    facts.attributes = info.dwFileAttributes;
+    facts.names = info.nNumberOfLinks;
+    facts.itself = isItself(h.get(), p);
+    return facts;
+}
+
+std::optional<std::string> FileSystemWin32::finalPath(const std::string& path) {
+    FileHandle h(::CreateFileW(systemPath(widen(path)).c_str(), FILE_READ_ATTRIBUTES,
+                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                               FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    if (!h) return std::nullopt;
+    const std::optional<std::wstring> final = finalPathOf(h.get());
+    if (!final) return std::nullopt;
+    return narrow(*final);
 }
 
 std::optional<std::string> FileSystemWin32::entryName(const std::string& path) {
@@ -117,7 +198,7 @@ std::optional<std::string> FileSystemWin32::entryName(const std::string& path) {
     if (isSeparator(p.back())) p.pop_back();
     if (p.empty() || (p.size() == 2 && p[1] == L':')) return std::nullopt;
     WIN32_FIND_DATAW data{};
-    FindHandle find(::FindFirstFileW(p.c_str(), &data));
+    FindHandle find(::FindFirstFileW(systemPath(p).c_str(), &data));
     if (!find) return std::nullopt;
     return narrow(data.cFileName);
 }
@@ -127,36 +208,28 @@ std::optional<std::uint32_t> FileSystemWin32::attributes(const std::string& path
 }
 
 bool FileSystemWin32::setAttributes(const std::string& path, std::uint32_t attributes) {
-    // 0 is not a valid request to the system; NORMAL is how "no attributes" is asked for.
-    const DWORD value = attributes == 0 ? FILE_ATTRIBUTE_NORMAL : attributes;
-    return ::SetFileAttributesW(widen(path).c_str(), value) != FALSE;
+    // Through a handle on the entry itself: SetFileAttributes on a link would change the
+    // attributes of its target (Wine clears a read-only file's protection outside).
+    FileHandle h = openItself(widen(path), FILE_WRITE_ATTRIBUTES);
+    return h && setAttributesOf(h.get(), attributes);
 }
 
 bool FileSystemWin32::deleteFile(const std::string& path) {
-    const std::wstring p = widen(path);
-    const std::optional<DWORD> a = attributesOf(p);
-    if (!a) return false;
-    // Deleting through a link can reach its target (Wine does), so links are left alone
-    // even if a caller slips; folders are not files.
-    if (*a & (FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DIRECTORY)) return false;
-    if (!resolvesToItself(p)) return false;
-    // DeleteFile refuses read-only files; a forced delete clears the flag first.
-    if (*a & FILE_ATTRIBUTE_READONLY) {
-        if (!::SetFileAttributesW(p.c_str(), *a & ~static_cast<DWORD>(FILE_ATTRIBUTE_READONLY))) return false;
-        if (::DeleteFileW(p.c_str())) return true;
-        ::SetFileAttributesW(p.c_str(), *a);  // the file stays, so does its protection
-        return false;
-    }
-    return ::DeleteFileW(p.c_str()) != FALSE;
+    // DeleteFile on a link deletes its target under Wine; the handle is on the name itself.
+    FileHandle h = openItself(widen(path), DELETE);
+    if (!h) return false;
+    const std::optional<DWORD> a = attributesOf(h.get());
+    if (!a || (*a & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY))) return false;
+    return deleteThrough(h.get());
 }
 
 bool FileSystemWin32::removeFolder(const std::string& path) {
-    const std::wstring p = widen(path);
-    const std::optional<DWORD> a = attributesOf(p);
     // A folder link is never removed: under Wine that removes the (empty) target instead.
-    if (!a || !(*a & FILE_ATTRIBUTE_DIRECTORY) || (*a & FILE_ATTRIBUTE_REPARSE_POINT)) return false;
-    if (!resolvesToItself(p)) return false;
-    return ::RemoveDirectoryW(p.c_str()) != FALSE;
+    FileHandle h = openItself(widen(path), DELETE);
+    if (!h) return false;
+    const std::optional<DWORD> a = attributesOf(h.get());
+    if (!a || !(*a & FILE_ATTRIBUTE_DIRECTORY)) return false;
+    return deleteThrough(h.get());
 }
 
 bool FileSystemWin32::exists(const std::string& path) { return attributesOf(widen(path)).has_value(); }

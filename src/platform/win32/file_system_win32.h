@@ -1,5 +1,7 @@
 #pragma once
-// Files, folders, drives and shell special folders through the wide-character API.
+// Files, folders, drives and shell special folders through the wide-character API. Absolute
+// paths are handed to the system in their "\\?\" form: no 260-character limit, and no
+// rewriting of names (trailing dots and blanks, "." and "..") behind the caller's back.
 #include "platform/file_system.h"
 
 namespace platform::win32 {
@@ -7,7 +9,10 @@ namespace platform::win32 {
 class FileSystemWin32 final : public FileSystem {
 public:
     [[nodiscard]] std::optional<std::string> tempPath() override;
-    [[nodiscard]] std::optional<std::vector<DirEntry>> listFolder(const std::string& folder) override;
+    [[nodiscard]] bool forEachEntry(const std::string& folder,
+                                    const std::function<void(const DirEntry&)>& visit) override;
+    [[nodiscard]] std::optional<EntryFacts> inspectEntry(const std::string& path) override;
+    [[nodiscard]] std::optional<std::string> finalPath(const std::string& path) override;
     [[nodiscard]] std::optional<std::string> entryName(const std::string& path) override;
     [[nodiscard]] std::optional<std::uint32_t> attributes(const std::string& path) override;
     [[nodiscard]] bool setAttributes(const std::string& path, std::uint32_t attributes) override;

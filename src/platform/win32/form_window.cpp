@@ -75,6 +75,11 @@ LRESULT Win32Backend::onFormMessage(FormWindow& fw, HWND hwnd, UINT msg, WPARAM 
             break;
         }
         case WM_SETCURSOR: {
+            // Controls pass the question up to their form: the whole window waits.
+            if (busy_ && wait_ != nullptr) {
+                SetCursor(wait_);
+                return TRUE;
+            }
             auto it = fw.byWindow.find(reinterpret_cast<HWND>(wParam));
             if (it != fw.byWindow.end() && LOWORD(lParam) == HTCLIENT &&
                 it->second->control.type() == forms::ControlType::CommandButton &&

@@ -63,6 +63,8 @@ Win32Backend::InputScope::~InputScope() {
 Win32Backend::Win32Backend(HINSTANCE instance)
     : instance_(instance), dpi_(primaryDpi()), twipsPerPixel_(1440.0 / dpi_), gdi_(dpi_) {
     hand_ = LoadCursorW(nullptr, IDC_HAND);
+    wait_ = LoadCursorW(nullptr, IDC_WAIT);
+    arrow_ = LoadCursorW(nullptr, IDC_ARROW);
     bigIcon_ = static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(1), IMAGE_ICON, GetSystemMetrics(SM_CXICON),
                                              GetSystemMetrics(SM_CYICON), LR_SHARED));
     smallIcon_ = static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(1), IMAGE_ICON,
@@ -353,6 +355,12 @@ bool Win32Backend::translateDialogKeys(MSG& msg) {
     }
     // Tab between controls and access keys (&Ok) as on a dialog.
     return IsDialogMessageW(root, &msg) != FALSE;
+}
+
+void Win32Backend::setBusyCursor(bool busy) {
+    busy_ = busy;
+    // At once, not only at the next mouse move; WM_SETCURSOR keeps it while the mouse moves.
+    if (HCURSOR cursor = busy ? wait_ : arrow_) SetCursor(cursor);
 }
 
 void Win32Backend::doEvents() {

@@ -88,6 +88,7 @@ public:
     void formChanged(forms::Form& form) override;
     void bringToFront(forms::Form& form) override;
     void setFocus(forms::Control& control) override;
+    void setBusyCursor(bool busy) override;
     void createControl(forms::Control& control) override;
     void controlChanged(forms::Control& control, forms::Property what) override;
     void timerChanged(forms::Timer& timer) override;
@@ -175,6 +176,8 @@ private:
     double twipsPerPixel_ = 15;
     GdiCache gdi_;
     HCURSOR hand_ = nullptr;
+    HCURSOR wait_ = nullptr, arrow_ = nullptr;
+    bool busy_ = false;
     HICON bigIcon_ = nullptr, smallIcon_ = nullptr;
     ATOM formClass_ = 0;
     UINT makeChildWindowsMessage_ = 0;  // kMakeControlWindowsMessage, registered

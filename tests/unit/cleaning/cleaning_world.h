@@ -33,6 +33,8 @@ inline void collectTree(const fakes::FakeFileSystem& fs, const std::string& fold
                         std::set<std::string>& out) {
     for (const auto& name : fs.childrenOf(folder)) {
         out.insert(prefix + name);
+        // A Unix name such as "..\\AppData" is listed but names no entry below this folder.
+        if (name == "." || name == ".." || name.find_first_of("\\/") != std::string::npos) continue;
         collectTree(fs, folder + "\\" + name, prefix + name + "\\", out);
     }
 }

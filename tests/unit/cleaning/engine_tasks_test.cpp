@@ -67,7 +67,6 @@ protected:
         w.fileSystem.addFile(recent + "\\AutomaticDestinations\\a.lnk", 900);
         w.fileSystem.addFile("C:\\Outside\\keep.lnk", 1);
         w.fileSystem.addFolderLink(recent + "\\linked.lnk", "C:\\Outside");
-        w.fileSystem.readOnlyBlocksDeletion = true;
     }
 };
 
@@ -86,6 +85,18 @@ TEST_F(RecentList, AShortcutThatStaysMakesTheTaskFail) {
     w.fileSystem.lock(recent + "\\report.docx.lnk");
     EXPECT_FALSE(ClearRecentDocuments(w.ctx));
     EXPECT_FALSE(w.fileSystem.has(recent + "\\HOLIDAY.LNK"));  // the others still go
+}
+
+TEST_F(RecentList, ShortcutsWhoseNamesLeadElsewhereAreLeftAloneAndTheTaskFails) {
+    // Unix names Wine lists verbatim: joined into a path they would name files outside.
+    w.fileSystem.addFile("C:\\Users\\Tester\\AppData\\Roaming\\Microsoft\\keep.lnk", 5);
+    w.fileSystem.addUnixName(recent, "..\\..\\keep.lnk");
+    w.fileSystem.addFileLink(recent + "\\outside.lnk", "C:\\Outside\\keep.lnk");
+    EXPECT_FALSE(ClearRecentDocuments(w.ctx));
+    EXPECT_TRUE(w.fileSystem.has("C:\\Users\\Tester\\AppData\\Roaming\\Microsoft\\keep.lnk"));
+    EXPECT_TRUE(w.fileSystem.has("C:\\Outside\\keep.lnk"));
+    EXPECT_TRUE(w.fileSystem.has(recent + "\\outside.lnk"));
+    EXPECT_FALSE(w.fileSystem.has(recent + "\\report.docx.lnk"));
 }
 
 TEST_F(RecentList, ShellFailureOrMissingFolderIsNoSuccess) {

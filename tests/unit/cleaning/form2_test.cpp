@@ -79,17 +79,19 @@ TEST_F(Form2Test, NoRecentFolderEverShowsZeroAndGreen) {
 
 }
 
-TEST_F(Form2Test, EmptyDeletesTheRecentFolderContentsButNotThroughLinks) {
+TEST_F(Form2Test, EmptyDeletesTheRecentFolderContentsButNotThroughLinksOrStrangeNames) {
     w.fileSystem.addFile("C:\\Outside\\canary.txt", 5);
     w.fileSystem.addFolderLink(recent + "\\escape", "C:\\Outside");
+    // A Unix name that, joined into a path, would name C:\Outside.
+    const std::string climb = "..\\..\\..\\..\\..\\..\\..\\Outside";
+    w.fileSystem.addUnixName(recent, climb, platform::file_attribute::kDirectory);
     w.fileSystem.addFile(recent + "\\a.lnk", 60 * 1024, platform::file_attribute::kReadOnly);
     w.fileSystem.addFile(recent + "\\AutomaticDestinations\\x.automaticDestinations-ms", 4096);
-    w.fileSystem.readOnlyBlocksDeletion = true;
     setFrame(kDarkRed);
 
     form().Command1.setValue(true);
 
-    EXPECT_EQ(w.fileSystem.childrenOf(recent), std::vector<std::string>{"escape"});
+    EXPECT_EQ(w.fileSystem.childrenOf(recent), (std::vector<std::string>{"escape", climb}));
     EXPECT_TRUE(w.fileSystem.has("C:\\Outside\\canary.txt"));
     EXPECT_EQ(shown(), "0 Kbs left");
     EXPECT_EQ(frame(), kGreen);

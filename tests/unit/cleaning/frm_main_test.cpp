@@ -72,7 +72,8 @@ TEST_F(FrmMainTest, RunShowsEachOutcomeDoesOnlyTheSelectedTasksAndEndsIdle) {
         for (int i = 0; i < 3; ++i)
             seen.push_back(f.picNA[i]->visible() + 2 * f.picRedX[i]->visible() + 4 * f.picGrnChk[i]->visible() +
                            8 * f.chkChkBox[i]->visible());
-        const bool busy = !f.visible() && !f.cmdChoice[0]->enabled() && !f.cmdChoice[1]->enabled() && f.lblWait.visible();
+        const bool busy = !f.visible() && !f.cmdChoice[0]->enabled() && !f.cmdChoice[1]->enabled() &&
+                          f.lblWait.visible() && w.backend.busyCursor;
         seen.push_back(busy);
     };
     f.cmdChoice[0]->setValue(true);
@@ -81,6 +82,7 @@ TEST_F(FrmMainTest, RunShowsEachOutcomeDoesOnlyTheSelectedTasksAndEndsIdle) {
     EXPECT_EQ(w.recentDocuments.clears, 1);
     EXPECT_FALSE(f.visible());
     EXPECT_TRUE(f.chkChkBox[1]->visible() && f.cmdChoice[0]->enabled() && !f.lblWait.visible());
+    EXPECT_FALSE(w.backend.busyCursor);
 }
 
 TEST_F(FrmMainTest, OkPressedAgainDuringARunStartsNoSecondRun) {

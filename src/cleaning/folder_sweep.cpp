@@ -1,0 +1,90 @@
+#include "cleaning/folder_sweep.h"
+
+#include "cleaning/entry_path.h"
+#include "cleaning/event_pacer.h"
+#include "cleaning/path_helpers.h"
+
+namespace sparvane::cleaning {
+
+namespace fa = platform::file_attribute;
+
+namespace {
+
+// One folder of the sweep: its entries, listed whole, and how many are still to be done.
+struct Level {
+    std::string folder;  // ends with "\"
+    EntryCollection entries;
+    std::size_t remaining = 0;
+};
+
+// Lists one level. Only names that are one component and lead inside `root` are kept.
+Level listLevel(platform::FileSystem& fs, EventPacer& pacer, std::string folder, const std::string& root,
+                bool& ending) {
+    Level level{std::move(folder), std::make_unique<std::vector<std::string>>(), 0};
+    (void)fs.forEachEntry(level.folder, [&](const platform::DirEntry& entry) {
+        if (auto path = EntryPathInside(level.folder, entry.name, root)) level.entries->push_back(std::move(*path));
+        // A folder of tens of thousands of entries must not freeze the window while it is read.
+        if (!pacer.step()) ending = true;
+    });
+    level.remaining = level.entries->size();
+    return level;
+}
+
+}  // namespace
+
+bool MayChange(const std::optional<platform::EntryFacts>& facts) {
+    return facts && facts->itself && (facts->attributes & fa::kReparsePoint) == 0;
+}
+
+void RemoveFileEntry(platform::FileSystem& fs, const std::string& path, const platform::EntryFacts& facts) {
+    if (facts.names <= 1) (void)fs.setAttributes(path, 0);
+    (void)fs.deleteFile(path);  // a file in use, or a protected one with other names, stays
+}
+
+void ClearCollection(EntryCollection& collection) {
+    if (!collection) return;
+    while (!collection->empty()) collection->pop_back();
+    collection.reset();
+}
+
+void DeleteFolderContents(Context& ctx, const std::string& folder) {
+    auto& fs = ctx.services.fileSystem;
+    EventPacer pacer(ctx);
+    bool ending = false;
+    const std::string root = AddTrailingSeparator(folder);
+
+    // The levels being worked on, outermost first. An explicit stack rather than recursion:
+    // a tree can be thousands of levels deep (long paths allow 32,767 characters).
+    std::vector<Level> levels;
+    levels.push_back(listLevel(fs, pacer, root, root, ending));
+    while (!levels.empty() && !ending) {
+        Level& level = levels.back();
+        if (level.remaining == 0) {
+            std::string done = level.folder;
+            ClearCollection(level.entries);
+            levels.pop_back();
+            // An emptied subfolder goes too, if nothing stayed in it (a file in use, a link).
+            if (!levels.empty()) {
+                done.pop_back();
+                if (MayChange(fs.inspectEntry(done))) (void)fs.removeFolder(done);
+            }
+            if (!pacer.step()) ending = true;
+            continue;
+        }
+        const std::string path = (*level.entries)[--level.remaining];
+        // Read now, not at listing time: events ran since, and the entry may have been
+        // replaced by a link meanwhile.
+        const auto facts = fs.inspectEntry(path);
+        if (!MayChange(facts)) continue;
+        if ((facts->attributes & fa::kDirectory) != 0) {
+            (void)fs.setAttributes(path, 0);
+            levels.push_back(listLevel(fs, pacer, path + "\\", root, ending));
+        } else {
+            RemoveFileEntry(fs, path, *facts);
+            if (!pacer.step()) ending = true;
+        }
+    }
+    for (auto& level : levels) ClearCollection(level.entries);
+}
+
+}  // namespace sparvane::cleaning

@@ -1,0 +1,33 @@
+#pragma once
+// The folder sweep: empties a folder, deepest entries first, and changes nothing outside it.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "common/context.h"
+#include "platform/file_system.h"
+
+namespace sparvane::cleaning {
+
+// Deletes everything inside `folder`; the folder itself stays. Each level is listed whole
+// before anything in it is touched, then worked through from its last entry back. An entry
+// is left alone when its name is not one path component, when its path would not lie
+// inside `folder`, or when it is not provably itself (a link, junction or mount point, or
+// anything that cannot be inspected). Entries in use stay; nothing is reported.
+void DeleteFolderContents(Context& ctx, const std::string& folder);
+
+// Deletes the file at `path`, whose facts were just read. Its attributes are cleared first
+// (read-only, hidden and system would stop the deletion), except when the file has other
+// names: they share its attributes, and a read-only file linked from outside stays so.
+void RemoveFileEntry(platform::FileSystem& fs, const std::string& path, const platform::EntryFacts& facts);
+
+// Whether the facts describe an entry the sweep may change.
+[[nodiscard]] bool MayChange(const std::optional<platform::EntryFacts>& facts);
+
+// The ordered collection of full entry paths one level of the sweep works through.
+using EntryCollection = std::unique_ptr<std::vector<std::string>>;
+// Empties the collection from the last item back and releases it (the reference is empty
+// afterwards). A reference holding nothing is left as it is.
+void ClearCollection(EntryCollection& collection);
+
+}  // namespace sparvane::cleaning
