@@ -2,7 +2,7 @@
 # Benchmark: how long Clean Junk's temp-folder sweep takes under Wine, against Windows' own
 # `cmd /c rd /s /q` removing an identical tree in the same prefix and run.
 #
-#   bench/e2e/sweep_vs_rd.sh [FILES]        default 20000 files
+#   bench/e2e/sweep_vs_rd.sh [FILES]        default 30000 files
 #
 # Needs the windows preset built (E2E_WIN_BUILD, default build/windows). Runs in a scratch
 # HOME and a throwaway prefix (tests/e2e/lib.sh). The tree: FILES files of 1 KB in 20
@@ -10,9 +10,11 @@
 # Prints both times (wall clock, seconds) and the ratio sweep / rd. The sweep's time is
 # measured from the click to an empty folder, polled every 0.1 s; rd's includes starting
 # cmd under Wine. Both trees are checked empty afterwards (rd may stop at read-only files;
-# what it leaves is reported).
+# what it leaves is reported). While the sweep runs, the driver asks the widget's window
+# every 10 ms whether it answers (SendMessageTimeout, as Windows does before it calls a
+# window "not responding") and reports the longest wait.
 source "$(dirname "$0")/../../tests/e2e/lib.sh"
-files=${1:-20000}
+files=${1:-30000}
 e2e_begin bench_sweep_vs_rd
 
 user=$(ls "$WINEPREFIX/drive_c/users" | grep -vx Public | head -n1)
@@ -49,6 +51,11 @@ make_tree "$rdtree"
 echo "tree: $(count "$temp") files in Temp, $(count "$rdtree") in C:\\rdtree"
 
 e2e_start_program
+stop_unix=$WINEPREFIX/drive_c/latency.stop
+rm -f "$stop_unix"
+drv latency Form1 1800000 'C:\latency.stop' >"$E2E_TMP/latency.txt" &
+latency_pid=$!
+sleep 1
 start=$(date +%s.%N)
 drv click Form1 Command63 >/dev/null
 while [[ -n "$(find "$temp" -mindepth 1 -print -quit)" ]]; do
@@ -56,6 +63,9 @@ while [[ -n "$(find "$temp" -mindepth 1 -print -quit)" ]]; do
   (($(date +%s) - ${start%.*} < 1800)) || e2e_fail "the sweep did not finish within 30 minutes"
 done
 sweep=$(echo "$(date +%s.%N) - $start" | bc)
+touch "$stop_unix"
+wait "$latency_pid" || e2e_fail "the latency probe failed: $(cat "$E2E_TMP/latency.txt")"
+latency=$(tr -d '\r' <"$E2E_TMP/latency.txt")
 
 start=$(date +%s.%N)
 timeout 1800 wine cmd /c rd /s /q 'C:\rdtree' >/dev/null 2>&1 || true
@@ -63,8 +73,8 @@ rd=$(echo "$(date +%s.%N) - $start" | bc)
 rd_left=0
 [[ -d "$rdtree" ]] && rd_left=$(count "$rdtree")
 
-printf 'files: %d\nsparvane sweep: %.2f s\nrd /s /q: %.2f s (files left: %d)\nratio sweep/rd: %.2f\n' \
-  "$files" "$sweep" "$rd" "$rd_left" "$(echo "$sweep / $rd" | bc -l)" | tee "$E2E_ARTIFACTS/result.txt"
+printf 'files: %d\nsparvane sweep: %.2f s\nrd /s /q: %.2f s (files left: %d)\nratio sweep/rd: %.2f\nwidget during the sweep: %s\n' \
+  "$files" "$sweep" "$rd" "$rd_left" "$(echo "$sweep / $rd" | bc -l)" "$latency" | tee "$E2E_ARTIFACTS/result.txt"
 
 drv click Form1 Command1 >/dev/null
 e2e_expect_exit 0 60

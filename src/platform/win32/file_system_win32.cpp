@@ -89,6 +89,30 @@ std::optional<std::wstring> finalPathOf(HANDLE h) {
     }
 }
 
+bool sameText(std::wstring_view a, std::wstring_view b) {
+    return ::CompareStringOrdinal(a.data(), static_cast<int>(a.size()), b.data(), static_cast<int>(b.size()), TRUE) ==
+           CSTR_EQUAL;
+}
+
+// For a path the final-path query cannot answer (Wine 8 fails it for paths over 260
+// characters): the opened entry's name on its volume ("\users\x\Temp\...", links
+// resolved) must be the path's own, and the volume must be the path's drive.
+bool sameNameOnSameDrive(HANDLE h, const std::wstring& own) {
+    if (own.size() < 3 || own[1] != L':' || own[2] != L'\\') return false;
+    const DWORD bufferSize = sizeof(FILE_NAME_INFO) + 70000;
+    std::unique_ptr<std::byte[]> buffer(new std::byte[bufferSize]);
+    auto* name = reinterpret_cast<FILE_NAME_INFO*>(buffer.get());
+    if (!::GetFileInformationByHandleEx(h, FileNameInfo, name, bufferSize)) return false;
+    const std::wstring_view onVolume(name->FileName, name->FileNameLength / sizeof(wchar_t));
+    if (!sameText(withoutTrailingSeparators(std::wstring(onVolume)), std::wstring_view(own).substr(2))) return false;
+    BY_HANDLE_FILE_INFORMATION info{};
+    DWORD driveSerial = 0;
+    const wchar_t root[] = {own[0], L':', L'\\', L'\0'};
+    return ::GetFileInformationByHandle(h, &info) &&
+           ::GetVolumeInformationW(root, nullptr, 0, &driveSerial, nullptr, nullptr, nullptr, 0) &&
+           info.dwVolumeSerialNumber == driveSerial;
+}
+
 // Whether the opened handle is the entry `path` names and not, through a link, something
 // elsewhere. Under Wine a symbolic link to a file lists as a plain file and opens as its
 // target; only the final path shows where the name really leads. Anything that cannot be
@@ -98,11 +122,9 @@ bool isItself(HANDLE h, const std::wstring& path) {
     if (!::GetFileInformationByHandleEx(h, FileAttributeTagInfo, &tag, sizeof tag) ||
         (tag.FileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
         return false;
-    const std::optional<std::wstring> final = finalPathOf(h);
-    if (!final) return false;
     const std::wstring own = withoutTrailingSeparators(plainPath(systemPath(path)));
-    return ::CompareStringOrdinal(final->data(), static_cast<int>(final->size()), own.data(),
-                                  static_cast<int>(own.size()), TRUE) == CSTR_EQUAL;
+    if (const std::optional<std::wstring> final = finalPathOf(h)) return sameText(*final, own);
+    return sameNameOnSameDrive(h, own);
 }
 
 // The entry itself, opened for `access`, or an empty handle when it is not itself.

@@ -86,5 +86,6 @@ int cmd_tray_tips(const Args& a);
 int cmd_list_count(const Args& a);
 int cmd_place(const Args& a);
 int cmd_gui_resources(const Args& a);  // driver_resources.cpp (footprint benchmark)
+int cmd_latency(const Args& a);        // driver_resources.cpp (responsiveness benchmark)
 
 }  // namespace driver

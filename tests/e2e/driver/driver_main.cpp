@@ -39,6 +39,7 @@ const Command kCommands[] = {
     {L"list-count", driver::cmd_list_count, 2, 2, "list-count FORM CONTROL"},
     {L"place", driver::cmd_place, 5, 5, "place FORM LEFT TOP WIDTH HEIGHT (shows it, no activation)"},
     {L"gui-resources", driver::cmd_gui_resources, 1, 1, "gui-resources FORM (GDI/USER objects, windows, memory of its process)"},
+    {L"latency", driver::cmd_latency, 2, 3, "latency FORM MAX_MS [STOP_FILE] (longest wait for the window to answer)"},
 };
 
 void usage() {

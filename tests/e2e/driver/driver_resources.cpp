@@ -1,7 +1,6 @@
-// What a process holds of the window system, for the footprint benchmark's leak watch:
-// GDI and USER object counts as the system reports them, and the windows the process owns
-// counted directly (Wine 8 stubs GetGuiResources, so the window count is what shows a
-// window leak there).
+// What a process holds of the window system, for the footprint benchmark's leak watch (GDI
+// and USER object counts as the system reports them, and the windows the process owns
+// counted directly: Wine 8 stubs GetGuiResources), and how long its window takes to answer.
 #include "driver.h"
 
 #include <psapi.h>
@@ -80,6 +79,46 @@ int cmd_gui_resources(const Args& a) {
       " top_levels=" + std::to_string(tally.top_levels) + " children=" + std::to_string(tally.children) +
       " message_only=" + std::to_string(message_only) + " handles=" + figure(have_handles, handles) +
       " private_kb=" + figure(have_memory, memory.PrivateUsage / 1024));
+  return 0;
+}
+
+}  // namespace driver
+
+namespace driver {
+
+// latency FORM MAX_MS [STOP_FILE] -> "samples=N longest_ms=N"
+// Asks FORM's window again and again, 10 ms apart, whether it answers (WM_NULL through
+// SendMessageTimeout, as Windows does before it calls a window "not responding"), for at
+// most MAX_MS or until STOP_FILE exists; prints the longest wait for an answer.
+int cmd_latency(const Args& a) {
+  HWND form = resolve(a[0], nullptr);
+  if (!form) return 1;
+  wchar_t* end = nullptr;
+  const unsigned long max_ms = std::wcstoul(a[1].c_str(), &end, 10);
+  if (*end != L'\0') {
+    err("not a duration in milliseconds: " + utf8(a[1]));
+    return 1;
+  }
+  const ULONGLONG start = GetTickCount64();
+  ULONGLONG longest = 0;
+  long samples = 0;
+  while (GetTickCount64() - start < max_ms) {
+    if (a.size() > 2 && GetFileAttributesW(a[2].c_str()) != INVALID_FILE_ATTRIBUTES) break;
+    LARGE_INTEGER frequency, before, after;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&before);
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutW(form, WM_NULL, 0, 0, SMTO_NORMAL, 60000, &result)) {
+      err("no answer within 60 s");
+      return 1;
+    }
+    QueryPerformanceCounter(&after);
+    const ULONGLONG waited = static_cast<ULONGLONG>((after.QuadPart - before.QuadPart) * 1000 / frequency.QuadPart);
+    if (waited > longest) longest = waited;
+    ++samples;
+    Sleep(10);
+  }
+  out("samples=" + std::to_string(samples) + " longest_ms=" + std::to_string(longest));
   return 0;
 }
 

@@ -1,0 +1,109 @@
+#!/usr/bin/env bash
+# Clean Junk on a temporary folder as a real desktop has it, with every hazard we know:
+# names in other scripts, a tree deeper than 260 characters, Unix names holding "\" that
+# climb out of Temp ("..\AppData", "..\..\..\..\windows"), names Windows cannot hold, file
+# and folder links out of Temp (to a read-only file, to the drive root), hard links to
+# files outside, a named pipe (files held open are 41's). Canaries outside Temp are checked byte for
+# byte and mode for mode afterwards, and the program must still be running. Then Temp itself
+# is made a link: to the user's profile (refused), and to another folder named Temp (swept
+# there).
+source "$(dirname "$0")/../lib.sh"
+e2e_begin cleaning_hostile_temp
+
+user=$(ls "$WINEPREFIX/drive_c/users" | grep -vx Public | head -n1)
+profile=$WINEPREFIX/drive_c/users/$user
+temp=$profile/Temp
+outside=$WINEPREFIX/drive_c/outside
+mkdir -p "$temp" "$outside/tree" "$profile/AppData/Roaming" "$WINEPREFIX/drive_c/windows/canary"
+
+# Canaries: everything a climbing name or a link could reach.
+echo "settings" >"$profile/AppData/Roaming/settings.ini"
+echo "system" >"$WINEPREFIX/drive_c/windows/canary/system.dat"
+echo "read-only target" >"$outside/ro_target.txt" && chmod 444 "$outside/ro_target.txt"
+echo "hard read-only" >"$outside/hard_ro.txt" && chmod 444 "$outside/hard_ro.txt"
+echo "hard writable" >"$outside/hard_rw.txt" && chmod 644 "$outside/hard_rw.txt"
+for i in 1 2 3; do head -c 4096 /dev/urandom >"$outside/tree/blob$i.bin"; done
+echo "profile" >"$profile/ntuser_canary.dat"
+snapshot() {
+  # Path, mode, size and content hash of every canary, links not followed.
+  (cd "$WINEPREFIX/drive_c" && find outside windows/canary "users/$user/AppData/Roaming" "users/$user/ntuser_canary.dat" \
+    -printf '%p %m %s %y\n' | sort
+   cd "$WINEPREFIX/drive_c" && find outside windows/canary "users/$user/AppData/Roaming" "users/$user/ntuser_canary.dat" \
+    -type f -exec sha256sum {} + | sort -k2)
+}
+before=$(snapshot)
+windows_before=$(cd "$WINEPREFIX/drive_c/windows" && find . -maxdepth 2 | sort | sha256sum)
+
+# Junk that must go.
+mkdir -p "$temp/Новая папка" "$temp/新建文件夹" "$temp/café" "$temp/🎉 party" "$temp/ro_folder"
+echo junk >"$temp/Новая папка/отчёт.txt"
+echo junk >"$temp/新建文件夹/数据.tmp"
+echo junk >"$temp/café/menu.tmp"
+echo junk >"$temp/🎉 party/🎂.tmp"
+echo junk >"$temp/naïve résumé.tmp"
+echo junk >"$temp/ro_folder/inside.tmp" && chmod 444 "$temp/ro_folder/inside.tmp"
+deep=$temp
+for i in $(seq -w 1 30); do deep="$deep/level_${i}_abcdefghij"; done   # over 600 characters
+mkdir -p "$deep" && echo junk >"$deep/bottom.tmp" && chmod 444 "$deep/bottom.tmp"
+ln "$outside/hard_rw.txt" "$temp/hard_rw_name.tmp"                     # a second name: it may go
+for i in $(seq 1 500); do echo "$i" >"$temp/bulk_$i.tmp"; done
+
+# Hazards that must stay, untouched.
+mkdir -p "$temp/..\\AppData" "$temp/..\\..\\..\\..\\windows"           # Unix names holding "\"
+echo bait >"$temp/..\\AppData/bait.txt"
+echo bait >"$temp/..\\settings.ini"
+echo odd >"$temp/trailing dot." && echo odd >"$temp/trailing blank " && echo odd >"$temp/..."
+echo odd >"$temp/a:b" && echo odd >"$temp/star*name"
+ln -s "$outside/ro_target.txt" "$temp/link_to_ro.tmp"
+ln -s "$outside/tree" "$temp/folder_link"
+ln -s / "$temp/root_link"
+ln -s "$temp/loop_b" "$temp/loop_a" && ln -s "$temp/loop_a" "$temp/loop_b"
+ln "$outside/hard_ro.txt" "$temp/hard_ro_name.tmp"
+mkfifo "$temp/a_pipe"
+find "$temp" >"$E2E_ARTIFACTS/temp_before.txt"
+
+e2e_start_program
+drv click Form1 Command63
+e2e_wait_for 120 test ! -e "$temp/bulk_1.tmp" || e2e_fail "Clean Junk did not empty Temp"
+e2e_wait_for 30 drv wait-window frmMain hidden 1000 >/dev/null
+left=$(cd "$temp" && find . -mindepth 1 -maxdepth 1 | sort)
+printf '%s\n' "$left" >"$E2E_ARTIFACTS/temp_after.txt"
+echo "left in Temp:"; printf '  %s\n' "$left"
+
+expect_left=$(printf '%s\n' './..\AppData' './..\..\..\..\windows' './..\settings.ini' './...' './a:b' \
+  './a_pipe' './folder_link' './hard_ro_name.tmp' './link_to_ro.tmp' './loop_a' './loop_b' \
+  './root_link' './star*name' './trailing blank ' './trailing dot.' | sort)
+[[ "$left" == "$expect_left" ]] || e2e_fail "Temp holds other than expected: $({ diff <(echo "$expect_left") <(echo "$left") || true; } | tr '\n' ' ')"
+[[ -f "$temp/..\\AppData/bait.txt" ]] || e2e_fail "the inside of a Unix-named folder was swept"
+after=$(snapshot)
+[[ "$before" == "$after" ]] || e2e_fail "something outside Temp changed: $({ diff <(echo "$before") <(echo "$after") || true; } | tr '\n' ' ')"
+[[ "$(cd "$WINEPREFIX/drive_c/windows" && find . -maxdepth 2 | sort | sha256sum)" == "$windows_before" ]] ||
+  e2e_fail "C:\\windows changed"
+[[ "$(stat -c %a "$outside/hard_ro.txt")" == 444 && "$(stat -c %h "$outside/hard_ro.txt")" == 2 ]] ||
+  e2e_fail "the read-only file with a name in Temp lost its protection or its name"
+[[ "$(stat -c %h "$outside/hard_rw.txt")" == 1 ]] || e2e_fail "the writable file's second name in Temp stayed"
+drv windows | grep -q '^Form1 visible=1' || e2e_fail "the widget is gone after Clean Junk"
+e2e_screenshot after_hostile_clean
+
+# Temp as a link to the user's profile: refused, nothing in the profile changes.
+mv "$temp" "$profile/Temp.real"
+ln -s "$profile" "$temp"
+profile_before=$(cd "$profile" && find . -path ./Temp.real -prune -o -printf '%p %m %s\n' | sort)
+drv click Form1 Command63
+e2e_wait_for 30 drv wait-window frmMain hidden 1000 >/dev/null
+sleep 2
+profile_after=$(cd "$profile" && find . -path ./Temp.real -prune -o -printf '%p %m %s\n' | sort)
+[[ "$profile_before" == "$profile_after" ]] || e2e_fail "a Temp linked to the profile was swept"
+
+# Temp as a link to another folder named Temp: swept where it leads.
+rm "$temp"
+mkdir -p "$WINEPREFIX/drive_c/elsewhere/Temp/sub"
+echo junk >"$WINEPREFIX/drive_c/elsewhere/Temp/sub/x.tmp"
+ln -s "$WINEPREFIX/drive_c/elsewhere/Temp" "$temp"
+drv click Form1 Command63
+e2e_wait_for 60 test ! -e "$WINEPREFIX/drive_c/elsewhere/Temp/sub" || e2e_fail "a Temp linked to another Temp was not swept"
+[[ -L "$temp" && -d "$WINEPREFIX/drive_c/elsewhere/Temp" ]] || e2e_fail "the Temp link or its target went"
+
+drv windows | grep -q '^Form1 visible=1' || e2e_fail "the widget is gone"
+drv click Form1 Command1
+e2e_expect_exit 0 20
