@@ -86,7 +86,7 @@ _e2e_build_template() {
     local work
     work=$(mktemp -d "${TMPDIR:-/tmp}/sparvane-template.XXXXXX")
     # Cleans up after a failure as well; the template only counts once .ready exists.
-    trap 'WINEPREFIX=$WINEPREFIX wineserver -k 2>/dev/null; _e2e_stop_xvfb; rm -rf "$work"' EXIT
+    trap 'WINEPREFIX=$WINEPREFIX wineserver -k 2>/dev/null || true; _e2e_stop_xvfb; rm -rf "$work"' EXIT
     trap 'exit 143' TERM
     trap 'exit 130' INT
     _e2e_scratch_env "$work/home"
