@@ -18,6 +18,16 @@ target_link_options(sparvane PRIVATE ${SPARVANE_STATIC_FLAGS} -municode -s)
 target_compile_options(sparvane PRIVATE -Wall -Wextra -Os)
 target_compile_options(sparvane_core PRIVATE -Os)
 
+# The one version source is project() in CMakeLists.txt: the version record, the manifest,
+# the About caption and the packages all take it from here.
+target_compile_definitions(sparvane PRIVATE SPARVANE_VERSION_MAJOR=${PROJECT_VERSION_MAJOR}
+                           SPARVANE_VERSION_MINOR=${PROJECT_VERSION_MINOR}
+                           SPARVANE_VERSION_PATCH=${PROJECT_VERSION_PATCH})
+configure_file(${CMAKE_SOURCE_DIR}/resources/sparvane.manifest.in
+               ${CMAKE_BINARY_DIR}/resources/sparvane.manifest @ONLY)
+target_include_directories(sparvane PRIVATE ${CMAKE_BINARY_DIR}/resources)
+include(${CMAKE_SOURCE_DIR}/cmake/packages.cmake)
+
 file(GLOB SPARVANE_DRIVER_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/driver/*.cpp)
 if(SPARVANE_DRIVER_SOURCES)
   add_executable(sparvane-driver ${SPARVANE_DRIVER_SOURCES})

@@ -10,6 +10,7 @@ packages=(
   wine wine64 fonts-wine                  # Wine 8.0 from Debian 12 main is the tested one
   xvfb xdotool imagemagick x11-utils xauth procps
   python3 bc                              # the traffic scenario's load, the sweep benchmark
+  wixl                                    # the installer (scripts/package.sh, package scenario)
 )
 
 missing=()

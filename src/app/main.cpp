@@ -17,9 +17,10 @@ namespace {
 forms::AppInfo appInfoFromModule() {
     forms::AppInfo info;
     info.title = "Sparvane";
-    info.major = 2;
-    info.minor = 0;
-    info.revision = 264;
+    // The project version in CMakeLists.txt, handed in by the build.
+    info.major = SPARVANE_VERSION_MAJOR;
+    info.minor = SPARVANE_VERSION_MINOR;
+    info.revision = SPARVANE_VERSION_PATCH;
     // Paths can exceed MAX_PATH; grow the buffer until the name fits.
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
