@@ -57,12 +57,16 @@ run_value() {
   out=$(timeout 60 wine reg query "$RUN_KEY" /v Sparvane 2>/dev/null) || return 1
   printf '%s\n' "$out" | tr -d '\r' | sed -nE 's/^ +Sparvane +REG_SZ {4}//p'
 }
+# Windows puts a per-machine package's ProgramMenuFolder in ProgramData; Wine 8's installer
+# always uses the user's Start menu. Either place counts, once.
 shortcuts() { find "$drive_c/ProgramData" "$drive_c/users" -path '*/Start Menu/*' -iname 'Sparvane*.lnk' 2>/dev/null; }
 
 [[ ! -e "$install_dir" ]] || e2e_fail "the prefix still holds $install_dir"
 [[ -z "$(sparvane_entries)" ]] || e2e_fail "the fresh prefix already has a Sparvane entry"
 
-# Older version, then this one over it.
+# Older version, then this one over it. (The Run value is switched on only after the
+# upgrade: Wine 8 removes the old version without UPGRADINGPRODUCTCODE, so there the
+# upgrade also drops auto-start, which Windows keeps.)
 msiexec /i 'C:\e2e\old.msi' /qn || e2e_fail "msiexec /i of version $old_version failed"
 old_key=$(sparvane_entries)
 [[ $(wc -l <<<"$old_key") == 1 && "$(entry_value "$old_key" DisplayVersion)" == "$old_version" ]] ||
