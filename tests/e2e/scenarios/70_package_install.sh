@@ -97,6 +97,9 @@ if msiexec /i 'C:\e2e\old.msi' /qn; then e2e_fail "installing $old_version over 
 
 # Files, the installer's copy of the icon (shown by Apps & Features), the shortcut.
 cmp -s "$build/sparvane.exe" "$install_dir/sparvane.exe" || e2e_fail "installed sparvane.exe differs from the build"
+# The version record (FileVersion and ProductVersion) carries the entry's version.
+records=$(strings -el "$install_dir/sparvane.exe" | grep -cx "$version" || true)
+((records >= 2)) || e2e_fail "the installed exe's version record does not say $version"
 for f in README.txt LICENSE; do [[ -s "$install_dir/$f" ]] || e2e_fail "$f not installed"; done
 [[ -s "$drive_c/windows/Installer/$product/sparvane.ico" ]] || e2e_fail "no product icon for Apps & Features"
 lnk=$(shortcuts)
