@@ -34,8 +34,12 @@ app_pid=
 stop() {
   trap - EXIT INT TERM
   set +e
-  [[ -n "$shooter_pid" ]] && kill "$shooter_pid" 2>/dev/null
+  if [[ -n "$shooter_pid" ]]; then
+    kill "$shooter_pid" 2>/dev/null
+    wait "$shooter_pid" 2>/dev/null
+  fi
   WINEPREFIX=$work/home/prefix wineserver -k 2>/dev/null
+  WINEPREFIX=$work/home/prefix timeout 10 wineserver -w 2>/dev/null
   [[ -n "$app_pid" ]] && wait "$app_pid" 2>/dev/null
   _e2e_stop_xvfb
   rm -rf "$work"
@@ -64,7 +68,12 @@ else
   echo "run: a screenshot is refreshed every ${interval} s in ${live#"$root"/}/screen.png"
   echo "run: Ctrl+C stops it (ends Wine and Xvfb)."
   (
-    while sleep "$interval"; do
+    # Sleeps in the background so that a TERM from stop() ends the sleep too: nothing of
+    # the shooter outlives the run.
+    nap=
+    trap '[[ -n "$nap" ]] && kill "$nap" 2>/dev/null; exit 0' TERM
+    while sleep "$interval" & nap=$! && wait "$nap"; do
+      nap=
       timeout 20 import -display "$DISPLAY" -window root "$live/.screen.png" 2>/dev/null &&
         mv -f "$live/.screen.png" "$live/screen.png"
     done
