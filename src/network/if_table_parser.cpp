@@ -18,6 +18,7 @@ constexpr std::size_t kPhysAddrLen = 528;
 constexpr std::size_t kPhysAddr = 532;
 constexpr std::size_t kAdminStatus = 540;
 constexpr std::size_t kOperStatus = 544;
+constexpr std::size_t kLastChange = 548;
 constexpr std::size_t kInOctets = 552;
 constexpr std::size_t kInUcastPkts = 556;
 constexpr std::size_t kInNUcastPkts = 560;
@@ -141,11 +142,16 @@ InterfaceReading parseInterfaceTable(const std::uint8_t* data, std::size_t size)
     const std::size_t complete = (size - kIfTableHeaderBytes) / kIfRowBytes;
     const std::size_t rows = std::min(declared, complete);
     reading.interfaces.reserve(rows);
+    reading.counters.reserve(rows);
     for (std::size_t i = 0; i < rows; ++i) {
         const std::uint8_t* row = data + kIfTableHeaderBytes + i * kIfRowBytes;
         // Every row counts, loopback and interfaces that are down included.
         reading.bytesReceived += u32(row + kInOctets);
         reading.bytesSent += u32(row + kOutOctets);
+        reading.counters.push_back(RowCounters{u32(row + kIndex), u32(row + kType), u32(row + kLastChange),
+                                               u32(row + kInOctets), u32(row + kInUcastPkts), u32(row + kInNUcastPkts),
+                                               u32(row + kOutOctets), u32(row + kOutUcastPkts),
+                                               u32(row + kOutNUcastPkts)});
         reading.interfaces.Add(readRow(row));
     }
     return reading;

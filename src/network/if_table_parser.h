@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "network/interfaces.h"
 
@@ -14,8 +15,19 @@ namespace sparvane::network {
 constexpr std::size_t kIfTableHeaderBytes = 4;
 constexpr std::size_t kIfRowBytes = 860;
 
+// The fields of one row that the traffic figures are taken from, unsigned as the table
+// holds them (the records keep them bit for bit in signed fields, and no time of change).
+struct RowCounters {
+    std::uint32_t index = 0;
+    std::uint32_t type = 0;
+    std::uint32_t lastChange = 0;
+    std::uint32_t octetsIn = 0, unicastIn = 0, nonUnicastIn = 0;
+    std::uint32_t octetsOut = 0, unicastOut = 0, nonUnicastOut = 0;
+};
+
 struct InterfaceReading {
     CInterfaces interfaces;
+    std::vector<RowCounters> counters;  // one per record, in table order
     // Sums of the unsigned 32-bit octet counters of every row, in 64-bit arithmetic: a
     // busy machine passes 2 GB within days, and a signed 32-bit sum would then stop
     // counting rows (or run negative) and the traffic figures would lie.

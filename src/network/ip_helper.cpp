@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <new>
 
-#include "network/if_table_parser.h"
-
 namespace sparvane::network {
 
 CIpHelper::CIpHelper(platform::InterfaceTable& table, forms::Application& app) : table_(table), app_(app) {}
@@ -22,6 +20,7 @@ const CInterfaces& CIpHelper::Interfaces() {
 void CIpHelper::RefreshInterfaces(CInterfaces& into) {
     bytesReceived_ = 0;
     bytesSent_ = 0;
+    counters_.clear();
     lastReadingOk_ = false;
 
     // First call: no buffer, only the size the table needs.
@@ -48,6 +47,7 @@ void CIpHelper::RefreshInterfaces(CInterfaces& into) {
     InterfaceReading reading = parseInterfaceTable(buffer_.data(), std::min<std::size_t>(size, buffer_.size()));
     bytesReceived_ = reading.bytesReceived;
     bytesSent_ = reading.bytesSent;
+    counters_ = std::move(reading.counters);
     into = std::move(reading.interfaces);
     lastReadingOk_ = true;
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "forms/application.h"
+#include "network/if_table_parser.h"
 #include "network/interfaces.h"
 #include "platform/interface_table.h"
 
@@ -24,6 +25,9 @@ public:
     // Totals of the last reading (0 before the first and after a failed one).
     [[nodiscard]] std::uint64_t BytesReceived() const { return bytesReceived_; }
     [[nodiscard]] std::uint64_t BytesSent() const { return bytesSent_; }
+    // The traffic counters of every row of the last reading, in table order; empty before
+    // the first reading and after a failed one.
+    [[nodiscard]] const std::vector<RowCounters>& counters() const { return counters_; }
     // Whether the last reading got the table (an empty table included). A failed one
     // also leaves both totals 0, but so does a machine without traffic.
     [[nodiscard]] bool lastReadingOk() const { return lastReadingOk_; }
@@ -34,6 +38,7 @@ private:
     platform::InterfaceTable& table_;
     forms::Application& app_;
     std::unique_ptr<CInterfaces> interfaces_;
+    std::vector<RowCounters> counters_;
     std::uint64_t bytesReceived_ = 0;
     std::uint64_t bytesSent_ = 0;
     bool lastReadingOk_ = false;

@@ -1,6 +1,6 @@
 #include "network/speed_feed.h"
 
-#include <cfloat>
+#include <algorithm>
 #include <cmath>
 
 #include "network/number_text.h"
@@ -50,17 +50,21 @@ void SpeedFeed::figureChanged(Direction d) {
     forms::Label& widgetFigure = download ? widget.Label1 : widget.Label2;
     forms::ProgressBar& widgetBar = download ? widget.p1 : widget.p2;
     widgetFigure.setCaption(text.text());
-    // Both bars share the range 0..100, so the position always fits.
-    (void)widgetBar.setValue(static_cast<float>(bar.value()));
+    // Both bars have the range 0..100; the widget's bar is held to its own range all the
+    // same, so that it too is full, not frozen, should the ranges ever differ.
+    (void)widgetBar.setValue(
+        std::clamp(static_cast<double>(static_cast<float>(bar.value())), widgetBar.min(), widgetBar.max()));
 }
 
 void SpeedFeed::textChanged(forms::TextBox& text, forms::ProgressBar& bar) {
     const auto value = parseNumber(text.text(), ctx_.services.locale.decimalSeparator(),
                                    ctx_.services.locale.thousandsSeparator());
-    // A text that does not read as a single-precision number leaves the bar alone, and
-    // so does a value outside the bar's range (the bar refuses it).
-    if (!value || !(std::fabs(*value) <= FLT_MAX)) return;
-    (void)bar.setValue(static_cast<float>(*value));
+    // A text that does not read as a number leaves the bar alone. A figure beyond the
+    // bar's range fills it and a negative one empties it: a bar left where it was would
+    // say nothing about any line faster than 100 kilobits a tick. The position is kept
+    // in single precision, as the bar takes it.
+    if (!value || std::isnan(*value)) return;
+    (void)bar.setValue(static_cast<float>(std::clamp(*value, bar.min(), bar.max())));
 }
 
 }  // namespace sparvane::network

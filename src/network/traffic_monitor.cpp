@@ -156,47 +156,58 @@ void TrafficMonitor::setTrayTip(std::uint64_t received, std::uint64_t sent) {
                     " Bytes sent: " + formatTotal(sent, thousands);
 }
 
-void TrafficMonitor::showBytesSinceStart(std::uint64_t received, std::uint64_t sent) {
+void TrafficMonitor::showBytesSinceStart() {
     auto& locale = ctx_.services.locale;
     const std::string decimal = locale.decimalSeparator();
     const std::string thousands = locale.thousandsSeparator();
     const auto marker = parseNumber(Label1.tag(), decimal, thousands);
     if (!marker || *marker == 0) {
-        // First tick: the totals of now are the baseline. A total of 0 formats as an
-        // empty Tag, which never reads back, so that label keeps its design caption.
-        lblRecv.setTag(formatTotal(received, thousands));
-        lblSent.setTag(formatTotal(sent, thousands));
+        // First tick: the count starts here; the labels keep their design captions.
+        lblRecv.setTag(formatTotal(received_.total(), thousands));
+        lblSent.setTag(formatTotal(sent_.total(), thousands));
         Label1.setTag("1");
         return;
     }
-    const auto since = [&](forms::Label& label, std::uint64_t total) {
-        const auto baseline = parseNumber(label.tag(), decimal, thousands);
-        if (!baseline || total == 0) return;  // a failed reading leaves the last count up
-        label.setCaption(formatGeneral(static_cast<double>(total) - *baseline, decimal));
-    };
-    since(lblRecv, received);
-    since(lblSent, sent);
+    // What the tallies counted since their first reading, which was this tick's first
+    // reading on the first tick. Counted differences never go down, not past 4 GiB, not
+    // when an interface leaves, and a machine that had sent nothing at start still gets
+    // its count (a start from the table total would have no baseline there).
+    lblRecv.setCaption(formatGeneral(static_cast<double>(received_.counted()), decimal));
+    lblSent.setCaption(formatGeneral(static_cast<double>(sent_.counted()), decimal));
+}
+
+double TrafficMonitor::tickFigure(const TrafficTally::Step& first, const TrafficTally::Step& second) const {
+    // Kilobytes per tick (1 kB = 1000 bytes). A tick that comes more than half a period
+    // late (the thread was busy, the machine resumed) holds the bytes of the whole gap;
+    // they are scaled to one period, so that a pause never shows as a spike. An on-time
+    // tick keeps its plain count.
+    const double kilobytes = static_cast<double>(first.bytes + second.bytes) / 1000.0;
+    const std::uint64_t elapsed = first.elapsedMs + second.elapsedMs;
+    const auto period = static_cast<std::uint64_t>(Timer1.interval());
+    if (period == 0 || 2 * elapsed <= 3 * period) return kilobytes;
+    return kilobytes * static_cast<double>(period) / static_cast<double>(elapsed);
 }
 
 void TrafficMonitor::UpdateTraffic() {
     if (!ipHelper_) return;
+    auto& clock = ctx_.services.clock;
 
     (void)ipHelper_->Interfaces();
-    const std::uint64_t r1 = ipHelper_->BytesReceived();
-    const std::uint64_t s1 = ipHelper_->BytesSent();
-    showBytesSinceStart(r1, s1);
-    setTrayTip(r1, s1);
+    const std::uint64_t firstAt = clock.monotonicMs();
+    const TrafficTally::Step received1 = received_.take(ipHelper_->counters(), firstAt);
+    const TrafficTally::Step sent1 = sent_.take(ipHelper_->counters(), firstAt);
+    showBytesSinceStart();
+    setTrayTip(received_.total(), sent_.total());
     (void)ctx_.services.trayIcon.modify(trayIcon_);
 
     (void)ipHelper_->Interfaces();
-    const bool ok = ipHelper_->lastReadingOk();
-    const std::uint64_t receivedDelta = received_.advance(ok ? std::optional(ipHelper_->BytesReceived()) : std::nullopt);
-    const std::uint64_t sentDelta = sent_.advance(ok ? std::optional(ipHelper_->BytesSent()) : std::nullopt);
+    const std::uint64_t secondAt = clock.monotonicMs();
+    const TrafficTally::Step received2 = received_.take(ipHelper_->counters(), secondAt);
+    const TrafficTally::Step sent2 = sent_.take(ipHelper_->counters(), secondAt);
 
-    // Kilobytes in this tick (1 kB = 1000 bytes); each caption change runs the feed to
-    // the widget at once, download first.
-    const double incoming = static_cast<double>(receivedDelta) / 1000.0;
-    const double outgoing = static_cast<double>(sentDelta) / 1000.0;
+    // Each caption change runs the feed to the widget at once, download first.
+    const double incoming = tickFigure(received1, received2);
+    const double outgoing = tickFigure(sent1, sent2);
     const std::string decimal = ctx_.services.locale.decimalSeparator();
     Label8.setCaption(formatGeneral(incoming, decimal));
     Label6.setCaption(formatGeneral(outgoing, decimal));

@@ -12,7 +12,7 @@
 #include "network/ip_helper.h"
 #include "network/speed_feed.h"
 #include "network/speed_history.h"
-#include "network/tick_counter.h"
+#include "network/traffic_tally.h"
 #include "platform/tray_icon.h"
 
 namespace sparvane::network {
@@ -64,15 +64,16 @@ public:
 
 private:
     void addCaptionLabels();
-    void showBytesSinceStart(std::uint64_t received, std::uint64_t sent);
+    void showBytesSinceStart();
+    [[nodiscard]] double tickFigure(const TrafficTally::Step& first, const TrafficTally::Step& second) const;
     void setTrayTip(std::uint64_t received, std::uint64_t sent);
     void Timer5_Timer();
     void Timer3_Timer();
     void trackRecord(const forms::Label& figure, float& record, forms::Label& recordLabel);
 
     std::unique_ptr<CIpHelper> ipHelper_;
-    TickCounter received_;
-    TickCounter sent_;
+    TrafficTally received_{Direction::Received};
+    TrafficTally sent_{Direction::Sent};
     SpeedHistory incomingSeries_;
     SpeedHistory outgoingSeries_;
     float maxIncoming_ = 0;

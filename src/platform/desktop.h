@@ -17,6 +17,9 @@ class Clock {
 public:
     virtual ~Clock() = default;
     [[nodiscard]] virtual std::uint32_t tickCount() = 0;  // GetTickCount
+    // Milliseconds on a clock that only moves forward and does not wrap (GetTickCount64):
+    // for measuring how long something took, which the time of day cannot tell.
+    [[nodiscard]] virtual std::uint64_t monotonicMs() = 0;
     // The current time of day in the user's time format ("21:04:05").
     [[nodiscard]] virtual std::string timeOfDayText() = 0;
 };

@@ -18,7 +18,7 @@ struct TrayIconData {
     unsigned flags = 0;
     unsigned callbackMessage = 0;
     bool programIcon = false;  // show the program's own icon
-    std::string tip;           // at most 63 characters reach the system
+    std::string tip;           // at most 127 characters reach the system
 };
 
 class TrayIcon {

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -30,6 +31,14 @@ public:
         return t;
     }
     std::string timeOfDayText() override { return timeText; }
+    // The monotonic clock follows the headless backend's virtual clock (TestWorld connects
+    // it), plus stalledMs: time that passed while no timer could run (a busy thread, a
+    // machine that slept).
+    std::function<std::int64_t()> virtualTime;
+    std::int64_t stalledMs = 0;
+    std::uint64_t monotonicMs() override {
+        return static_cast<std::uint64_t>((virtualTime ? virtualTime() : 0) + stalledMs);
+    }
 };
 
 class FakeLocale : public platform::Locale {

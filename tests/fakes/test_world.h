@@ -41,7 +41,10 @@ struct TestWorld {
                                                      "C:\\Program Files\\Sparvane\\sparvane.exe", 2, 0, 264}};
     sparvane::Context ctx{app, services};
 
-    TestWorld() { backend.attach(app); }
+    TestWorld() {
+        backend.attach(app);
+        clock.virtualTime = [this] { return backend.now(); };
+    }
 };
 
 }  // namespace fakes

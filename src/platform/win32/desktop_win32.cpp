@@ -29,6 +29,8 @@ std::optional<std::uint32_t> LastInputWin32::lastInputTick() {
 
 std::uint32_t ClockWin32::tickCount() { return ::GetTickCount(); }
 
+std::uint64_t ClockWin32::monotonicMs() { return ::GetTickCount64(); }
+
 std::string ClockWin32::timeOfDayText() {
     wchar_t buffer[80] = {};
     const int n = ::GetTimeFormatEx(LOCALE_NAME_USER_DEFAULT, 0, nullptr, nullptr, buffer,

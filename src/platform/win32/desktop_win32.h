@@ -12,6 +12,7 @@ public:
 class ClockWin32 final : public Clock {
 public:
     [[nodiscard]] std::uint32_t tickCount() override;
+    [[nodiscard]] std::uint64_t monotonicMs() override;
     [[nodiscard]] std::string timeOfDayText() override;
 };
 

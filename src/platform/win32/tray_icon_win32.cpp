@@ -11,12 +11,14 @@ namespace platform::win32 {
 
 namespace {
 
-// The tip has always been a 64-character field (63 and the NUL); a longer text is cut
-// there, never in the middle of a surrogate pair. The wide field has room for 128.
-constexpr std::size_t kTipCharacters = 63;
+// The wide tip field holds 128 characters (127 and the NUL): both byte totals fit whole,
+// 20 digits each with their separators, where the old 64-character field cut the sent
+// total short once the counts grew long. A longer text is cut at the field's end, never
+// in the middle of a surrogate pair.
+constexpr std::size_t kTipCharacters = sizeof(NOTIFYICONDATAW::szTip) / sizeof(wchar_t) - 1;
 
 void copyTip(const std::string& tip, wchar_t (&field)[128]) {
-    static_assert(kTipCharacters < sizeof(NOTIFYICONDATAW::szTip) / sizeof(wchar_t));
+    static_assert(kTipCharacters == 127);
     const std::wstring wide = widen(tip);
     std::size_t n = std::min(wide.size(), kTipCharacters);
     if (n > 0 && n < wide.size() && IS_HIGH_SURROGATE(wide[n - 1])) --n;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <tuple>
 
 #include "fakes/fake_interface_table.h"
 #include "network/if_table_parser.h"
@@ -49,7 +50,7 @@ TEST(IfTableParser, ReadsEveryFieldOfEveryRowFromItsOwnOffsetAndCountsEveryRow) 
         for (std::uint32_t f = 0; f < std::size(kFields); ++f) rows[r].*kFields[f].first = 1000 * (r + 1) + f;
         rows[r].octetsIn = 4000000000u - r;   // the totals go far beyond 32 bits
         rows[r].operStatus = r % 2 ? 5 : 2;   // interfaces that are down count too
-        rows[r].lastChange = 77;
+        rows[r].lastChange = 77 + r;
         received += rows[r].octetsIn;
         sent += rows[r].octetsOut;
     }
@@ -62,6 +63,17 @@ TEST(IfTableParser, ReadsEveryFieldOfEveryRowFromItsOwnOffsetAndCountsEveryRow) 
     for (std::uint32_t r = 0; r < rows.size(); ++r)
         for (const auto& [rowField, recordField] : kFields)
             ASSERT_EQ(reading.interfaces.Item(r + 1)->*recordField, static_cast<std::int32_t>(rows[r].*rowField)) << r;
+    // The counters the traffic figures come from, unsigned, the time of last change included.
+    ASSERT_EQ(reading.counters.size(), rows.size());
+    for (std::uint32_t r = 0; r < rows.size(); ++r) {
+        const auto& c = reading.counters[r];
+        const auto& row = rows[r];
+        ASSERT_EQ(std::tie(c.index, c.type, c.lastChange, c.octetsIn, c.unicastIn, c.nonUnicastIn, c.octetsOut,
+                           c.unicastOut, c.nonUnicastOut),
+                  std::tie(row.index, row.type, row.lastChange, row.octetsIn, row.unicastIn, row.nonUnicastIn,
+                           row.octetsOut, row.unicastOut, row.nonUnicastOut))
+            << r;
+    }
     EXPECT_EQ(reading.bytesReceived, received);  // from the unsigned counters
     EXPECT_EQ(reading.bytesSent, sent);
     const CInterface& i = *reading.interfaces.Item(2);

@@ -28,14 +28,19 @@ protected:
         lo.description = "Loopback";
         eth.index = 2;
         eth.description = "Ethernet";
+        eth.octetsIn = 10'000;  // a machine that has been on line a while
+        eth.octetsOut = 1'000;
         world.interfaceTable.rows = {lo, eth};
     }
 
     NetworkWindow& window() { return world.app.form<NetworkWindow>(); }
     sparvane::network::TrafficMonitor& monitor() { return window().monitor; }
     sparvane::shell::Form1& widget() { return world.app.form<sparvane::shell::Form1>(); }
-    // One 500 ms tick of the virtual clock (the window must be loaded).
-    void tick() { world.backend.advance(500); }
+    // One 500 ms tick of the virtual clock (the window must be loaded), coming lateMs late.
+    void tick(std::int64_t lateMs = 0) {
+        world.clock.stalledMs += lateMs;
+        world.backend.advance(500);
+    }
     // Bytes that arrive on the Ethernet row before the next tick.
     void traffic(std::uint32_t in, std::uint32_t out = 0) { world.interfaceTable.addTraffic(1, in, out); }
 

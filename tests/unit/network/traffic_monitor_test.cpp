@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <ostream>
+#include <stdexcept>
+#include <tuple>
+
 #include "network/number_text.h"
 #include "traffic_fixture.h"
 
@@ -23,59 +28,171 @@ TEST_F(TrafficTest, TrayEntryIsAddedOnLoadUpdatedEachTickAndDeletedOnUnload) {
         if (!c->container()) EXPECT_TRUE(c->leftTwips() >= 495 || c->topTwips() >= 210) << c->qualifiedName();
 }
 
+namespace {
+
+using Change = std::function<void(fakes::FakeInterfaceTable&)>;
+
+// The row of the interface with this index (the test has put it there).
+fakes::FakeInterfaceRow& ifRow(fakes::FakeInterfaceTable& t, std::uint32_t index) {
+    for (auto& r : t.rows)
+        if (r.index == index) return r;
+    throw std::logic_error("no interface " + std::to_string(index));
+}
+// Interface 1 is the loopback row, 2 the Ethernet row; 3 is a wireless row some cases add.
+fakes::FakeInterfaceRow wireless(std::uint32_t octetsIn) {
+    fakes::FakeInterfaceRow r;
+    r.index = 3;
+    r.type = 71;
+    r.octetsIn = octetsIn;
+    r.unicastIn = 50;
+    return r;
+}
+Change bytesIn(std::uint32_t index, std::uint32_t in, std::uint32_t out = 0) {
+    return [=](fakes::FakeInterfaceTable& t) {
+        ifRow(t, index).octetsIn += in;  // unsigned: wraps at 2^32 as the system's counters do
+        ifRow(t, index).octetsOut += out;
+    };
+}
+Change both(Change a, Change b) {
+    return [=](fakes::FakeInterfaceTable& t) { a(t), b(t); };
+}
+
+struct Step {
+    Change change;         // what the table does before the tick
+    std::int64_t lateMs;   // how late the tick comes
+    const char* incoming;  // Label8 after it
+};
 struct Scenario {
     const char* label;
-    std::uint32_t startIn, startOut;  // the Ethernet row's counters at the first tick
-    std::vector<std::pair<std::uint32_t, std::uint32_t>> ticks;  // bytes in and out before each later tick
-    const char *incoming, *outgoing;  // Label8, Label6
-    const char *download, *upload;    // the widget's Label1, Label2
-    double downloadBar, uploadBar;    // PB1 and p1, PB2 and p2
-    const char *received, *sent;      // bytes since the first tick (nullptr: not checked)
-    const char* tip;                  // nullptr: not checked
+    Change start;  // the table at the first tick (null: the fixture's)
+    std::vector<Step> steps;
+    const char *download, *upload;  // the widget's Label1 and Label2 after the last step
+    double downloadBar, uploadBar;  // PB1 and p1, PB2 and p2
+    const char *received, *sent;    // bytes since the first tick
+    const char* tip;
 };
+
+// Every figure below is worked out by hand from the bytes the steps add: kilobytes per
+// tick = bytes / 1000, scaled by 500 / elapsed ms when the tick comes over 250 ms late;
+// the widget shows it x 8. The fixture's Ethernet row starts at 10,000 in and 1,000 out.
+const Scenario kScenarios[] = {
+    // The totals at the first tick are its baseline, not traffic of that tick.
+    {"FirstTickIsTheBaseline",
+     [](auto& t) { ifRow(t, 2).octetsIn = 1'234'567, ifRow(t, 2).octetsOut = 2'000; }, {},
+     "0", "0", 0, 0, "r", "s", "Bytes received: 1,234,567\r\n Bytes sent: 2,000"},
+    // The worked example: 12345 bytes -> 12.345 kB, 98.76 on the widget. Bytes since the
+    // start are shown ungrouped; nothing sent since a start at 0 shows as 0.
+    {"WorkedExampleAndBytesSinceStart",
+     [](auto& t) { ifRow(t, 2).octetsIn = 1'234'567, ifRow(t, 2).octetsOut = 0; },
+     {{bytesIn(2, 100'000), 0, "100"}, {bytesIn(2, 12'345), 0, "12.345"}},
+     "98.76", "0", 98.76, 0, "112345", "0", "Bytes received: 1,346,912\r\n Bytes sent: "},
+    // 5000 bytes put the bar at 40; 12.6 kB (100.8 kilobits) fills it.
+    {"AboveTheBarsRangeFillsIt", nullptr, {{bytesIn(2, 5'000), 0, "5"}, {bytesIn(2, 12'600), 0, "12.6"}},
+     "100.8", "0", 100, 0, "17600", "0", "Bytes received: 27,600\r\n Bytes sent: 1,000"},
+    {"Upload", nullptr, {{bytesIn(2, 1'000, 12'345), 0, "1"}},
+     "8", "98.76", 8, 98.76, "1000", "12345", "Bytes received: 11,000\r\n Bytes sent: 13,345"},
+    // Ethernet wraps (4,294,963,200 + 8192 -> 4096) while the wireless row moves 4000:
+    // 12,192 bytes. The total goes on past 4 GiB: 4,294,963,200 + 1,000 + 12,192.
+    {"WrapOnOneInterfaceWhileAnotherMoves",
+     [](auto& t) { ifRow(t, 2).octetsIn = 0xFFFFF000u, t.rows.push_back(wireless(1'000)); },
+     {{both(bytesIn(2, 0x2000), bytesIn(3, 4'000)), 0, "12.192"}},
+     "97.536", "0", 97.536, 0, "12192", "0", "Bytes received: 4,294,976,392\r\n Bytes sent: 1,000"},
+    // New, gone, back with fresh counters, restarted (a packet counter fell), status
+    // changed: each counts nothing for that tick. Counted: 2000 + 1500 + 3000 + 700 + 250.
+    {"InterfacesComeGoAndRestart", nullptr,
+     {{[](auto& t) { t.rows.push_back(wireless(50'000)), ifRow(t, 2).octetsIn += 2'000; }, 0, "2"},
+      {[](auto& t) { ifRow(t, 3).octetsIn += 1'000, ifRow(t, 3).unicastIn += 1, ifRow(t, 2).octetsIn += 500; }, 0,
+       "1.5"},
+      {[](auto& t) { t.rows.erase(t.rows.begin() + 1), ifRow(t, 3).octetsIn += 3'000; }, 0, "3"},
+      {[](auto& t) {
+           fakes::FakeInterfaceRow eth;
+           eth.index = 2;
+           eth.octetsIn = 10;
+           t.rows.push_back(eth);
+       },
+       0, "0"},
+      {[](auto& t) { ifRow(t, 3).octetsIn = 100, ifRow(t, 3).unicastIn = 1, ifRow(t, 2).octetsIn += 700; }, 0, "0.7"},
+      {[](auto& t) { ifRow(t, 3).lastChange = 99, ifRow(t, 3).octetsIn += 4'000; }, 0, "0"},
+      {bytesIn(3, 250), 0, "0.25"}},
+     "2", "0", 2, 0, "7450", "0", "Bytes received: 17,450\r\n Bytes sent: 1,000"},
+    // Two rows with one index are paired in table order: 1000 + 2000 bytes.
+    {"RowsSharingAnIndexPairInTableOrder",
+     [](auto& t) {
+         t.rows.push_back(t.rows[1]);
+         t.rows[2].octetsIn = 500'000;
+     },
+     {{[](auto& t) { t.rows[1].octetsIn += 1'000, t.rows[2].octetsIn += 2'000; }, 0, "3"}},
+     "24", "0", 24, 0, "3000", "0", "Bytes received: 513,000\r\n Bytes sent: 2,000"},
+    // A reading of all zeros is left out; the next one counts the 3000 bytes since the
+    // tick before it, 1000 ms earlier: 3 kB x 500 / 1000.
+    {"ZeroTotalReadingKeepsThePreviousOne", [](auto& t) { ifRow(t, 2).octetsIn = 5'000'000; },
+     {{[](auto& t) { ifRow(t, 2).octetsIn = 0, ifRow(t, 2).octetsOut = 0; }, 0, "0"},
+      {[](auto& t) { ifRow(t, 2).octetsIn = 5'003'000, ifRow(t, 2).octetsOut = 1'000; }, 0, "1.5"}},
+     "12", "0", 12, 0, "3000", "0", "Bytes received: 5,003,000\r\n Bytes sent: 1,000"},
+    // A failed reading counts nothing; the next good one has 2000 bytes over 1000 ms.
+    {"FailedReadingCountsNothing", nullptr,
+     {{both([](auto& t) { t.fillResult = 31; }, bytesIn(2, 1'000)), 0, "0"},
+      {both([](auto& t) { t.fillResult = 0; }, bytesIn(2, 1'000)), 0, "1"},
+      {bytesIn(2, 1'000), 0, "1"}},
+     "8", "0", 8, 0, "3000", "0", "Bytes received: 13,000\r\n Bytes sent: 1,000"},
+    // 1500 ms: 6 kB x 500/1500. 750 ms is not over half a period late: plain 3 kB.
+    // 760 ms: 7.6 kB x 500/760.
+    {"LateTicksAreScaledToThePeriod", nullptr,
+     {{bytesIn(2, 6'000), 1'000, "2"}, {bytesIn(2, 3'000), 0, "3"}, {bytesIn(2, 3'000), 250, "3"},
+      {bytesIn(2, 7'600), 260, "5"}},
+     "40", "0", 40, 0, "19600", "0", "Bytes received: 29,600\r\n Bytes sent: 1,000"},
+    // The loopback row moves a gigabyte each way (and wraps): none of it counts.
+    {"LoopbackCountsNothing",
+     [](auto& t) { ifRow(t, 1).octetsIn = 4'000'000'000u, ifRow(t, 1).octetsOut = 4'000'000'000u; },
+     {{both(bytesIn(1, 1'000'000'000u, 1'000'000'000u), bytesIn(2, 1'234)), 0, "1.234"}},
+     "9.872", "0", 9.872, 0, "1234", "0", "Bytes received: 11,234\r\n Bytes sent: 1,000"},
+};
+
+void PrintTo(const Scenario& c, std::ostream* os) { *os << c.label; }
+
+}  // namespace
+
 class TrafficScenario : public TrafficTest, public testing::WithParamInterface<Scenario> {};
-TEST_P(TrafficScenario, ShowsTheLastTicksFiguresOnTheWidgetAndTheTotals) {
+TEST_P(TrafficScenario, ShowsEachTicksFiguresOnTheWidgetAndTotalsThatNeverFall) {
     const Scenario& c = GetParam();
-    world.interfaceTable.rows[1].octetsIn = c.startIn;
-    world.interfaceTable.rows[1].octetsOut = c.startOut;
+    if (c.start) c.start(world.interfaceTable);
     auto& m = monitor();
     tick();
-    for (const auto& [in, out] : c.ticks) {
-        traffic(in, out);
-        tick();
+    EXPECT_EQ(m.Label8.caption(), "0");
+    for (std::size_t i = 0; i < c.steps.size(); ++i) {
+        c.steps[i].change(world.interfaceTable);
+        tick(c.steps[i].lateMs);
+        EXPECT_EQ(m.Label8.caption(), c.steps[i].incoming) << "after step " << i + 1;
     }
-    EXPECT_EQ(m.Label8.caption(), c.incoming);
-    EXPECT_EQ(m.Label6.caption(), c.outgoing);
     EXPECT_EQ(widget().Label1.caption(), c.download);
     EXPECT_EQ(widget().Label2.caption(), c.upload);
     EXPECT_FLOAT_EQ(static_cast<float>(m.feed.PB1.value()), static_cast<float>(c.downloadBar));
     EXPECT_FLOAT_EQ(static_cast<float>(widget().p1.value()), static_cast<float>(c.downloadBar));
+    EXPECT_FLOAT_EQ(static_cast<float>(m.feed.PB2.value()), static_cast<float>(c.uploadBar));
     EXPECT_FLOAT_EQ(static_cast<float>(widget().p2.value()), static_cast<float>(c.uploadBar));
-    if (c.received) EXPECT_EQ(m.lblRecv.caption(), c.received);
-    if (c.sent) EXPECT_EQ(m.lblSent.caption(), c.sent);
-    if (c.tip) EXPECT_EQ(world.trayIcon.entry->tip, c.tip);
+    EXPECT_EQ(m.lblRecv.caption(), c.received);
+    EXPECT_EQ(m.lblSent.caption(), c.sent);
+    EXPECT_EQ(world.trayIcon.entry->tip, c.tip);
 }
-INSTANTIATE_TEST_SUITE_P(
-    Ticks, TrafficScenario,
-    testing::Values(
-        // The whole totals at the first tick are its baseline, no traffic of that tick.
-        Scenario{"FirstTick", 1'234'567, 2'000, {}, "0", "0", "0", "0", 0, 0, "r", "s",
-                 "Bytes received: 1,234,567\r\n Bytes sent: 2,000"},
-        // Bytes since the start are shown ungrouped; a zero total at the first tick is no
-        // baseline, so that label keeps its design caption.
-        Scenario{"SinceStart", 1'234'567, 0, {{100'000, 5}, {0, 0}}, "0", "0", "0", "0", 0, 0, "100000", "s",
-                 "Bytes received: 1,334,567\r\n Bytes sent: 5"},
-        // The worked examples; 5000 bytes (40 kilobits) put the bars at 40 first.
-        Scenario{"Worked12345", 0, 0, {{5000, 0}, {12345, 0}}, "12.345", "0", "98.76", "0", 98.76, 0, "r", "s", nullptr},
-        Scenario{"Worked12500", 0, 0, {{5000, 0}, {12500, 0}}, "12.5", "0", "100", "0", 100, 0, nullptr, nullptr, nullptr},
-        Scenario{"OverTheBarLeavesIt", 0, 0, {{5000, 0}, {12600, 0}}, "12.6", "0", "100.8", "0", 40, 0, nullptr, nullptr,
-                 nullptr},
-        Scenario{"Upload", 0, 9, {{1000, 12345}}, "1", "12.345", "8", "98.76", 8, 98.76, "r", "12345",
-                 "Bytes received: 1,000\r\n Bytes sent: 12,354"},
-        // A total that fell (the received counter wraps to 0x100) shows 0, never a negative figure.
-        Scenario{"Wrapped", 0xFFFFFF00u, 1'000, {{0x200, 800}}, "0", "0.8", "0", "6.4", 0, 6.4, nullptr, "800",
-                 "Bytes received: 256\r\n Bytes sent: 1,800"}),
-    [](const auto& info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(Ticks, TrafficScenario, testing::ValuesIn(kScenarios),
+                         [](const auto& info) { return std::string(info.param.label); });
+
+TEST_F(TrafficTest, BarsFillAboveTheirRangeAndEmptyBelowIt) {
+    auto& m = monitor();
+    // In order: each bar starts where the figure before left it.
+    const std::tuple<const char*, const char*, double> figures[] = {
+        {"5", "40", 40}, {"13", "104", 100}, {"7.5", "60", 60}, {"-3", "-24", 0}, {"1e300", "8E+300", 100}};
+    for (const auto& [figure, kilobits, bar] : figures) {
+        SCOPED_TRACE(figure);
+        m.Label8.setCaption(figure);
+        m.Label6.setCaption(figure);
+        EXPECT_EQ(widget().Label1.caption(), kilobits);
+        EXPECT_EQ(m.feed.PB1.value(), bar);
+        EXPECT_EQ(widget().p1.value(), bar);
+        EXPECT_EQ(m.feed.PB2.value(), bar);
+        EXPECT_EQ(widget().p2.value(), bar);
+    }
+}
 
 TEST_F(TrafficTest, CommaDecimalLocaleShowsTheWholeFigureOnTheWidgetAndInTheRecord) {
     world.locale.decimal = ",";
@@ -89,25 +206,9 @@ TEST_F(TrafficTest, CommaDecimalLocaleShowsTheWholeFigureOnTheWidgetAndInTheReco
     EXPECT_EQ(widget().Label1.caption(), "98,76");
     EXPECT_FLOAT_EQ(static_cast<float>(widget().p1.value()), 98.76f);
     EXPECT_EQ(m.lblRecv.caption(), "12345");
-    EXPECT_EQ(world.trayIcon.entry->tip, "Bytes received: 1.246.912\r\n Bytes sent: ");
+    EXPECT_EQ(world.trayIcon.entry->tip, "Bytes received: 1.246.912\r\n Bytes sent: 1.000");
     world.backend.advance(200);  // the tracker's first comparison
     EXPECT_EQ(m.RecordIncoming.caption(), "12,345");
-}
-
-TEST_F(TrafficTest, FailedReadingCountsNothingAndTheNextGoodOneCatchesUp) {
-    world.interfaceTable.rows[1].octetsIn = 9000;
-    auto& m = monitor();
-    tick();
-    world.interfaceTable.fillResult = 31;
-    traffic(1000);
-    tick();
-    EXPECT_EQ(m.Label8.caption(), "0");
-    EXPECT_EQ(m.lblRecv.caption(), "r");
-    world.interfaceTable.fillResult = 0;
-    traffic(1000);
-    tick();
-    EXPECT_EQ(m.Label8.caption(), "2");
-    EXPECT_EQ(m.lblRecv.caption(), "2000");
 }
 
 TEST_F(TrafficTest, MissingIpHelperIsReportedOncePerRunAndTheFiguresStayZero) {
