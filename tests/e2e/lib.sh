@@ -166,10 +166,11 @@ _e2e_on_error() {
 }
 
 # e2e_start_program [ARGS...]: starts sparvane.exe from its own folder, as Explorer would,
-# and waits until the widget is on screen.
+# and waits until the widget is on screen. E2E_LAUNCH (an array, optional) holds words put
+# before `wine`, e.g. (ip netns exec NS) to start it in a network namespace.
 e2e_start_program() {
   local log=$E2E_ARTIFACTS/program.log
-  (cd "$(dirname "$E2E_EXE_UNIX")" && exec wine "$E2E_EXE_WIN" "$@") >"$log" 2>&1 &
+  (cd "$(dirname "$E2E_EXE_UNIX")" && exec ${E2E_LAUNCH[@]+"${E2E_LAUNCH[@]}"} wine "$E2E_EXE_WIN" "$@") >"$log" 2>&1 &
   APP_PID=$!
   export APP_PID
   local deadline=$((SECONDS + ${E2E_START_TIMEOUT:-60}))

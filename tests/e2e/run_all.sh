@@ -45,15 +45,18 @@ export E2E_TEMPLATE=${E2E_TEMPLATE%/}-run$$
 trap 'rm -rf "$E2E_TEMPLATE" "$E2E_TEMPLATE.lock"' EXIT
 e2e_make_template || { echo "run_all: could not create the Wine prefix template" >&2; exit 1; }
 
-# A scenario killed by its time-out may leave its wineserver and Xvfb behind.
+# A scenario killed by its time-out may leave its wineserver, Xvfb and network namespaces
+# behind.
 cleanup_leftovers() {
-  local state E2E_TMP= E2E_XVFB_PID= WINEPREFIX=
+  local state E2E_TMP= E2E_XVFB_PID= WINEPREFIX= E2E_NETNS= ns
   for state in "$E2E_ARTIFACTS_ROOT"/*/.e2e-state; do
     [[ -f "$state" ]] || continue
+    E2E_NETNS=
     # shellcheck disable=SC1090
     source "$state"
     [[ -n "$WINEPREFIX" && -d "$WINEPREFIX" ]] && WINEPREFIX=$WINEPREFIX wineserver -k 2>/dev/null
     [[ -n "$E2E_XVFB_PID" ]] && kill "$E2E_XVFB_PID" 2>/dev/null
+    for ns in $E2E_NETNS; do ip netns del "$ns" 2>/dev/null; done
     case "$E2E_TMP" in "${TMPDIR:-/tmp}"/sparvane-e2e.*) rm -rf "$E2E_TMP" ;; esac
     rm -f "$state"
   done

@@ -1,22 +1,79 @@
 #!/usr/bin/env bash
-# Traffic on the loopback interface reaches the widget: Wine's interface table includes
-# loopback, so a local transfer moves the download figure above 0 and the bar to where the
-# figure is; without traffic the figure settles back to 0. The tray entry exists and its
-# tip follows the byte totals.
+# Traffic over a real link reaches the widget with the kernel's own figures. The program
+# runs in a network namespace of its own ("prog") whose only link is a veth pair to a
+# second namespace ("peer"), so nothing else on the machine (other runs, the host's own
+# traffic) reaches its interface table. Checked against /sys/class/net/IF/statistics:
+#   - a fast loopback transfer shows nothing;
+#   - a paced transfer over the veth pair, loopback still running: every sampled figure
+#     matches the kernel's count and the bar follows the figure;
+#   - a full-speed transfer that wraps the 32-bit counters every few seconds: every
+#     sampled figure matches, the bar is full, and the tray tip's received total only
+#     grows, with the kernel's count;
+#   - no traffic: the figure settles to 0 and the bar empties.
+# Needs root (network namespaces). The namespaces are removed whatever happens.
 source "$(dirname "$0")/../lib.sh"
 e2e_begin traffic 1600x900
 
-LOAD_PID=
-stop_file=$E2E_TMP/stop-load
-stop_load() {
-  touch "$stop_file"
-  [[ -z $LOAD_PID ]] || { kill "$LOAD_PID" 2>/dev/null; wait "$LOAD_PID" 2>/dev/null; } || true
-  LOAD_PID=
+tools=$E2E_ROOT/tests/e2e/traffic_tools.py
+NETNS=()
+LOADS=()
+stop_loads() {
+  touch "$E2E_TMP/stop"
+  local pid
+  for pid in "${LOADS[@]}"; do kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; done
+  LOADS=()
+  rm -f "$E2E_TMP/stop"
 }
-# The load goes first, then the library's own clean-up (Wine, Xvfb, scratch HOME), which
-# must run whatever happened before it.
-trap 'status=$?; trap - ERR; set +e; stop_load; (exit $status); e2e_end' EXIT
+remove_netns() {
+  local ns pid
+  for ns in "${NETNS[@]}"; do
+    # Whatever still runs inside (the receiver, Wine's processes) was started here.
+    for pid in $(ip netns pids "$ns" 2>/dev/null); do kill -9 "$pid" 2>/dev/null; done
+    ip netns del "$ns" 2>/dev/null
+  done
+  NETNS=()
+}
+# The load and the namespaces go first, then the library's own clean-up (Wine, Xvfb,
+# scratch HOME), which must run whatever happened before it.
+trap 'status=$?; trap - ERR; set +e; stop_loads; remove_netns; (exit $status); e2e_end' EXIT
 
+# A namespace with a name no other run has: `ip netns add` fails on a name in use.
+new_netns() {
+  local i name
+  for i in {1..20}; do
+    name=spv-$1-$$-$RANDOM
+    if ip netns add "$name" 2>/dev/null; then
+      NETNS+=("$name")
+      printf 'E2E_NETNS=%q\n' "${NETNS[*]}" >>"$E2E_ARTIFACTS/.e2e-state"  # for run_all.sh
+      REPLY=$name
+      return 0
+    fi
+  done
+  e2e_fail "could not create a network namespace (root needed)"
+}
+new_netns prog && prog=$REPLY
+new_netns peer && peer=$REPLY
+for ns in "$prog" "$peer"; do  # no IPv6 chatter on the link: only the test's own traffic
+  ip netns exec "$ns" sysctl -qw net.ipv6.conf.all.disable_ipv6=1 net.ipv6.conf.default.disable_ipv6=1
+done
+# Made inside the namespaces, so the names never meet another run's.
+link=spvnet0
+ip link add "$link" netns "$prog" type veth peer name spvpeer0 netns "$peer"
+ip -n "$prog" addr add 192.168.213.1/30 dev "$link"
+ip -n "$peer" addr add 192.168.213.2/30 dev spvpeer0
+ip -n "$prog" link set lo up
+ip -n "$prog" link set "$link" up
+ip -n "$peer" link set spvpeer0 up
+in_prog() { ip netns exec "$prog" "$@"; }
+# In the background, without this shell's error trap (a load ended by the clean-up is no
+# failure of the scenario).
+in_background() { (exec "$@") & }
+
+# Wine's interface table comes from its device process, started with the prefix's first
+# process: the server and that process are started in the namespace before anything else.
+in_prog wineserver -p
+in_prog timeout 120 wine cmd /c exit >/dev/null 2>&1
+E2E_LAUNCH=(ip netns exec "$prog")
 e2e_start_program
 
 figure() { drv text Form1 Label1; }
@@ -24,86 +81,108 @@ figure() { drv text Form1 Label1; }
 is_figure() { [[ "$1" =~ ^-?[0-9]+(\.[0-9]+)?(E[-+][0-9]+)?$ && "$1" != "000" ]]; }
 ticking() { local f; f=$(figure) && is_figure "$f" && printf '%s\n' "$f"; }
 e2e_wait_for 20 ticking >/dev/null
-
-# The tray entry of the network window.
 tray_present() { local n; n=$(drv tray-count) && ((n >= 1)) && printf '%s\n' "$n"; }
-icons=$(e2e_wait_for 20 tray_present)
-echo "tray icons: $icons"
+echo "tray icons: $(e2e_wait_for 20 tray_present)"
 
-# Load: a paced transfer over one loopback connection, 400 bytes every 100 ms (about
-# 2.5 kB per 500 ms tick with the packet headers, some 20 kilobits on the widget), so the
-# figure stays inside the bar's 0..100 and repeats from tick to tick. Bounded in time.
-timeout 200 python3 - "$stop_file" >"$E2E_ARTIFACTS/load.log" 2>&1 <<'PY' &
-import os, socket, sys, threading, time
-stop = sys.argv[1]
-server = socket.socket()
-server.bind(("127.0.0.1", 0))
-server.listen(1)
-client = socket.create_connection(server.getsockname())
-conn, _ = server.accept()
-def drain():
-    while client.recv(65536):
-        pass
-threading.Thread(target=drain, daemon=True).start()
-end = time.time() + 150
-while time.time() < end and not os.path.exists(stop):
-    conn.sendall(b"x" * 400)
-    time.sleep(0.1)
-conn.close()
-PY
-LOAD_PID=$!
-
-above_zero() {
-  local f
-  f=$(figure) || return 1
-  is_figure "$f" && awk -v f="$f" 'BEGIN { exit !(f > 0) }' && printf '%s\n' "$f"
+# The kernel's count of the link and of loopback, every 50 ms, for the whole run.
+kernel=$E2E_ARTIFACTS/kernel_rx.log
+in_background ip netns exec "$prog" timeout 220 python3 "$tools" sample "$kernel" "$E2E_TMP/stop-sampler" "$link" lo
+in_background ip netns exec "$prog" timeout 220 python3 "$tools" receive 5001
+disown -a  # the sampler and the receiver end with the namespace; no job report for them
+start_load() {  # start_load NS HOST RATE CHUNK
+  in_background timeout 200 ip netns exec "$1" python3 "$tools" send "$2" 5001 "$3" "$4" "$E2E_TMP/stop"
+  LOADS+=($!)
 }
-loaded=$(e2e_wait_for 30 above_zero)
-echo "download figure under load: $loaded"
 
-# The tray tip carries the byte totals, refreshed every tick: under load the received
-# total grows from one reading of the tip to the next, and the icon stays shown.
+# sample_figures FILE SECONDS: the widget's figure and bar, read together, with the time
+# before and after each read. Also the tray tip's received total, when TIPS is set.
 received_in_tip() {
   local line
   line=$(drv tray-tips | grep -m1 '^Bytes received: ') || return 1
   [[ "$line" =~ ^Bytes\ received:\ ([0-9][0-9,.]*)\\n\ Bytes\ sent:\ [0-9][0-9,.]*$ ]] || return 1
   printf '%s\n' "${BASH_REMATCH[1]//[,.]/}"
 }
-first_total=$(e2e_wait_for 20 received_in_tip)
-tip_grew() {
-  local now
-  now=$(received_in_tip) || return 1
-  ((now > first_total)) && printf '%s\n' "$now"
+read_figure() {
+  local t0 t1 line
+  t0=$(date +%s.%N)
+  line=$(drv figure Form1 Label1 p1) || return 0  # changed while read: try again
+  t1=$(date +%s.%N)
+  printf '%s %s %s\n' "$t0" "$t1" "$line" >>"$1"
 }
-later_total=$(e2e_wait_for 20 tip_grew)
-echo "tray tip, bytes received: $first_total, then $later_total"
-drv tray-tips >"$E2E_ARTIFACTS/tray_tips.txt"
-e2e_screenshot traffic
+read_tip() {
+  local t0 t1 total
+  t0=$(date +%s.%N)
+  total=$(received_in_tip) || e2e_fail "tray tip unreadable: $(drv tray-tips)"
+  t1=$(date +%s.%N)
+  printf '%s %s %s\n' "$t0" "$t1" "$total" >>"$1"
+}
+kernel_rx() { in_prog cat "/sys/class/net/$1/statistics/rx_bytes"; }
 
-# The bar sits where the figure is (it reports whole positions, as the system's bar
-# does). The driver reads the figure and the bar together, so both come from the same tick.
-bar_matches() {
+# 1. A fast loopback transfer (200 MB/s) inside the program's namespace: nothing shows.
+start_load "$prog" 127.0.0.1 200000000 2000000
+sleep 2
+lo_before=$(kernel_rx lo)
+quiet=$E2E_ARTIFACTS/loopback_only.txt
+end=$((SECONDS + 8))
+while ((SECONDS < end)); do read_figure "$quiet"; done
+lo_moved=$(($(kernel_rx lo) - lo_before))
+echo "loopback only: kernel lo received $lo_moved bytes; widget figures: $(awk '{print $3}' "$quiet" | tr '\n' ' ')"
+((lo_moved > 500000000)) || e2e_fail "the loopback load did not run ($lo_moved bytes)"
+awk '{ if ($3 != 0) bad = 1 } END { exit bad || NR < 4 }' "$quiet" || e2e_fail "loopback traffic shows on the widget"
+
+# 2. Paced over the link, loopback still running: 250 bytes every 25 ms (about 6 kB a
+# tick with the headers, some 50 kilobits: inside the bar's range).
+start_load "$peer" 192.168.213.1 10000 250
+sleep 2
+paced=$E2E_ARTIFACTS/paced.txt tips=$E2E_ARTIFACTS/paced_tips.txt
+read_tip "$tips"
+end=$((SECONDS + 15))
+while ((SECONDS < end)); do read_figure "$paced"; done
+read_tip "$tips"
+python3 "$tools" figures "$kernel" "$paced" 0 0.7 1.6 | tee "$E2E_ARTIFACTS/paced_check.txt" ||
+  e2e_fail "paced transfer: a widget figure is off the kernel's count (see paced_check.txt)"
+python3 "$tools" tip "$kernel" "$tips" 0 || e2e_fail "paced transfer: the tray tip is off the kernel's count"
+# The bar sits where the figure is (it reports whole positions, as the system's bar does).
+awk '{ f = $3; p = $4; if (!(f > 0 && f <= 100 && p - f <= 1 && f - p <= 1)) bad++ }
+     END { exit bad > 0 }' "$paced" || e2e_fail "the bar does not follow the figure: $(cat "$paced")"
+e2e_screenshot traffic
+stop_loads
+
+# 3. Full speed over the link for 20 s and until the 32-bit counter has wrapped twice (at
+# most 90 s).
+start_load "$peer" 192.168.213.1 0 1048576
+sleep 1
+full=$E2E_ARTIFACTS/full_speed.txt tips=$E2E_ARTIFACTS/full_speed_tips.txt
+first=$(kernel_rx "$link")
+least=$((SECONDS + 20)) end=$((SECONDS + 90))
+while ((SECONDS < end)); do
+  read_figure "$full"
+  read_tip "$tips"
+  now=$(kernel_rx "$link")
+  ((SECONDS >= least && (now >> 32) - (first >> 32) >= 2)) && break
+done
+read_tip "$tips"
+wraps=$((($(kernel_rx "$link") >> 32) - (first >> 32)))
+echo "full speed: kernel $link received $(($(kernel_rx "$link") - first)) bytes, its 32-bit counter wrapped $wraps times"
+((wraps >= 1)) || e2e_fail "the full-speed transfer was too slow to wrap the counters"
+python3 "$tools" figures "$kernel" "$full" 0 0.7 1.6 | tee "$E2E_ARTIFACTS/full_speed_check.txt" ||
+  e2e_fail "full speed: a widget figure is off the kernel's count (see full_speed_check.txt)"
+python3 "$tools" tip "$kernel" "$tips" 0 | tee "$E2E_ARTIFACTS/full_speed_tip_check.txt" ||
+  e2e_fail "full speed: the tray tip is off the kernel's count or fell (see full_speed_tip_check.txt)"
+awk '$4 != 100 { bad++ } END { exit bad > 0 }' "$full" || e2e_fail "the bar is not full at full speed"
+drv tray-tips >"$E2E_ARTIFACTS/tray_tips.txt"
+e2e_screenshot traffic_full_speed
+stop_loads
+
+# 4. No traffic: the figure settles to 0 and the bar goes back to the start.
+settled() {
   local line f pos
   line=$(drv figure Form1 Label1 p1) || return 1
   read -r f pos <<<"$line"
-  is_figure "$f" || return 1
-  awk -v f="$f" -v p="$pos" 'BEGIN { exit !(f > 0 && f <= 100 && p - f <= 1 && f - p <= 1) }' || return 1
-  printf 'figure %s, bar %s\n' "$f" "$pos"
+  [[ "$f" == "0" && "$pos" == "0" ]] && printf 'figure %s, bar %s\n' "$f" "$pos"
 }
-matched=$(e2e_wait_for 90 bar_matches)
-echo "$matched"
+e2e_wait_for 30 settled
 
-# No traffic: the figure settles to 0 and the bar goes back to the start.
-stop_load
-settled() {
-  local f pos
-  f=$(figure) || return 1
-  [[ "$f" == "0" ]] || return 1
-  pos=$(drv pos Form1 p1) || return 1
-  [[ "$pos" == "0" ]] && printf 'figure %s, bar %s\n' "$f" "$pos"
-}
-quiet=$(e2e_wait_for 60 settled)
-echo "$quiet"
-
+touch "$E2E_TMP/stop-sampler"
 drv click Form1 Command1
 e2e_expect_exit 0 20
