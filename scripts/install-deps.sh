@@ -11,6 +11,7 @@ packages=(
   xvfb xdotool imagemagick x11-utils xauth procps
   python3 bc                              # the traffic scenario's load, the sweep benchmark
   wixl                                    # the installer (scripts/package.sh, package scenario)
+  iproute2                                # the traffic scenario's network namespaces and veth pair
 )
 
 missing=()
