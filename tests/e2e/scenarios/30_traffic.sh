@@ -26,8 +26,11 @@ stop_loads() {
 }
 remove_netns() {
   local ns pid
+  # Wine first, through its server (killing the server alone leaves its desktop behind);
+  # then whatever still runs inside (the receiver, the sampler), all started here.
+  wineserver -k 2>/dev/null
+  timeout 10 wineserver -w 2>/dev/null
   for ns in "${NETNS[@]}"; do
-    # Whatever still runs inside (the receiver, Wine's processes) was started here.
     for pid in $(ip netns pids "$ns" 2>/dev/null); do kill -9 "$pid" 2>/dev/null; done
     ip netns del "$ns" 2>/dev/null
   done
@@ -86,9 +89,11 @@ echo "tray icons: $(e2e_wait_for 20 tray_present)"
 
 # The kernel's count of the link and of loopback, every 50 ms, for the whole run.
 kernel=$E2E_ARTIFACTS/kernel_rx.log
+# The sampler and the receiver end with the namespace: no job report for them.
 in_background ip netns exec "$prog" timeout 220 python3 "$tools" sample "$kernel" "$E2E_TMP/stop-sampler" "$link" lo
+disown "$!"
 in_background ip netns exec "$prog" timeout 220 python3 "$tools" receive 5001
-disown -a  # the sampler and the receiver end with the namespace; no job report for them
+disown "$!"
 start_load() {  # start_load NS HOST RATE CHUNK
   in_background timeout 200 ip netns exec "$1" python3 "$tools" send "$2" 5001 "$3" "$4" "$E2E_TMP/stop"
   LOADS+=($!)
