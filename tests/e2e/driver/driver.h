@@ -72,6 +72,7 @@ int cmd_wait_window(const Args& a);
 int cmd_text(const Args& a);
 int cmd_pos(const Args& a);
 int cmd_figure(const Args& a);
+int cmd_watch_figure(const Args& a);
 int cmd_rect(const Args& a);
 int cmd_region(const Args& a);
 int cmd_style(const Args& a);

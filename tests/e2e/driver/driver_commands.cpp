@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 
+#include <cstdio>
 #include <cwchar>
 #include <cwctype>
 
@@ -144,6 +145,35 @@ int cmd_figure(const Args& a) {
     return 1;
   }
   out(shell_text(text) + " " + std::to_string(static_cast<int>(position)));
+  return 0;
+}
+
+// The figure and its bar COUNT times, MS apart, each line with the Unix time before and
+// after the read ("T0 T1 TEXT POS"): one run samples every traffic tick, where a driver
+// run per sample (a Wine process start each) would miss some.
+int cmd_watch_figure(const Args& a) {
+  HWND label = resolve(a[0], &a[1]);
+  HWND bar = resolve(a[0], &a[2]);
+  const auto interval = timeout_arg(a, 3, 0);
+  const auto count = timeout_arg(a, 4, 0);
+  if (!label || !bar || !interval || !count) return 1;
+  const auto unix_now = [] {
+    FILETIME ft;
+    GetSystemTimePreciseAsFileTime(&ft);
+    const ULONGLONG t = (static_cast<ULONGLONG>(ft.dwHighDateTime) << 32) | ft.dwLowDateTime;
+    char text[32];
+    std::snprintf(text, sizeof text, "%.3f", static_cast<double>(t - 116444736000000000ULL) / 1e7);
+    return std::string(text);
+  };
+  for (DWORD i = 0; i < *count; ++i) {
+    if (i > 0) Sleep(*interval);
+    const std::string t0 = unix_now();
+    const std::wstring text = window_text(label);
+    DWORD_PTR position = 0;
+    if (!SendMessageTimeoutW(bar, PBM_GETPOS, 0, 0, SMTO_ABORTIFHUNG, 3000, &position)) continue;
+    if (window_text(label) != text) continue;  // a tick fell between: the next read has it
+    out(t0 + " " + unix_now() + " " + shell_text(text) + " " + std::to_string(static_cast<int>(position)));
+  }
   return 0;
 }
 

@@ -25,6 +25,7 @@ const Command kCommands[] = {
     {L"text", driver::cmd_text, 1, 2, "text FORM [CONTROL]"},
     {L"pos", driver::cmd_pos, 2, 2, "pos FORM CONTROL"},
     {L"figure", driver::cmd_figure, 3, 3, "figure FORM LABEL BAR (label text and bar position, read together)"},
+    {L"watch-figure", driver::cmd_watch_figure, 5, 5, "watch-figure FORM LABEL BAR MS COUNT (COUNT reads, MS apart)"},
     {L"rect", driver::cmd_rect, 1, 2, "rect FORM [CONTROL]"},
     {L"region", driver::cmd_region, 1, 1, "region FORM"},
     {L"style", driver::cmd_style, 1, 2, "style FORM [CONTROL]"},
