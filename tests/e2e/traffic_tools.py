@@ -91,7 +91,10 @@ def figures(log, samples, column, lo, hi):
     the bytes since the tick before that: some half second within [t0 - 1.5, t1] (1 s of
     room for a late tick). Every 500 ms window of the kernel's count inside that span
     gives a figure in kilobits per tick; the widget's must lie between LO x the smallest
-    and HI x the largest of them."""
+    and HI x the largest of them. An on-time tick counts the bytes of however long it
+    took, which under load is anything from some 250 to 750 ms (a later one is scaled to
+    500 ms), so the scenario passes 0.4 and 1.7: a figure lost at a wrap (0), a wrap
+    counted as 4 GiB or loopback traffic counted lie far outside either."""
     times, counts = kernel_log(log, column)
     lo, hi, bad, rows = float(lo), float(hi), 0, 0
     with open(samples) as f:

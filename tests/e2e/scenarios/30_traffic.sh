@@ -140,7 +140,7 @@ watcher=$!
 while kill -0 "$watcher" 2>/dev/null; do read_tip "$tips"; sleep 1; done
 wait "$watcher"
 read_tip "$tips"
-python3 "$tools" figures "$kernel" "$paced" 0 0.7 1.6 | tee "$E2E_ARTIFACTS/paced_check.txt" ||
+python3 "$tools" figures "$kernel" "$paced" 0 0.4 1.7 | tee "$E2E_ARTIFACTS/paced_check.txt" ||
   e2e_fail "paced transfer: a widget figure is off the kernel's count (see paced_check.txt)"
 python3 "$tools" tip "$kernel" "$tips" 0 || e2e_fail "paced transfer: the tray tip is off the kernel's count"
 # The bar sits where the figure is (it reports whole positions, as the system's bar does).
@@ -163,7 +163,7 @@ read_tip "$tips"
 wraps=$((($(kernel_rx "$link") >> 32) - (first >> 32)))
 echo "full speed: kernel $link received $(($(kernel_rx "$link") - first)) bytes, its 32-bit counter wrapped $wraps times"
 ((wraps >= 1)) || e2e_fail "the full-speed transfer was too slow to wrap the counters"
-python3 "$tools" figures "$kernel" "$full" 0 0.7 1.6 | tee "$E2E_ARTIFACTS/full_speed_check.txt" ||
+python3 "$tools" figures "$kernel" "$full" 0 0.4 1.7 | tee "$E2E_ARTIFACTS/full_speed_check.txt" ||
   e2e_fail "full speed: a widget figure is off the kernel's count (see full_speed_check.txt)"
 python3 "$tools" tip "$kernel" "$tips" 0 | tee "$E2E_ARTIFACTS/full_speed_tip_check.txt" ||
   e2e_fail "full speed: the tray tip is off the kernel's count or fell (see full_speed_tip_check.txt)"
