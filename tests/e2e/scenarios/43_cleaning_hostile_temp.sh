@@ -82,7 +82,7 @@ after=$(snapshot)
 [[ "$(stat -c %a "$outside/hard_ro.txt")" == 444 && "$(stat -c %h "$outside/hard_ro.txt")" == 2 ]] ||
   e2e_fail "the read-only file with a name in Temp lost its protection or its name"
 [[ "$(stat -c %h "$outside/hard_rw.txt")" == 1 ]] || e2e_fail "the writable file's second name in Temp stayed"
-drv windows | grep -q '^Form1 visible=1' || e2e_fail "the widget is gone after Clean Junk"
+grep -q '^Form1 visible=1' <<<"$(drv windows)" || e2e_fail "the widget is gone after Clean Junk"
 e2e_screenshot after_hostile_clean
 
 # Temp as a link to the user's profile: refused, nothing in the profile changes.
@@ -104,6 +104,6 @@ drv click Form1 Command63
 e2e_wait_for 60 test ! -e "$WINEPREFIX/drive_c/elsewhere/Temp/sub" || e2e_fail "a Temp linked to another Temp was not swept"
 [[ -L "$temp" && -d "$WINEPREFIX/drive_c/elsewhere/Temp" ]] || e2e_fail "the Temp link or its target went"
 
-drv windows | grep -q '^Form1 visible=1' || e2e_fail "the widget is gone"
+grep -q '^Form1 visible=1' <<<"$(drv windows)" || e2e_fail "the widget is gone"
 drv click Form1 Command1
 e2e_expect_exit 0 20
