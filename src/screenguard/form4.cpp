@@ -6,6 +6,10 @@ namespace sparvane::screenguard {
 
 Form4::Form4(Context& ctx) : forms::Form(ctx.app, "Form4"), Text1(add<forms::TextBox>("Text1")), ctx_(ctx) {
     setCaption("Form4");
+    // No caption bar and no frame: a double click anywhere on the veil closes it, and no
+    // drag or double click on a title can turn it into a small window. Alt+F4 still
+    // closes it, the keyboard's way out.
+    setBorderStyle(forms::BorderStyle::None);
     setHasIcon(false);
     setBackColor(forms::kSystemButtonFace);
     setStartUpPosition(forms::StartUpPosition::WindowsDefault);

@@ -6,6 +6,8 @@ source "$(dirname "$0")/../lib.sh"
 e2e_begin screen_guard
 
 WS_MAXIMIZE=0x01000000
+WS_CAPTION=0x00C00000
+WS_THICKFRAME=0x00040000
 WS_EX_LAYERED=0x80000
 
 open_guard() {
@@ -26,6 +28,11 @@ check_veil() {
   exstyle=$(sed -nE 's/.*exstyle=(0x[0-9a-fA-F]+).*/\1/p' <<<"$line")
   [[ -n "$style" && -n "$exstyle" ]] || e2e_fail "unreadable style line '$line'"
   ((style & WS_MAXIMIZE)) || e2e_fail "Form4 is not maximized ($line)"
+  ((style & (WS_CAPTION | WS_THICKFRAME))) && e2e_fail "Form4 has a caption bar or frame ($line)"
+  [[ $(drv text Form4) == Form4 ]] || e2e_fail "Form4's window title is not 'Form4'"
+  local l t r b
+  read -r l t r b <<<"$(drv rect Form4)"
+  ((l <= 0 && t <= 0 && r >= ${E2E_SIZE%x*})) || e2e_fail "the veil does not reach the screen's top edge: $l $t $r $b"
   ((exstyle & WS_EX_LAYERED)) || e2e_fail "Form4 is not layered ($line)"
   [[ "$line" == *" topmost=1 "* ]] || e2e_fail "Form4 is not topmost ($line)"
   [[ "$line" == *" alpha=80" ]] || e2e_fail "Form4's alpha is not 80 ($line)"
@@ -61,12 +68,19 @@ timeout 10 xdotool click --repeat 2 --delay 80 1
 e2e_wait_for 10 drv wait-window Form4 gone 1000 >/dev/null
 drv wait-window Form1 visible 1000 >/dev/null || e2e_fail "the widget went with the screen guard"
 
-# Opening it again gives the same veil, loaded afresh.
+# Opening it again gives the same veil, loaded afresh. A double click at the very top of
+# the screen, where a caption bar would be, closes it too.
 open_guard
 check_veil
 e2e_screenshot screen_guard_again
-timeout 10 xdotool mousemove "$x" "$y" click --repeat 2 --delay 80 1
+timeout 10 xdotool mousemove "$x" 0 click --repeat 2 --delay 80 1
 e2e_wait_for 10 drv wait-window Form4 gone 1000 >/dev/null
+
+# Alt+F4 is the keyboard's way out.
+open_guard
+timeout 10 xdotool mousemove "$x" "$y" key alt+F4
+e2e_wait_for 10 drv wait-window Form4 gone 1000 >/dev/null
+drv wait-window Form1 visible 1000 >/dev/null || e2e_fail "Alt+F4 on the screen guard took the widget too"
 
 drv click Form1 Command1
 e2e_expect_exit 0 20
