@@ -14,6 +14,8 @@ chosen=(
   "cleaning_frame_colour/dark_red.png widget_junk_red.png"
   "screen_guard/screen_guard.png screen_guard.png"
   "dialup/form3_panel.png network_window_panel.png"
+  "widget_labels_96dpi/labels_96dpi.png widget_labels_96dpi.png"
+  "widget_labels_144dpi/labels_144dpi.png widget_labels_144dpi.png"
 )
 
 mkdir -p "$dst"

@@ -1,6 +1,7 @@
 #include "forms/control.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "forms/application.h"
 #include "forms/form.h"
@@ -105,6 +106,11 @@ Label::Label(Form& form, std::string name, int index) : TextControl(form, Contro
 
 void Label::setAlignment(Alignment a) {
     alignment_ = a;
+    changed(Property::Text);
+}
+
+void Label::setDisplayRule(DisplayRule rule) {
+    displayRule_ = std::move(rule);
     changed(Property::Text);
 }
 

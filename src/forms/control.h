@@ -138,8 +138,14 @@ public:
     // Labels are see-through unless given a back colour (the widget's figures).
     bool transparent() const { return transparent_; }
     void setTransparent(bool t);
+    // What the label shows of its caption (a figure rounded to fit, say); the caption
+    // itself keeps what was written. Without a rule it shows the caption.
+    using DisplayRule = std::function<std::string(const std::string& caption)>;
+    void setDisplayRule(DisplayRule rule);
+    std::string shownText() const { return displayRule_ ? displayRule_(caption()) : caption(); }
 
 private:
+    DisplayRule displayRule_;
     Alignment alignment_ = Alignment::Left;
     bool transparent_ = true;
 };
@@ -209,9 +215,14 @@ public:
     PictureBox(Form& form, std::string name, int index = -1);
     Picture picture() const { return picture_; }
     void setPicture(Picture p);
+    // A picture box that acts on a click can be reached with Tab and pressed with Space.
+    // Set before the form is first shown.
+    bool tabStop() const { return tabStop_; }
+    void setTabStop(bool t) { tabStop_ = t; }
 
 private:
     Picture picture_ = Picture::None;
+    bool tabStop_ = false;
 };
 
 class Image : public Control {

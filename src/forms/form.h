@@ -93,6 +93,10 @@ public:
     void setHasIcon(bool i) { hasIcon_ = i; }
     Font font() const { return font_; }
     void setFont(const Font& f) { font_ = f; }
+    // When the window becomes active with no control chosen yet, the keyboard goes to the
+    // window itself rather than to its first control; Tab still reaches every control.
+    bool focusFirstControl() const { return focusFirstControl_; }
+    void setFocusFirstControl(bool f) { focusFirstControl_ = f; }
 
     WindowHandle hWnd() const { return handle_; }
     bool hasWindow() const { return handle_ != 0; }
@@ -124,6 +128,7 @@ private:
     bool showInTaskbar_ = true;
     Color backColor_ = kSystemButtonFace;
     bool hasIcon_ = true;
+    bool focusFirstControl_ = true;
     Font font_{"MS Sans Serif", 8.25, false, false};
     bool visible_ = false;
     bool everShown_ = false;

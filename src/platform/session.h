@@ -2,6 +2,7 @@
 // The process, its token and the Windows session.
 #include <cstdint>
 #include <optional>
+#include <functional>
 #include <string>
 
 namespace platform {
@@ -64,7 +65,10 @@ class Processes {
 public:
     virtual ~Processes() = default;
     // Starts a command line with no window of its own and waits for it, at most timeoutMs.
-    [[nodiscard]] virtual RunResult runAndWait(const std::string& commandLine, unsigned timeoutMs) = 0;
+    // While it waits, whenever messages arrive, it calls whileWaiting (when given), so the
+    // caller's windows keep painting and their timers keep running.
+    [[nodiscard]] virtual RunResult runAndWait(const std::string& commandLine, unsigned timeoutMs,
+                                               const std::function<void()>& whileWaiting = {}) = 0;
     // GetExitCodeProcess on the current process; true when the query succeeded.
     [[nodiscard]] virtual bool currentExitCode(std::uint32_t& code) = 0;
     // ExitProcess: ends the process at once. Fakes record the status and return.

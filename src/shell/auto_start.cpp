@@ -18,7 +18,14 @@ void switchAutoStart(Context& ctx, const std::string& question, const std::strin
         return;
     // Waiting (bounded) for the tool is what lets the report be true: the machine-wide key
     // needs administrator rights, and without them reg.exe fails with code 1.
-    const platform::RunResult run = ctx.services.processes.runAndWait(autoStartCommandLine(data), kRegToolTimeoutMs);
+    // reg.exe may take seconds: the widget keeps painting and ticking meanwhile, under the
+    // wait cursor. Clicks on the boxes in that time are turned away by the widget.
+    platform::RunResult run;
+    {
+        forms::Application::BusyCursor busy(app);
+        run = ctx.services.processes.runAndWait(autoStartCommandLine(data), kRegToolTimeoutMs,
+                                                [&app] { app.doEvents(); });
+    }
     if (run.started && !run.timedOut && run.exitCode == 0) {
         app.msgBox(report, forms::msgbox::kInformation);
         return;

@@ -7,6 +7,7 @@
 #include "forms/application.h"
 #include "screenguard/screen_guard.h"
 #include "shell/auto_start.h"
+#include "shell/figure_text.h"
 #include "shell/form3.h"
 #include "shell/power_actions.h"
 #include "shell/window_region.h"
@@ -30,8 +31,15 @@ void pictureButton(forms::CommandButton& b, forms::Picture picture, const char* 
     b.setToolTip(tip);
 }
 
+// The labels as designed (180 and 270 twips) cut their texts to "12" or "20." on a real
+// screen; they reach to the inner edge of the frame instead, which keeps them inside the
+// column and its region. The clock starts under the buttons, the figures beside the arrows.
+constexpr double kFrameInnerRight = 17760 + 1095 - 15;
+constexpr double kClockLeft = 17880;
+constexpr double kFigureLeft = 18120;
+
 void figureLabel(forms::Label& l, const char* tip, double top) {
-    l.setBoundsTwips(18120, top, 270, 195);
+    l.setBoundsTwips(kFigureLeft, top, kFrameInnerRight - kFigureLeft, 195);
     l.setCaption("000");
     l.setFont(kFigureFont);
     l.setToolTip(tip);
@@ -67,6 +75,9 @@ Form1::Form1(Context& ctx)
     setStartUpPosition(forms::StartUpPosition::WindowsDefault);
     setHasIcon(true);
     setBackColor(forms::kSystemButtonFace);
+    // A stray Space or Enter right after start-up must not clean, shut down or switch
+    // anything: nothing has the keyboard until the user tabs to a control.
+    setFocusFirstControl(false);
     layOutControls();
     wireHandlers();
 }
@@ -75,7 +86,7 @@ void Form1::layOutControls() {
     Shape1.setBoundsTwips(17760, 120, 1095, 4335);
     Shape1.setBorderColor(kGreen);
 
-    Label3.setBoundsTwips(17880, 240, 180, 195);
+    Label3.setBoundsTwips(kClockLeft, 240, kFrameInnerRight - kClockLeft, 195);
     Label3.setCaption("00");
 
     pictureButton(Command63, forms::Picture::CleanJunk, "Click to Clean Junk Fles ", 17880, 480);
@@ -88,6 +99,11 @@ void Form1::layOutControls() {
     Image2.setPicture(forms::Picture::ArrowDown);
     Image2.setToolTip("KBps");
     figureLabel(Label1, "Internet Download Speed", 2400);
+    // The speed feed writes the figure in full; the label shows it rounded to fit.
+    const auto showFigure = [this](const std::string& caption) {
+        return figureDisplayText(caption, ctx_.services.locale.decimalSeparator());
+    };
+    Label1.setDisplayRule(showFigure);
     p1.setBoundsTwips(17880, 2640, 855, 135);
     p1.setRange(0, 100);
 
@@ -95,6 +111,7 @@ void Form1::layOutControls() {
     Image1.setPicture(forms::Picture::ArrowUp);
     Image1.setToolTip("KBps");
     figureLabel(Label2, "Internet Upload Speed", 2880);
+    Label2.setDisplayRule(showFigure);
     p2.setBoundsTwips(17880, 3120, 855, 135);
     p2.setRange(0, 100);
 
@@ -104,6 +121,8 @@ void Form1::layOutControls() {
     Picture2.setBoundsTwips(18360, 3360, 375, 135);
     Picture2.setBackColor(kDarkRed);
     Picture2.setToolTip("Click to stop running on windows startup");
+    Picture1.setTabStop(true);
+    Picture2.setTabStop(true);
 
     pictureButton(Command2, forms::Picture::About, "About", 17880, 3600);
     pictureButton(Command1, forms::Picture::CloseWidget, "Close Widget", 17880, 3960);
@@ -118,14 +137,26 @@ void Form1::wireHandlers() {
     Command8.onClick = [this] { shutdownButton(ctx_); };
     Command6.onClick = [this] { restartButton(ctx_); };
     Command7.onClick = [this] { logOffButton(ctx_); };
-    Picture1.onClick = [this] { switchAutoStartOn(ctx_); };
-    Picture2.onClick = [this] { switchAutoStartOff(ctx_); };
+    Picture1.onClick = [this] { switchAutoStartOnce(switchAutoStartOn); };
+    Picture2.onClick = [this] { switchAutoStartOnce(switchAutoStartOff); };
     Command2.onClick = [this] { Command2_Click(); };
     Command1.onClick = [this] { Command1_Click(); };
     Timer1.onTimer = [this] { Timer1_Timer(); };
 }
 
 void Form1::Form_Load() { fitColumnOnScreen(); }
+
+// The widget runs its events while reg.exe works; a second click on either box then would
+// start a second switch inside the first. It is ignored until the first is over.
+void Form1::switchAutoStartOnce(void (*autoStartSwitch)(Context&)) {
+    if (autoStartRunning_) return;
+    autoStartRunning_ = true;
+    struct Reset {
+        bool& flag;
+        ~Reset() { flag = false; }
+    } reset{autoStartRunning_};
+    autoStartSwitch(ctx_);
+}
 
 // The column was designed for a screen at least 18855 twips wide. On a narrower one it
 // would hang partly or wholly beyond the right edge, so the whole column moves left just

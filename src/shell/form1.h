@@ -47,10 +47,12 @@ private:
     void layOutControls();
     void wireHandlers();
     void fitColumnOnScreen();
+    void switchAutoStartOnce(void (*autoStartSwitch)(Context&));
 
     Context& ctx_;
     // Tick count of the input last shown; empty until the first tick, which always writes.
     std::optional<std::uint32_t> lastInputTick_;
+    bool autoStartRunning_ = false;  // a box's switch is under way (reg.exe may be running)
 };
 
 }  // namespace sparvane::shell

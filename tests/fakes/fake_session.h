@@ -2,6 +2,7 @@
 // The process token, the session and child processes, as state that tests set and read.
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -101,11 +102,17 @@ public:
     std::vector<std::string> commandLines;
     std::vector<unsigned> timeouts;
     platform::RunResult nextResult{true, false, 0};
+    std::function<void()> duringWait;  // what happens while the tool runs
     bool exitCodeQueryWorks = true;
     std::vector<std::uint32_t> exitStatuses;
-    platform::RunResult runAndWait(const std::string& commandLine, unsigned timeoutMs) override {
+    platform::RunResult runAndWait(const std::string& commandLine, unsigned timeoutMs,
+                                   const std::function<void()>& whileWaiting) override {
         commandLines.push_back(commandLine);
         timeouts.push_back(timeoutMs);
+        // The tool takes its time: the caller's events run meanwhile, and so does whatever
+        // the test does "during the wait".
+        if (whileWaiting) whileWaiting();
+        if (duringWait) duringWait();
         return nextResult;
     }
     bool currentExitCode(std::uint32_t& code) override {

@@ -45,6 +45,7 @@ ClassAndStyle classFor(const forms::Control& c) {
             return {L"BUTTON", base | WS_TABSTOP | (isGraphical(c) ? BS_OWNERDRAW : BS_PUSHBUTTON), 0};
         case ControlType::CheckBox: return {L"BUTTON", base | WS_TABSTOP | BS_CHECKBOX, 0};
         case ControlType::PictureBox:
+            return {L"Sparvane.Picture", base | (static_cast<const forms::PictureBox&>(c).tabStop() ? WS_TABSTOP : 0), 0};
         case ControlType::Image: return {L"Sparvane.Picture", base, 0};
         case ControlType::ProgressBar: return {L"Sparvane.Progress", base, 0};
         case ControlType::ListBox:
@@ -247,7 +248,7 @@ void Win32Backend::syncText(ControlWindow& cw) {
             cw.settingText = false;
             return;
         }
-        case forms::ControlType::Label:
+        case forms::ControlType::Label: text = widen(static_cast<forms::Label&>(c).shownText()); break;
         case forms::ControlType::CommandButton:
         case forms::ControlType::CheckBox:
         case forms::ControlType::Frame: text = widen(static_cast<forms::TextControl&>(c).caption()); break;
@@ -499,6 +500,18 @@ LRESULT Win32Backend::onControlMessage(ControlWindow& cw, HWND hwnd, UINT msg, W
         case WM_CAPTURECHANGED:
             cw.mouseDown = false;
             return 0;
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS:
+            InvalidateRect(hwnd, nullptr, FALSE);  // the focus rectangle comes and goes
+            break;
+        case WM_KEYUP:
+            // Space presses a picture box reached with Tab, as it presses a button.
+            if (wParam == VK_SPACE && cw.control.type() == forms::ControlType::PictureBox && GetFocus() == hwnd) {
+                InputScope scope(*this);
+                cw.control.userClick();
+                return 0;
+            }
+            break;
         case WM_SETFONT:
             InvalidateRect(hwnd, nullptr, FALSE);
             return 0;
@@ -572,6 +585,12 @@ void Win32Backend::paintPictureSurface(ControlWindow& cw, HDC dc) {
         picture = static_cast<const forms::Image&>(cw.control).picture();
     }
     drawPicture(dc, r, picture, cw.control.enabled());
+    if (GetFocus() == cw.window.get() && cw.owner.keyboardCues) {
+        // Drawn in the inverse of the box's colour, so it shows on any back colour.
+        RECT focus = r;
+        if (focus.right - focus.left > 6 && focus.bottom - focus.top > 6) InflateRect(&focus, -1, -1);
+        DrawFocusRect(dc, &focus);
+    }
 }
 
 }  // namespace platform::win32

@@ -173,6 +173,10 @@ void Win32Backend::onFormActivate(FormWindow& fw, HWND hwnd, WPARAM wParam) {
 }
 
 void Win32Backend::focusFirstControl(FormWindow& fw) {
+    if (!fw.form.focusFirstControl()) {
+        SetFocus(fw.window.get());
+        return;
+    }
     for (const auto& cw : fw.controls) {
         HWND h = cw->window.get();
         if (h == nullptr) continue;

@@ -82,7 +82,8 @@ static std::wstring systemToolPath(const std::wstring& command) {
     return path;
 }
 
-RunResult ProcessesWin32::runAndWait(const std::string& commandLine, unsigned timeoutMs) {
+RunResult ProcessesWin32::runAndWait(const std::string& commandLine, unsigned timeoutMs,
+                                     const std::function<void()>& whileWaiting) {
     RunResult result;
     // CreateProcessW may write into the command line, so it gets a private copy.
     std::wstring command = widen(commandLine);
@@ -100,7 +101,20 @@ RunResult ProcessesWin32::runAndWait(const std::string& commandLine, unsigned ti
     const KernelHandle thread(info.hThread);
     result.started = true;
 
-    if (::WaitForSingleObject(process.get(), timeoutMs) != WAIT_OBJECT_0) {
+    // Wakes for the process's end or for a message to the calling thread, whichever comes
+    // first; messages are handed to whileWaiting until the process ends or time runs out.
+    const ULONGLONG deadline = ::GetTickCount64() + timeoutMs;
+    DWORD waited = WAIT_TIMEOUT;
+    for (;;) {
+        const ULONGLONG now = ::GetTickCount64();
+        const DWORD left = now >= deadline ? 0 : static_cast<DWORD>(deadline - now);
+        HANDLE handle = process.get();
+        waited = whileWaiting ? ::MsgWaitForMultipleObjects(1, &handle, FALSE, left, QS_ALLINPUT)
+                              : ::WaitForSingleObject(handle, left);
+        if (waited != WAIT_OBJECT_0 + 1 || !whileWaiting) break;
+        whileWaiting();
+    }
+    if (waited != WAIT_OBJECT_0) {
         // Left running it would hold whatever it was working on; it is ended instead.
         ::TerminateProcess(process.get(), 1);
         ::WaitForSingleObject(process.get(), 5000);

@@ -35,7 +35,8 @@ public:
 
 class ProcessesWin32 final : public Processes {
 public:
-    [[nodiscard]] RunResult runAndWait(const std::string& commandLine, unsigned timeoutMs) override;
+    [[nodiscard]] RunResult runAndWait(const std::string& commandLine, unsigned timeoutMs,
+                                       const std::function<void()>& whileWaiting) override;
     [[nodiscard]] bool currentExitCode(std::uint32_t& code) override;
     void exitProcess(std::uint32_t status) override;
 };

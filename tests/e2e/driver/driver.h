@@ -79,6 +79,8 @@ int cmd_style(const Args& a);
 int cmd_click(const Args& a);
 int cmd_dblclick(const Args& a);
 int cmd_close(const Args& a);
+int cmd_focus(const Args& a);
+int cmd_text_fit(const Args& a);
 int cmd_msgbox(const Args& a);
 int cmd_answer(const Args& a);
 int cmd_pixel(const Args& a);

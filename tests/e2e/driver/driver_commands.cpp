@@ -247,6 +247,26 @@ int cmd_dblclick(const Args& a) {
   return 0;
 }
 
+int cmd_focus(const Args& a) {
+  HWND form = resolve(a[0], nullptr);
+  if (!form) return 1;
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  if (!GetGUIThreadInfo(GetWindowThreadProcessId(form, nullptr), &info)) {
+    err("GetGUIThreadInfo failed");
+    return 1;
+  }
+  // "none": nothing of the program's thread has the keyboard; the form's own name: its
+  // window has it, but none of its controls.
+  if (info.hwndFocus == nullptr) {
+    out("none");
+  } else {
+    const auto name = window_name(info.hwndFocus);
+    out(name ? utf8(*name) : "unnamed:" + utf8(class_name(info.hwndFocus)));
+  }
+  return 0;
+}
+
 int cmd_close(const Args& a) {
   HWND form = resolve(a[0], nullptr);
   if (!form) return 1;

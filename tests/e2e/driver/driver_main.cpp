@@ -32,6 +32,8 @@ const Command kCommands[] = {
     {L"click", driver::cmd_click, 2, 2, "click FORM CONTROL"},
     {L"dblclick", driver::cmd_dblclick, 1, 2, "dblclick FORM [CONTROL]"},
     {L"close", driver::cmd_close, 1, 1, "close FORM"},
+    {L"text-fit", driver::cmd_text_fit, 4, 4, "text-fit FORM LABEL FONT POINTS (the label's text measured against its size)"},
+    {L"focus", driver::cmd_focus, 1, 1, "focus FORM (name of the window with the keyboard focus in its thread, or none)"},
     {L"msgbox", driver::cmd_msgbox, 0, 1, "msgbox [TIMEOUT_MS]"},
     {L"answer", driver::cmd_answer, 1, 2, "answer OK|Cancel|Yes|No|Abort|Retry|Ignore [TIMEOUT_MS]"},
     {L"pixel", driver::cmd_pixel, 2, 2, "pixel X Y"},

@@ -120,3 +120,58 @@ TEST_F(WidgetTest, UnloadingTheWidgetFromCodeDoesNotEndTheProgram) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(WidgetTest, FiguresKeepTheirValueAndShowARoundedFormThatFits) {
+    start();
+    Form1& w = widget();
+    w.Label1.setCaption("20.16");
+    w.Label2.setCaption("5123456.25");
+    EXPECT_EQ(w.Label1.caption(), "20.16") << "the value stays as written";
+    EXPECT_EQ(w.Label1.shownText(), "20.2");
+    EXPECT_EQ(w.Label2.shownText(), "5.12M");
+    EXPECT_EQ(w.Label3.shownText(), w.Label3.caption()) << "the clock is shown as written";
+}
+
+TEST_F(WidgetTest, TheLabelsReachTheFramesInnerEdgeAndNoFurther) {
+    start();
+    Form1& w = widget();
+    const double frameInner = w.Shape1.leftTwips() + w.Shape1.widthTwips() - 15;
+    for (forms::Label* label : {&w.Label3, &w.Label1, &w.Label2}) {
+        EXPECT_DOUBLE_EQ(label->leftTwips() + label->widthTwips(), frameInner) << label->name();
+        EXPECT_GT(label->leftTwips(), w.Shape1.leftTwips()) << label->name();
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// reg.exe runs while the widget goes on with its events, under the wait cursor; clicks on
+// either box meanwhile start nothing.
+TEST_F(WidgetTest, WhileTheRegistryToolRunsTheBoxesTurnClicksAwayUnderTheWaitCursor) {
+    start();
+    world.backend.answers = {forms::msgbox::kAnswerOk, forms::msgbox::kAnswerOk};
+    bool busyMeanwhile = false;
+    world.processes.duringWait = [&] {
+        busyMeanwhile = world.backend.busyCursor;
+        widget().Picture1.userClick();
+        widget().Picture2.userClick();
+    };
+    const auto messagesBefore = world.backend.messages.size();
+    const int eventsBefore = world.backend.doEventsCalls;
+    widget().Picture1.userClick();
+    EXPECT_GT(world.backend.doEventsCalls, eventsBefore) << "the widget's events ran during the wait";
+    EXPECT_EQ(world.processes.commandLines.size(), 1u);
+    EXPECT_EQ(world.backend.messages.size(), messagesBefore + 2) << "one question, one report";
+    EXPECT_TRUE(busyMeanwhile);
+    EXPECT_FALSE(world.backend.busyCursor) << "the wait cursor goes with the tool";
+
+    world.processes.duringWait = nullptr;
+    world.backend.answers = {forms::msgbox::kAnswerOk, forms::msgbox::kAnswerOk};
+    widget().Picture2.userClick();
+    EXPECT_EQ(world.processes.commandLines.size(), 2u) << "once it is over, the boxes work again";
+}
+
+}  // namespace

@@ -1,0 +1,20 @@
+#pragma once
+// How the widget shows a traffic figure in its narrow label: the figure keeps
+// its value (kilobits per tick) but is rounded to fewer decimals as it grows,
+// and very large values take a k, M or G suffix, so that at most five
+// characters are ever shown and no digit is cut off (at 10 Gbit/s a figure has
+// seven digits).
+#include <string>
+#include <string_view>
+
+namespace sparvane::shell {
+
+// The figure's caption as written by the speed feed (decimal separator
+// `decimal`, maybe in E notation) in its shown form. A caption that does not
+// read as a number is shown as it is.
+[[nodiscard]] std::string figureDisplayText(std::string_view caption, std::string_view decimal);
+
+// The shown form of a value.
+[[nodiscard]] std::string compactFigure(double value, std::string_view decimal);
+
+}  // namespace sparvane::shell
