@@ -143,6 +143,7 @@ public:
     using DisplayRule = std::function<std::string(const std::string& caption)>;
     void setDisplayRule(DisplayRule rule);
     std::string shownText() const { return displayRule_ ? displayRule_(caption()) : caption(); }
+    bool hasDisplayRule() const { return static_cast<bool>(displayRule_); }
 
 private:
     DisplayRule displayRule_;

@@ -248,21 +248,30 @@ void Win32Backend::syncText(ControlWindow& cw) {
             cw.settingText = false;
             return;
         }
-        case forms::ControlType::Label: text = widen(static_cast<forms::Label&>(c).shownText()); break;
+        case forms::ControlType::Label: {
+            // Labels are our own windows: they answer WM_GETTEXT from cw.text, so a caption
+            // that changes every traffic tick costs no call into the window server.
+            // WM_GETTEXT gives the caption itself (a figure's full value, for screen
+            // readers and the driver); the window draws its shown form. A label with a
+            // display rule also keeps the shown form as its window title, which another
+            // process reads with GetWindowText without a message, and which changes only
+            // when the rounded text does.
+            auto& label = static_cast<forms::Label&>(c);
+            std::wstring value = widen(label.caption());
+            std::wstring shown = label.hasDisplayRule() ? widen(label.shownText()) : value;
+            if (cw.text == value && cw.shown == shown) return;
+            if (label.hasDisplayRule() && shown != cw.shown) SetWindowTextW(h, shown.c_str());
+            cw.text = std::move(value);
+            cw.shown = std::move(shown);
+            invalidateIfShown(h, FALSE);
+            return;
+        }
         case forms::ControlType::CommandButton:
         case forms::ControlType::CheckBox:
         case forms::ControlType::Frame: text = widen(static_cast<forms::TextControl&>(c).caption()); break;
         default: break;
     }
     if (tipIsName(c)) text = widen(c.toolTip());
-    if (c.type() == forms::ControlType::Label) {
-        // Labels are our own windows: they answer WM_GETTEXT from cw.text, so a caption
-        // that changes every traffic tick costs no call into the window server.
-        if (cw.text == text) return;
-        cw.text = std::move(text);
-        invalidateIfShown(h, FALSE);
-        return;
-    }
     cw.text = text;
     SetWindowTextW(h, text.c_str());
 }
@@ -546,7 +555,8 @@ void Win32Backend::paintLabel(ControlWindow& cw, HDC dc) {
     HGDIOBJ old = SelectObject(dc, fontFor(label));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, label.enabled() ? toColorRef(label.foreColor()) : GetSysColor(COLOR_GRAYTEXT));
-    DrawTextW(dc, cw.text.c_str(), static_cast<int>(cw.text.size()), &r, alignmentFlags(label.alignment()) | DT_WORDBREAK);
+    DrawTextW(dc, cw.shown.c_str(), static_cast<int>(cw.shown.size()), &r,
+              alignmentFlags(label.alignment()) | DT_WORDBREAK);
     SelectObject(dc, old);
 }
 

@@ -26,7 +26,8 @@ struct ControlWindow {
     forms::Control& control;
     FormWindow& owner;
     OwnedWindow window;        // none for shapes
-    std::wstring text;         // what the custom-painted label draws
+    std::wstring text;         // a label's caption, as WM_GETTEXT answers it
+    std::wstring shown;        // what the custom-painted label draws (its display rule's form)
     int shownFill = -1;        // pixels of a bar's fill as last painted; -1 before the first paint
     bool settingText = false;  // set while code writes a text box, so the change is not echoed back
     bool mouseDown = false;

@@ -15,7 +15,11 @@ int cmd_text_fit(const Args& a) {
     err("text-fit needs a point size above 0");
     return 1;
   }
-  const std::wstring text = window_text(label);
+  // A label with a display rule keeps what it draws as its window title (read here
+  // without a message); WM_GETTEXT gives its caption, which is what it draws otherwise.
+  wchar_t title[256] = L"";
+  GetWindowTextW(label, title, 256);
+  const std::wstring text = title[0] != L'\0' ? std::wstring(title) : window_text(label);
   HDC screen = GetDC(nullptr);
   const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
   // Made as the program makes its fonts: the point size at the screen's dpi, rounded.

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The widget's clock and figures show their whole text: the driver measures each label's
 # text in the label's own font at the screen's dpi against the label's size, while a fast
-# loopback transfer drives the figures to six or seven digits. Runs at 96 dpi; the 144 dpi
+# transfer over a veth pair drives the figures to six or seven digits. Runs at 96 dpi; the 144 dpi
 # scenario sources this one with E2E_LABEL_DPI=144.
 source "$(dirname "${BASH_SOURCE[0]}")/../lib.sh"
 dpi=${E2E_LABEL_DPI:-96}
@@ -14,30 +14,55 @@ if ((dpi != 96)); then
   _e2e_wineserver_down  # the program starts with a fresh server, which reads the new dpi
 fi
 
+# The program counts real links only (not loopback): it runs in a namespace whose one link
+# is a veth pair to a second namespace, and a full-speed transfer over the pair drives the
+# figures to six or seven digits.
+NETNS=()
+tools=$E2E_ROOT/tests/e2e/traffic_tools.py
+new_netns() {
+  local i name
+  for i in {1..20}; do
+    name=spv-$1-$$-$RANDOM
+    if ip netns add "$name" 2>/dev/null; then
+      NETNS+=("$name")
+      printf 'E2E_NETNS=%q\n' "${NETNS[*]}" >>"$E2E_ARTIFACTS/.e2e-state"
+      REPLY=$name
+      return 0
+    fi
+  done
+  e2e_fail "could not create a network namespace (root needed)"
+}
+remove_netns() {
+  local ns pid
+  wineserver -k 2>/dev/null
+  timeout 10 wineserver -w 2>/dev/null
+  for ns in "${NETNS[@]}"; do
+    for pid in $(ip netns pids "$ns" 2>/dev/null); do kill -9 "$pid" 2>/dev/null; done
+    ip netns del "$ns" 2>/dev/null
+  done
+}
+trap 'status=$?; trap - ERR; set +e; touch "$E2E_TMP/stop"; remove_netns; (exit $status); e2e_end' EXIT
+new_netns prog && prog=$REPLY
+new_netns peer && peer=$REPLY
+ip link add spvnet0 netns "$prog" type veth peer name spvpeer0 netns "$peer"
+ip -n "$prog" addr add 192.168.214.1/30 dev spvnet0
+ip -n "$peer" addr add 192.168.214.2/30 dev spvpeer0
+ip -n "$prog" link set lo up
+ip -n "$prog" link set spvnet0 up
+ip -n "$peer" link set spvpeer0 up
+ip netns exec "$prog" wineserver -p
+ip netns exec "$prog" timeout 120 wine cmd /c exit >/dev/null 2>&1
+E2E_LAUNCH=(ip netns exec "$prog")
+
 e2e_start_program
 clock_written() { local t; t=$(drv text Form1 Label3) && [[ "$t" != "00" ]] && printf '%s\n' "$t"; }
 e2e_wait_for 20 clock_written >/dev/null
 
-stop_file=$E2E_TMP/stop-load
-timeout 120 python3 - "$stop_file" >"$E2E_ARTIFACTS/load.log" 2>&1 <<'PY' &
-import os, socket, sys, threading, time
-stop = sys.argv[1]
-server = socket.socket()
-server.bind(("127.0.0.1", 0))
-server.listen(1)
-client = socket.create_connection(server.getsockname())
-conn, _ = server.accept()
-def drain():
-    while client.recv(1 << 20):
-        pass
-threading.Thread(target=drain, daemon=True).start()
-block = b"x" * (1 << 20)
-end = time.time() + 90
-while time.time() < end and not os.path.exists(stop):
-    conn.sendall(block)
-PY
-load_pid=$!
-trap 'status=$?; trap - ERR; touch "$stop_file"; kill "$load_pid" 2>/dev/null || true; (exit $status); e2e_end' EXIT
+(exec ip netns exec "$prog" timeout 120 python3 "$tools" receive 5001) >/dev/null 2>&1 &
+disown "$!"
+(exec timeout 120 ip netns exec "$peer" python3 "$tools" send 192.168.214.1 5001 0 1048576 "$E2E_TMP/stop") \
+  >"$E2E_ARTIFACTS/load.log" 2>&1 &
+disown "$!"
 
 # Each reading: Label3 in the form's font, the figures in Tahoma 8.25.
 fits() {
@@ -58,7 +83,7 @@ for ((i = 0; i < 20; i++)); do
 done
 cat "$E2E_ARTIFACTS/measures.txt"
 ((longest >= 4)) || e2e_fail "the load never gave a large figure (longest shown: $longest characters)"
-touch "$stop_file"
+touch "$E2E_TMP/stop"
 
 drv click Form1 Command1
 e2e_expect_exit 0 20
