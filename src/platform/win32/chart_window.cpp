@@ -4,6 +4,7 @@
 
 #include "forms/control.h"
 #include "platform/win32/control_layout.h"
+#include "platform/win32/gdi_guards.h"
 #include "platform/win32/win32_backend.h"
 
 namespace platform::win32 {
@@ -15,7 +16,7 @@ void Win32Backend::paintChart(ControlWindow& cw, HDC dc) {
     const auto bars = chartBars(chart.data(), client.right, client.bottom);
     // Bars first, then the background around them, so nothing is painted twice (no flicker
     // at the 500 ms refresh).
-    const int saved = SaveDC(dc);
+    const SavedDC saved(dc);  // the clipping below is undone at the end
     for (size_t i = 0; i < bars.size(); ++i) {
         const RECT bar{bars[i].left, bars[i].top, bars[i].right, bars[i].bottom};
         if (bar.top >= bar.bottom || bar.left >= bar.right) continue;
@@ -23,7 +24,6 @@ void Win32Backend::paintChart(ControlWindow& cw, HDC dc) {
         ExcludeClipRect(dc, bar.left, bar.top, bar.right, bar.bottom);
     }
     FillRect(dc, &client, gdi_.brush(chart.backColor()));
-    RestoreDC(dc, saved);
 }
 
 }  // namespace platform::win32

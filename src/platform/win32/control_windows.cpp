@@ -8,6 +8,7 @@
 #include "forms/control.h"
 #include "forms/form.h"
 #include "platform/win32/control_layout.h"
+#include "platform/win32/gdi_guards.h"
 #include "platform/win32/glyphs.h"
 #include "platform/win32/text.h"
 #include "platform/win32/win32_backend.h"
@@ -421,11 +422,10 @@ void Win32Backend::drawGraphicalButton(ControlWindow& cw, const DRAWITEMSTRUCT& 
         drawPicture(dc, inner, button.picture(), enabled);
     } else if (!button.caption().empty()) {
         const std::wstring text = widen(button.caption());
-        HGDIOBJ old = SelectObject(dc, fontFor(button));
+        const SelectedObject font(dc, fontFor(button));
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, enabled ? toColorRef(button.foreColor()) : GetSysColor(COLOR_GRAYTEXT));
         DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &inner, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-        SelectObject(dc, old);
     }
     // Tracked by the form itself as well: not every system passes ODS_NOFOCUSRECT.
     if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT) && cw.owner.keyboardCues) {
@@ -435,17 +435,9 @@ void Win32Backend::drawGraphicalButton(ControlWindow& cw, const DRAWITEMSTRUCT& 
     }
 }
 
-LRESULT CALLBACK Win32Backend::controlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_NCCREATE) {
-        const auto* cs = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
-        return DefWindowProcW(hwnd, msg, wParam, lParam);
-    }
-    auto* cw = reinterpret_cast<ControlWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (cw == nullptr) return DefWindowProcW(hwnd, msg, wParam, lParam);
-    Win32Backend& self = cw->owner.backend;
-    DepthGuard depth(self);
-    return self.onControlMessage(*cw, hwnd, msg, wParam, lParam);
+LRESULT ControlWindow::handleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    Win32Backend::DepthGuard depth(owner.backend);
+    return owner.backend.onControlMessage(*this, hwnd, msg, wParam, lParam);
 }
 
 LRESULT Win32Backend::onControlMessage(ControlWindow& cw, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -471,8 +463,8 @@ LRESULT Win32Backend::onControlMessage(ControlWindow& cw, HWND hwnd, UINT msg, W
             break;
         case WM_ERASEBKGND: return 1;
         case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(hwnd, &ps);
+            const PaintDC paint(hwnd);
+            HDC dc = paint.get();
             switch (cw.control.type()) {
                 case forms::ControlType::Label: paintLabel(cw, dc); break;
                 case forms::ControlType::Chart: paintChart(cw, dc); break;
@@ -480,7 +472,6 @@ LRESULT Win32Backend::onControlMessage(ControlWindow& cw, HWND hwnd, UINT msg, W
                 case forms::ControlType::ProgressBar: paintProgress(cw, dc); break;
                 default: paintPictureSurface(cw, dc); break;
             }
-            EndPaint(hwnd, &ps);
             return 0;
         }
         case WM_LBUTTONDOWN:
@@ -537,11 +528,9 @@ void Win32Backend::paintTransparentBack(ControlWindow& cw, HDC dc) {
     GetClientRect(hwnd, &r);
     POINT origin{0, 0};
     MapWindowPoints(hwnd, cw.owner.window.get(), &origin, 1);
-    POINT old;
-    SetViewportOrgEx(dc, -origin.x, -origin.y, &old);
+    const ShiftedViewport shifted(dc, -origin.x, -origin.y);
     OffsetRect(&r, origin.x, origin.y);
     paintFormSurface(cw.owner, dc, r);
-    SetViewportOrgEx(dc, old.x, old.y, nullptr);
 }
 
 void Win32Backend::paintLabel(ControlWindow& cw, HDC dc) {
@@ -552,12 +541,11 @@ void Win32Backend::paintLabel(ControlWindow& cw, HDC dc) {
         paintTransparentBack(cw, dc);
     else
         FillRect(dc, &r, gdi_.brush(label.backColor()));
-    HGDIOBJ old = SelectObject(dc, fontFor(label));
+    const SelectedObject font(dc, fontFor(label));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, label.enabled() ? toColorRef(label.foreColor()) : GetSysColor(COLOR_GRAYTEXT));
     DrawTextW(dc, cw.shown.c_str(), static_cast<int>(cw.shown.size()), &r,
               alignmentFlags(label.alignment()) | DT_WORDBREAK);
-    SelectObject(dc, old);
 }
 
 // A frame is an etched outline with its caption set into the top edge. It paints its whole
@@ -567,7 +555,7 @@ void Win32Backend::paintFrame(ControlWindow& cw, HDC dc) {
     RECT r;
     GetClientRect(cw.window.get(), &r);
     paintTransparentBack(cw, dc);
-    HGDIOBJ old = SelectObject(dc, fontFor(cw.control));
+    const SelectedObject font(dc, fontFor(cw.control));
     TEXTMETRICW tm{};
     GetTextMetricsW(dc, &tm);
     RECT box = r;
@@ -580,7 +568,6 @@ void Win32Backend::paintFrame(ControlWindow& cw, HDC dc) {
         SetTextColor(dc, cw.control.enabled() ? toColorRef(cw.control.foreColor()) : GetSysColor(COLOR_GRAYTEXT));
         DrawTextW(dc, cw.text.c_str(), static_cast<int>(cw.text.size()), &text, DT_SINGLELINE | DT_NOPREFIX | DT_LEFT);
     }
-    SelectObject(dc, old);
 }
 
 void Win32Backend::paintPictureSurface(ControlWindow& cw, HDC dc) {

@@ -6,6 +6,7 @@
 #include "forms/control.h"
 #include "forms/form.h"
 #include "platform/win32/control_layout.h"
+#include "platform/win32/gdi_guards.h"
 #include "platform/win32/text.h"
 #include "platform/win32/win32_backend.h"
 
@@ -18,17 +19,9 @@ constexpr UINT kDeferredActivate = WM_APP + 1;
 
 }  // namespace
 
-LRESULT CALLBACK Win32Backend::formProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_NCCREATE) {
-        const auto* cs = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
-        return DefWindowProcW(hwnd, msg, wParam, lParam);
-    }
-    auto* fw = reinterpret_cast<FormWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (fw == nullptr) return DefWindowProcW(hwnd, msg, wParam, lParam);
-    Win32Backend& self = fw->backend;
-    DepthGuard depth(self);
-    return self.onFormMessage(*fw, hwnd, msg, wParam, lParam);
+LRESULT FormWindow::handleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    Win32Backend::DepthGuard depth(backend);
+    return backend.onFormMessage(*this, hwnd, msg, wParam, lParam);
 }
 
 LRESULT Win32Backend::onFormMessage(FormWindow& fw, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -43,10 +36,8 @@ LRESULT Win32Backend::onFormMessage(FormWindow& fw, HWND hwnd, UINT msg, WPARAM 
         case WM_ERASEBKGND:
             return 1;  // WM_PAINT fills everything
         case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(hwnd, &ps);
-            paintFormSurface(fw, dc, ps.rcPaint);
-            EndPaint(hwnd, &ps);
+            const PaintDC paint(hwnd);
+            paintFormSurface(fw, paint.get(), paint.area());
             return 0;
         }
         case WM_PRINTCLIENT: {
@@ -238,11 +229,9 @@ void Win32Backend::paintFormSurface(FormWindow& fw, HDC dc, const RECT& area) {
         if (cw->control.type() != forms::ControlType::Shape || !shownOnScreen(cw->control)) continue;
         const auto& shape = static_cast<const forms::Shape&>(cw->control);
         const forms::PixelRect r = clientRectOf(shape, twipsPerPixel_, twipsPerPixel_);
-        HGDIOBJ oldPen = SelectObject(dc, gdi_.pen(shape.borderColor(), std::min(2, shape.borderWidth())));
-        HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
+        const SelectedObject pen(dc, gdi_.pen(shape.borderColor(), std::min(2, shape.borderWidth())));
+        const SelectedObject brush(dc, GetStockObject(NULL_BRUSH));
         Rectangle(dc, r.left, r.top, r.right, r.bottom);
-        SelectObject(dc, oldBrush);
-        SelectObject(dc, oldPen);
     }
 }
 

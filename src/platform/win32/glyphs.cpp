@@ -5,6 +5,9 @@
 #include <initializer_list>
 #include <vector>
 
+#include "platform/win32/gdi_guards.h"
+#include "platform/win32/handles_win32.h"
+
 namespace platform::win32 {
 namespace {
 
@@ -74,27 +77,20 @@ public:
 
 private:
     // Selects a pen and a brush for one figure and deletes them afterwards; nothing
-    // drawn here outlives the paint.
+    // drawn here outlives the paint. The selections go back before the objects are freed.
     class Tools {
     public:
-        Tools(HDC dc, HPEN pen, HBRUSH brush) : dc_(dc), pen_(pen), brush_(brush) {
-            oldPen_ = SelectObject(dc_, pen_ ? static_cast<HGDIOBJ>(pen_) : GetStockObject(NULL_PEN));
-            oldBrush_ = SelectObject(dc_, brush_ ? static_cast<HGDIOBJ>(brush_) : GetStockObject(NULL_BRUSH));
-        }
-        ~Tools() {
-            SelectObject(dc_, oldPen_);
-            SelectObject(dc_, oldBrush_);
-            if (pen_) DeleteObject(pen_);
-            if (brush_) DeleteObject(brush_);
-        }
-        Tools(const Tools&) = delete;
-        Tools& operator=(const Tools&) = delete;
+        Tools(HDC dc, HPEN pen, HBRUSH brush)
+            : pen_(pen),
+              brush_(brush),
+              selectedPen_(dc, pen ? static_cast<HGDIOBJ>(pen) : GetStockObject(NULL_PEN)),
+              selectedBrush_(dc, brush ? static_cast<HGDIOBJ>(brush) : GetStockObject(NULL_BRUSH)) {}
 
     private:
-        HDC dc_;
-        HPEN pen_;
-        HBRUSH brush_;
-        HGDIOBJ oldPen_ = nullptr, oldBrush_ = nullptr;
+        GdiObject pen_;
+        GdiObject brush_;
+        SelectedObject selectedPen_;
+        SelectedObject selectedBrush_;
     };
 
     HPEN solidPen(COLORREF color, int w) const { return CreatePen(PS_SOLID, w, color); }
@@ -176,7 +172,7 @@ void arrow(Canvas& c, bool down) {
 void drawPicture(HDC dc, const RECT& area, forms::Picture picture, bool enabled) {
     Canvas c(dc, area, enabled);
     if (c.empty()) return;
-    const int saved = SaveDC(dc);
+    const SavedDC saved(dc);  // the arc direction
     switch (picture) {
         case forms::Picture::None: break;
         case forms::Picture::CleanJunk: trashCan(c); break;
@@ -192,7 +188,6 @@ void drawPicture(HDC dc, const RECT& area, forms::Picture picture, bool enabled)
         case forms::Picture::RedCross: cross(c, c.tone(200, 0, 0), 4.0, 2.0); break;
         case forms::Picture::NotSelected: c.line(4, 8, 12, 8, RGB(128, 128, 128), 2.0); break;
     }
-    RestoreDC(dc, saved);
 }
 
 }  // namespace platform::win32

@@ -70,5 +70,6 @@ using FileHandle = UniqueHandle<HANDLE, CloseKernelHandle, -1>;                /
 using FindHandle = UniqueHandle<HANDLE, CloseFind, -1>;                   // INVALID_HANDLE_VALUE
 using RegKey = UniqueHandle<HKEY, CloseRegKey>;
 using Region = UniqueHandle<HRGN, DeleteGdiObject>;
+using GdiObject = UniqueHandle<HGDIOBJ, DeleteGdiObject>;  // pens and brushes made for one paint
 
 }  // namespace platform::win32

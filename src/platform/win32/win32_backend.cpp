@@ -5,8 +5,10 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/win32/gdi_guards.h"
 #include "platform/win32/text.h"
 #include "platform/win32/window_names.h"
+#include "platform/win32/window_proc.h"
 
 namespace platform::win32 {
 namespace {
@@ -14,9 +16,8 @@ namespace {
 constexpr wchar_t kFormClass[] = L"Sparvane.Form";
 
 int primaryDpi() {
-    HDC screen = GetDC(nullptr);
-    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSX) : 96;
-    if (screen) ReleaseDC(nullptr, screen);
+    const WindowDC screen(nullptr);
+    const int dpi = screen ? GetDeviceCaps(screen.get(), LOGPIXELSX) : 96;
     return dpi > 0 ? dpi : 96;
 }
 
@@ -93,13 +94,13 @@ void Win32Backend::registerClasses() {
         wc.lpszClassName = name;
         return RegisterClassExW(&wc);
     };
-    formClass_ = registerClass(kFormClass, &Win32Backend::formProc);
+    formClass_ = registerClass(kFormClass, &windowProcedure<FormWindow>);
     makeChildWindowsMessage_ = RegisterWindowMessageW(kMakeControlWindowsMessage);
 
     // Labels, picture boxes, images, frames, charts and bars are drawn by the program itself.
     for (const wchar_t* name :
          {L"Sparvane.Label", L"Sparvane.Picture", L"Sparvane.Chart", L"Sparvane.Frame", L"Sparvane.Progress"})
-        registerClass(name, &Win32Backend::controlProc);
+        registerClass(name, &windowProcedure<ControlWindow>);
 }
 
 Win32Backend::Styles Win32Backend::formStyles(const forms::Form& form) {

@@ -32,6 +32,9 @@ struct ControlWindow {
     bool settingText = false;  // set while code writes a text box, so the change is not echoed back
     bool mouseDown = false;
     bool hasTool = false;
+
+    // Messages of the windows of our own classes (windowProcedure<ControlWindow>).
+    LRESULT handleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 };
 
 // The native side of one form. Members die in reverse order: the controls' windows (and
@@ -52,6 +55,9 @@ struct FormWindow {
     bool created = false;
     bool childWindows = false;  // the controls' windows exist (made on first show, or when asked)
     bool keyboardCues = false;  // focus rectangles only once the keyboard has been used here
+
+    // The form window's messages (windowProcedure<FormWindow>).
+    LRESULT handleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 };
 
 class Win32Backend final : public forms::Backend {
@@ -135,8 +141,10 @@ private:
     bool translateDialogKeys(MSG& msg);
     void releaseGraveyard();
 
+    friend struct FormWindow;
+    friend struct ControlWindow;
+
     // Form window (form_window.cpp).
-    static LRESULT CALLBACK formProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT onFormMessage(FormWindow& fw, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     void onFormActivate(FormWindow& fw, HWND hwnd, WPARAM wParam);
     void onCommand(FormWindow& fw, WPARAM wParam, LPARAM lParam);
@@ -158,7 +166,6 @@ private:
     HFONT fontFor(const forms::Control& control);
     LRESULT colorControl(FormWindow& fw, HDC dc, HWND child, bool& handled);
     void drawGraphicalButton(ControlWindow& cw, const DRAWITEMSTRUCT& item);
-    static LRESULT CALLBACK controlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT onControlMessage(ControlWindow& cw, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     void paintLabel(ControlWindow& cw, HDC dc);
     void paintPictureSurface(ControlWindow& cw, HDC dc);
