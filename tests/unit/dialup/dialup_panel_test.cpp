@@ -7,21 +7,13 @@
 
 #include "cleaning/frm_main.h"
 #include "fakes/test_world.h"
+#include "shell/form3.h"
 #include "shell/registration.h"
 
 namespace {
 
 using sparvane::dialup::DialupPanel;
-
-// A window that carries the panel the way the network window does: prepared in
-// Initialize, released in QueryUnload.
-class HostWindow : public forms::Form {
-public:
-    explicit HostWindow(sparvane::Context& ctx) : forms::Form(ctx.app, "Form3"), panel(*this, ctx) {}
-    void Form_Initialize() override { panel.prepare(); }
-    void Form_QueryUnload(int&, int) override { panel.release(); }
-    DialupPanel panel;
-};
+using sparvane::shell::Form3;
 
 std::string log(const std::vector<const char*>& lines) {
     std::string text = "Class initialized.\r\n";
@@ -32,13 +24,11 @@ std::string log(const std::vector<const char*>& lines) {
 struct PanelTest : ::testing::Test {
     fakes::TestWorld world;
 
-    PanelTest() {
-        // The clean-up windows the buttons open come from the program's own registration.
-        sparvane::shell::registerForms(world.ctx);
-        world.app.registerForm<HostWindow>([this] { return std::make_unique<HostWindow>(world.ctx); });
-    }
-    HostWindow& window() { return world.app.form<HostWindow>(); }
-    DialupPanel& panel() { return window().panel; }
+    // The panel in the program's own network window (loaded, not shown), which prepares it
+    // in Initialize and releases it in QueryUnload; the buttons open the program's windows.
+    PanelTest() { sparvane::shell::registerForms(world.ctx); }
+    Form3& window() { return world.app.form<Form3>(); }
+    DialupPanel& panel() { return window().dialupPanel(); }
     std::string status() { return panel().txtStatus.text(); }
     // Lists `entries`, selects `chosen` and clicks Connect.
     void connect(std::vector<std::string> entries, const std::string& chosen) {

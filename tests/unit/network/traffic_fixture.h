@@ -1,28 +1,21 @@
 #pragma once
-// A network window carrying only the traffic monitor, and the widget it feeds, on the
-// headless runtime: the monitor is tested without the dial-up panel that shares its window.
+// The traffic monitor in the program's own network window (Form3, loaded but not shown, so
+// its first activation does not bring up the other windows), and the widget it feeds, on
+// the headless runtime.
 #include <gtest/gtest.h>
 
 #include "fakes/test_world.h"
 #include "network/traffic_monitor.h"
 #include "shell/form1.h"
+#include "shell/form3.h"
+#include "shell/registration.h"
 
 namespace traffic_test {
-
-class NetworkWindow : public forms::Form {
-public:
-    explicit NetworkWindow(sparvane::Context& ctx) : forms::Form(ctx.app, "Form3"), monitor(*this, ctx) {}
-    void Form_Load() override { monitor.setUp(); }
-    void Form_QueryUnload(int&, int) override { monitor.removeTrayIcon(); }
-    sparvane::network::TrafficMonitor monitor;
-};
 
 class TrafficTest : public testing::Test {
 protected:
     TrafficTest() {
-        world.app.registerForm<NetworkWindow>([this] { return std::make_unique<NetworkWindow>(world.ctx); });
-        world.app.registerForm<sparvane::shell::Form1>(
-            [this] { return std::make_unique<sparvane::shell::Form1>(world.ctx); });
+        sparvane::shell::registerForms(world.ctx);
         fakes::FakeInterfaceRow lo, eth;
         lo.type = 24;
         lo.description = "Loopback";
@@ -33,8 +26,8 @@ protected:
         world.interfaceTable.rows = {lo, eth};
     }
 
-    NetworkWindow& window() { return world.app.form<NetworkWindow>(); }
-    sparvane::network::TrafficMonitor& monitor() { return window().monitor; }
+    sparvane::shell::Form3& window() { return world.app.form<sparvane::shell::Form3>(); }
+    sparvane::network::TrafficMonitor& monitor() { return window().traffic(); }
     sparvane::shell::Form1& widget() { return world.app.form<sparvane::shell::Form1>(); }
     // One 500 ms tick of the virtual clock (the window must be loaded), coming lateMs late.
     void tick(std::int64_t lateMs = 0) {

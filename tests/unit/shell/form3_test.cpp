@@ -1,3 +1,6 @@
+// Form3, the hidden network window, as the program starts it: its first activation hands
+// over to the widget; its unload takes the notification-area entry with it. The monitor
+// and the dial-up panel it carries are tested inside it by the network and dialup suites.
 #include <gtest/gtest.h>
 
 #include <string>
