@@ -52,17 +52,15 @@ LRESULT Win32Backend::onFormMessage(FormWindow& fw, HWND hwnd, UINT msg, WPARAM 
         case WM_DRAWITEM: {
             const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
             auto it = fw.byWindow.find(item->hwndItem);
-            if (it == fw.byWindow.end()) break;
-            drawGraphicalButton(*it->second, *item);
-            return TRUE;
+            if (it != fw.byWindow.end() && it->second->drawItem(*item)) return TRUE;
+            break;
         }
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORLISTBOX:
         case WM_CTLCOLORBTN: {
-            bool handled = false;
-            const LRESULT brush = colorControl(fw, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), handled);
-            if (handled) return brush;
+            auto it = fw.byWindow.find(reinterpret_cast<HWND>(lParam));
+            if (it != fw.byWindow.end()) return it->second->colors(reinterpret_cast<HDC>(wParam));
             break;
         }
         case WM_SETCURSOR: {
@@ -72,9 +70,8 @@ LRESULT Win32Backend::onFormMessage(FormWindow& fw, HWND hwnd, UINT msg, WPARAM 
                 return TRUE;
             }
             auto it = fw.byWindow.find(reinterpret_cast<HWND>(wParam));
-            if (it != fw.byWindow.end() && LOWORD(lParam) == HTCLIENT &&
-                it->second->control.type() == forms::ControlType::CommandButton &&
-                static_cast<forms::CommandButton&>(it->second->control).handCursor() && hand_ != nullptr) {
+            if (it != fw.byWindow.end() && LOWORD(lParam) == HTCLIENT && it->second->handCursor() &&
+                hand_ != nullptr) {
                 SetCursor(hand_);
                 return TRUE;
             }
@@ -168,8 +165,8 @@ void Win32Backend::focusFirstControl(FormWindow& fw) {
         SetFocus(fw.window.get());
         return;
     }
-    for (const auto& cw : fw.controls) {
-        HWND h = cw->window.get();
+    for (const auto& native : fw.controls) {
+        HWND h = native->hwnd();
         if (h == nullptr) continue;
         const LONG_PTR style = GetWindowLongPtrW(h, GWL_STYLE);
         if ((style & WS_TABSTOP) && (style & WS_VISIBLE) && !(style & WS_DISABLED)) {
@@ -183,56 +180,12 @@ void Win32Backend::focusFirstControl(FormWindow& fw) {
 void Win32Backend::onCommand(FormWindow& fw, WPARAM wParam, LPARAM lParam) {
     auto it = fw.byWindow.find(reinterpret_cast<HWND>(lParam));
     if (lParam == 0 || it == fw.byWindow.end()) return;  // menu, accelerator or dialog key: nothing to do
-    ControlWindow& cw = *it->second;
-    const UINT code = HIWORD(wParam);
-    switch (cw.control.type()) {
-        case forms::ControlType::CommandButton:
-            // Owner-drawn buttons report the second click of a double click as
-            // BN_DOUBLECLICKED; it is a click all the same.
-            if (code == BN_CLICKED || code == BN_DOUBLECLICKED) {
-                InputScope scope(*this);
-                cw.control.userClick();
-            }
-            break;
-        case forms::ControlType::CheckBox:
-            if (code == BN_CLICKED || code == BN_DOUBLECLICKED) {
-                InputScope scope(*this);
-                cw.control.userClick();  // the model sets the new state, and the box follows it
-            }
-            break;
-        case forms::ControlType::TextBox:
-            if (code == EN_CHANGE && !cw.settingText) {
-                HWND h = cw.window.get();
-                const int length = GetWindowTextLengthW(h);
-                std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-                text.resize(static_cast<size_t>(GetWindowTextW(h, text.data(), length + 1)));
-                InputScope scope(*this);
-                static_cast<forms::TextBox&>(cw.control).userEdited(narrow(text));
-            }
-            break;
-        case forms::ControlType::ListBox:
-            if (code == LBN_SELCHANGE) {
-                const auto index = static_cast<int>(SendMessageW(cw.window.get(), LB_GETCURSEL, 0, 0));
-                InputScope scope(*this);
-                static_cast<forms::ListBox&>(cw.control).setListIndex(index == LB_ERR ? -1 : index);
-            }
-            break;
-        default:
-            break;
-    }
+    it->second->command(HIWORD(wParam));
 }
 
 void Win32Backend::paintFormSurface(FormWindow& fw, HDC dc, const RECT& area) {
     FillRect(dc, &area, gdi_.brush(fw.form.backColor()));
-    // Shapes have no window of their own: their outlines belong to the form's surface.
-    for (const auto& cw : fw.controls) {
-        if (cw->control.type() != forms::ControlType::Shape || !shownOnScreen(cw->control)) continue;
-        const auto& shape = static_cast<const forms::Shape&>(cw->control);
-        const forms::PixelRect r = clientRectOf(shape, twipsPerPixel_, twipsPerPixel_);
-        const SelectedObject pen(dc, gdi_.pen(shape.borderColor(), std::min(2, shape.borderWidth())));
-        const SelectedObject brush(dc, GetStockObject(NULL_BRUSH));
-        Rectangle(dc, r.left, r.top, r.right, r.bottom);
-    }
+    for (const auto& native : fw.controls) native->paintOnForm(dc);
 }
 
 }  // namespace platform::win32

@@ -9,9 +9,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "forms/control.h"
+#include "platform/win32/control_kinds.h"
 #include "platform/win32/control_layout.h"
-#include "platform/win32/win32_backend.h"
+#include "platform/win32/drawn_control.h"
 
 namespace platform::win32 {
 namespace {
@@ -25,55 +25,70 @@ RECT innerRect(HWND h) {
     return r;
 }
 
-int fillOf(const ControlWindow& cw, const RECT& inner) {
-    const auto& bar = static_cast<const forms::ProgressBar&>(cw.control);
-    return progressFill(bar.min(), bar.max(), bar.value(), inner.right - inner.left);
-}
+class ProgressWindow final : public DrawnControl {
+public:
+    ProgressWindow(forms::ProgressBar& bar, FormWindow& owner) : DrawnControl(bar, owner), bar_(bar) {}
+
+private:
+    WindowClass windowClass() const override { return {L"Sparvane.Progress", kChildStyle, 0}; }
+    void syncContent() override { syncValue(); }
+
+    int fillOf(const RECT& inner) const {
+        return progressFill(bar_.min(), bar_.max(), bar_.value(), inner.right - inner.left);
+    }
+
+    void syncValue() override {
+        HWND h = hwnd();
+        // A hidden bar (the network window's) paints from the model when it is shown.
+        if (h == nullptr || !IsWindowVisible(h)) return;
+        const RECT inner = innerRect(h);
+        const int fill = fillOf(inner);
+        if (fill == shownFill_) return;
+        if (shownFill_ < 0) {
+            InvalidateRect(h, nullptr, FALSE);
+            return;
+        }
+        const RECT strip{inner.left + std::min(fill, shownFill_), inner.top, inner.left + std::max(fill, shownFill_),
+                         inner.bottom};
+        InvalidateRect(h, &strip, FALSE);
+    }
+
+    void paint(HDC dc) override {
+        RECT edge{};
+        GetClientRect(hwnd(), &edge);
+        DrawEdge(dc, &edge, BDR_SUNKENOUTER, BF_RECT);
+        const RECT inner = innerRect(hwnd());
+        const int fill = fillOf(inner);
+        const RECT done{inner.left, inner.top, inner.left + fill, inner.bottom};
+        const RECT rest{inner.left + fill, inner.top, inner.right, inner.bottom};
+        FillRect(dc, &done, GetSysColorBrush(COLOR_HIGHLIGHT));
+        FillRect(dc, &rest, GetSysColorBrush(COLOR_BTNFACE));
+        shownFill_ = fill;
+    }
+
+    // Other programs (screen readers, our test driver) ask a bar where it stands the way
+    // they ask the system's bar, which holds whole positions. The range record is filled
+    // only for a caller on this thread: from another process the pointer means nothing here.
+    LRESULT onMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override {
+        if (msg == PBM_GETPOS) return static_cast<LRESULT>(std::lround(bar_.value()));
+        if (msg != PBM_GETRANGE) return DrawnControl::onMessage(hwnd, msg, wParam, lParam);
+        const int low = static_cast<int>(std::lround(bar_.min()));
+        const int high = static_cast<int>(std::lround(bar_.max()));
+        if (auto* range = reinterpret_cast<PBRANGE*>(lParam); range != nullptr && !InSendMessage()) {
+            range->iLow = low;
+            range->iHigh = high;
+        }
+        return wParam ? low : high;
+    }
+
+    forms::ProgressBar& bar_;
+    int shownFill_ = -1;  // pixels of the fill as last painted; -1 before the first paint
+};
 
 }  // namespace
 
-void Win32Backend::paintProgress(ControlWindow& cw, HDC dc) {
-    RECT edge{};
-    GetClientRect(cw.window.get(), &edge);
-    DrawEdge(dc, &edge, BDR_SUNKENOUTER, BF_RECT);
-    const RECT inner = innerRect(cw.window.get());
-    const int fill = fillOf(cw, inner);
-    const RECT done{inner.left, inner.top, inner.left + fill, inner.bottom};
-    const RECT rest{inner.left + fill, inner.top, inner.right, inner.bottom};
-    FillRect(dc, &done, GetSysColorBrush(COLOR_HIGHLIGHT));
-    FillRect(dc, &rest, GetSysColorBrush(COLOR_BTNFACE));
-    cw.shownFill = fill;
-}
-
-void Win32Backend::progressChanged(ControlWindow& cw) {
-    HWND h = cw.window.get();
-    // A hidden bar (the network window's) paints from the model when it is shown.
-    if (h == nullptr || !IsWindowVisible(h)) return;
-    const RECT inner = innerRect(h);
-    const int fill = fillOf(cw, inner);
-    if (fill == cw.shownFill) return;
-    if (cw.shownFill < 0) {
-        InvalidateRect(h, nullptr, FALSE);
-        return;
-    }
-    const RECT strip{inner.left + std::min(fill, cw.shownFill), inner.top, inner.left + std::max(fill, cw.shownFill),
-                     inner.bottom};
-    InvalidateRect(h, &strip, FALSE);
-}
-
-// Other programs (screen readers, our test driver) ask a bar where it stands the way they
-// ask the system's bar, which holds whole positions. The range record is filled only for a
-// caller on this thread: from another process the pointer means nothing here.
-LRESULT Win32Backend::answerProgressQuery(const ControlWindow& cw, UINT msg, WPARAM wParam, LPARAM lParam) {
-    const auto& bar = static_cast<const forms::ProgressBar&>(cw.control);
-    if (msg == PBM_GETPOS) return static_cast<LRESULT>(std::lround(bar.value()));
-    const int low = static_cast<int>(std::lround(bar.min()));
-    const int high = static_cast<int>(std::lround(bar.max()));
-    if (auto* range = reinterpret_cast<PBRANGE*>(lParam); range != nullptr && !InSendMessage()) {
-        range->iLow = low;
-        range->iHigh = high;
-    }
-    return wParam ? low : high;
+std::unique_ptr<NativeControl> makeProgressWindow(forms::ProgressBar& bar, FormWindow& owner) {
+    return std::make_unique<ProgressWindow>(bar, owner);
 }
 
 }  // namespace platform::win32

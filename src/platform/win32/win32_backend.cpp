@@ -100,7 +100,7 @@ void Win32Backend::registerClasses() {
     // Labels, picture boxes, images, frames, charts and bars are drawn by the program itself.
     for (const wchar_t* name :
          {L"Sparvane.Label", L"Sparvane.Picture", L"Sparvane.Chart", L"Sparvane.Frame", L"Sparvane.Progress"})
-        registerClass(name, &windowProcedure<ControlWindow>);
+        registerClass(name, &windowProcedure<NativeControl>);
 }
 
 Win32Backend::Styles Win32Backend::formStyles(const forms::Form& form) {
@@ -150,7 +150,7 @@ FormWindow* Win32Backend::windowOf(const forms::Form& form) const {
     return it == forms_.end() ? nullptr : it->second.get();
 }
 
-ControlWindow* Win32Backend::windowOf(const forms::Control& control) const {
+NativeControl* Win32Backend::windowOf(const forms::Control& control) const {
     FormWindow* fw = windowOf(control.form());
     if (!fw) return nullptr;
     auto it = fw->byControl.find(&control);
@@ -219,10 +219,7 @@ void Win32Backend::destroyForm(forms::Form& form) {
     fw.timers.clear();
     fw.byWindow.clear();
     fw.byControl.clear();
-    for (auto& cw : fw.controls) {
-        cw->control.setHandle(0);
-        cw->window.reset();
-    }
+    for (auto& native : fw.controls) native->destroyWindow();
     fw.tooltip.reset();
     fw.window.reset();
     --hiding_;
@@ -351,8 +348,8 @@ bool Win32Backend::translateDialogKeys(MSG& msg) {
         fw != nullptr && !fw->keyboardCues && (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN)) {
         fw->keyboardCues = true;
         InvalidateRect(root, nullptr, TRUE);
-        for (const auto& cw : fw->controls)
-            if (cw->window) InvalidateRect(cw->window.get(), nullptr, TRUE);
+        for (const auto& native : fw->controls)
+            if (HWND h = native->hwnd()) InvalidateRect(h, nullptr, TRUE);
     }
     // Tab between controls and access keys (&Ok) as on a dialog.
     return IsDialogMessageW(root, &msg) != FALSE;

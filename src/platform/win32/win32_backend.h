@@ -14,28 +14,12 @@
 #include "forms/application.h"
 #include "forms/backend.h"
 #include "platform/win32/gdi_cache.h"
+#include "platform/win32/native_control.h"
 #include "platform/win32/owned_window.h"
 
 namespace platform::win32 {
 
 struct FormWindow;
-
-// The native side of one control.
-struct ControlWindow {
-    ControlWindow(forms::Control& c, FormWindow& o) : control(c), owner(o) {}
-    forms::Control& control;
-    FormWindow& owner;
-    OwnedWindow window;        // none for shapes
-    std::wstring text;         // a label's caption, as WM_GETTEXT answers it
-    std::wstring shown;        // what the custom-painted label draws (its display rule's form)
-    int shownFill = -1;        // pixels of a bar's fill as last painted; -1 before the first paint
-    bool settingText = false;  // set while code writes a text box, so the change is not echoed back
-    bool mouseDown = false;
-    bool hasTool = false;
-
-    // Messages of the windows of our own classes (windowProcedure<ControlWindow>).
-    LRESULT handleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-};
 
 // The native side of one form. Members die in reverse order: the controls' windows (and
 // their names) go before the form window that parents them.
@@ -45,9 +29,9 @@ struct FormWindow {
     forms::Form& form;
     OwnedWindow window;
     OwnedWindow tooltip;
-    std::vector<std::unique_ptr<ControlWindow>> controls;  // in the form's order of adding
-    std::unordered_map<const forms::Control*, ControlWindow*> byControl;
-    std::unordered_map<HWND, ControlWindow*> byWindow;
+    std::vector<std::unique_ptr<NativeControl>> controls;  // in the form's order of adding
+    std::unordered_map<const forms::Control*, NativeControl*> byControl;
+    std::unordered_map<HWND, NativeControl*> byWindow;
     std::map<UINT_PTR, forms::Timer*> timers;
     std::wstring caption;
     HWND lastFocus = nullptr;
@@ -109,7 +93,15 @@ public:
     double frameHeightTwips(const forms::Form& form) const override;
     void endProcess(int exitStatus) override;
 
-private:
+    // What the native controls of its forms share.
+    HINSTANCE instance() const { return instance_; }
+    GdiCache& gdi() { return gdi_; }
+    HFONT fontFor(const forms::Control& control);
+    // The form's back colour and shape outlines, which show through see-through controls.
+    void paintFormSurface(FormWindow& fw, HDC dc, const RECT& area);
+    // After a frame or picture box moved or was shown or hidden: what it holds follows.
+    void placeContainedControls(FormWindow& fw);
+
     // Every window procedure holds one while it runs, so that the native side of a form
     // unloaded inside it stays alive until the outermost procedure returns.
     class DepthGuard {
@@ -125,6 +117,7 @@ private:
         Win32Backend& backend_;
     };
 
+private:
     struct Styles {
         DWORD style = 0;
         DWORD exStyle = 0;
@@ -136,47 +129,21 @@ private:
 
     void registerClasses();
     FormWindow* windowOf(const forms::Form& form) const;
-    ControlWindow* windowOf(const forms::Control& control) const;
+    NativeControl* windowOf(const forms::Control& control) const;
     void reportGeometry(FormWindow& fw, bool raiseResize);
     bool translateDialogKeys(MSG& msg);
     void releaseGraveyard();
 
     friend struct FormWindow;
-    friend struct ControlWindow;
 
     // Form window (form_window.cpp).
     LRESULT onFormMessage(FormWindow& fw, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     void onFormActivate(FormWindow& fw, HWND hwnd, WPARAM wParam);
     void onCommand(FormWindow& fw, WPARAM wParam, LPARAM lParam);
     void focusFirstControl(FormWindow& fw);
-    void paintFormSurface(FormWindow& fw, HDC dc, const RECT& area);
 
-    // Controls (control_windows.cpp).
-    void createControlWindow(FormWindow& fw, ControlWindow& cw);
+    // The controls' windows (form_controls.cpp).
     void makeChildWindows(FormWindow& fw);
-    void placeControl(ControlWindow& cw);
-    void placeContainedControls(FormWindow& fw);
-    void syncText(ControlWindow& cw);
-    void syncToolTip(ControlWindow& cw);
-    void syncFont(ControlWindow& cw);
-    void syncValue(ControlWindow& cw);
-    void syncItems(ControlWindow& cw);
-    void syncSelection(ControlWindow& cw);
-    void invalidateShape(ControlWindow& cw);
-    HFONT fontFor(const forms::Control& control);
-    LRESULT colorControl(FormWindow& fw, HDC dc, HWND child, bool& handled);
-    void drawGraphicalButton(ControlWindow& cw, const DRAWITEMSTRUCT& item);
-    LRESULT onControlMessage(ControlWindow& cw, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-    void paintLabel(ControlWindow& cw, HDC dc);
-    void paintPictureSurface(ControlWindow& cw, HDC dc);
-    void paintFrame(ControlWindow& cw, HDC dc);
-    void paintTransparentBack(ControlWindow& cw, HDC dc);
-
-    // Chart (chart_window.cpp).
-    void paintChart(ControlWindow& cw, HDC dc);
-    void paintProgress(ControlWindow& cw, HDC dc);
-    void progressChanged(ControlWindow& cw);
-    static LRESULT answerProgressQuery(const ControlWindow& cw, UINT msg, WPARAM wParam, LPARAM lParam);
 
     HINSTANCE instance_;
     forms::Application* app_ = nullptr;
