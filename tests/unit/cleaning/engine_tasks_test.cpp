@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "cleaning/clean_up.h"
 #include "cleaning_world.h"
 
@@ -15,6 +17,7 @@ struct BinCase {
     forms::WindowHandle active;
     bool failQuery, failEmpty, result;
     std::size_t emptyCalls, queries;
+    friend void PrintTo(const BinCase& c, std::ostream* os) { *os << c.name; }
 };
 class RecycleBins : public ::testing::TestWithParam<BinCase> {};
 

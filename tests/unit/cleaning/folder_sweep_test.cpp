@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <algorithm>
 #include <functional>
 #include <map>
@@ -50,6 +52,7 @@ struct HazardCase {
     std::string name;
     std::function<void(fakes::FakeFileSystem&)> build;
     std::set<std::string> leftInTemp;
+    friend void PrintTo(const HazardCase& c, std::ostream* os) { *os << c.name; }
 };
 class TempHazards : public TempSweep, public ::testing::WithParamInterface<HazardCase> {};
 
@@ -194,8 +197,10 @@ TEST_F(TempSweep, StopsWhenTheProgramEndsDuringTheRun) {
 }
 
 struct TempPathCase {
+    const char* name;
     std::optional<std::string> reported;
     std::string sweptFolder;  // "" when nothing may be swept
+    friend void PrintTo(const TempPathCase& c, std::ostream* os) { *os << c.name; }
 };
 class TempFolderChecks : public TempSweep, public ::testing::WithParamInterface<TempPathCase> {};
 
@@ -216,21 +221,24 @@ TEST_P(TempFolderChecks, SweepsOnlyAnExistingFolderNamedTemp) {
 
 INSTANTIATE_TEST_SUITE_P(
     Paths, TempFolderChecks,
-    ::testing::Values(TempPathCase{"C:\\Users\\Tester\\AppData\\Local\\Temp\\", kTemp},
-                      TempPathCase{"  c:\\users\\tester\\appdata\\local\\TEMP\r\n", kTemp},
-                      TempPathCase{"C:\\DOCUME~1\\Tester\\LOCALS~1\\Temp\\",
+    ::testing::Values(TempPathCase{"UsersTemp", "C:\\Users\\Tester\\AppData\\Local\\Temp\\", kTemp},
+                      TempPathCase{"BlanksAndOtherCase", "  c:\\users\\tester\\appdata\\local\\TEMP\r\n", kTemp},
+                      TempPathCase{"ShortNames", "C:\\DOCUME~1\\Tester\\LOCALS~1\\Temp\\",
                                    "C:\\Documents and Settings\\Tester\\Local Settings\\Temp"},
-                      TempPathCase{"C:\\Temp\\", "C:\\Temp"},
-                      TempPathCase{"C:\\Users\\Łukasz\\Temp\\", "C:\\Users\\Łukasz\\Temp"},
-                      TempPathCase{"C:\\Users\\Tester\\AppData\\Local\\tmp\\", ""},
-                      TempPathCase{"C:\\Users\\Nobody\\Temp\\", ""},  // missing: expands to [Unknown]
-                      TempPathCase{"C:\\", ""}, TempPathCase{"", ""}, TempPathCase{std::nullopt, ""}));
+                      TempPathCase{"DriveTemp", "C:\\Temp\\", "C:\\Temp"},
+                      TempPathCase{"NonAsciiUser", "C:\\Users\\Łukasz\\Temp\\", "C:\\Users\\Łukasz\\Temp"},
+                      TempPathCase{"NotNamedTemp", "C:\\Users\\Tester\\AppData\\Local\\tmp\\", ""},
+                      TempPathCase{"Missing", "C:\\Users\\Nobody\\Temp\\", ""},  // expands to [Unknown]
+                      TempPathCase{"DriveRoot", "C:\\", ""}, TempPathCase{"Empty", "", ""},
+                      TempPathCase{"NotReported", std::nullopt, ""}),
+    [](const auto& testCase) { return std::string(testCase.param.name); });
 
 // A Temp that is a link or junction: judged, and swept, where it leads.
 struct TempLinkCase {
     std::string name;
     std::string target;
     bool swept;
+    friend void PrintTo(const TempLinkCase& c, std::ostream* os) { *os << c.name; }
 };
 class TempFolderLinks : public TempSweep, public ::testing::WithParamInterface<TempLinkCase> {};
 
@@ -257,6 +265,7 @@ struct EntryNameCase {
     std::string name;
     std::string entry;
     bool joined;
+    friend void PrintTo(const EntryNameCase& c, std::ostream* os) { *os << c.name; }
 };
 class EntryNames : public ::testing::TestWithParam<EntryNameCase> {};
 
@@ -285,6 +294,7 @@ struct NormaliseCase {
     std::string name;
     std::string path;
     std::string normalised;
+    friend void PrintTo(const NormaliseCase& c, std::ostream* os) { *os << c.name; }
 };
 class Normalise : public ::testing::TestWithParam<NormaliseCase> {};
 
@@ -304,6 +314,7 @@ struct TrimCase {
     std::string name;
     std::string path;
     std::string withSeparator;
+    friend void PrintTo(const TrimCase& c, std::ostream* os) { *os << c.name; }
 };
 class SeparatorHelpers : public ::testing::TestWithParam<TrimCase> {};
 

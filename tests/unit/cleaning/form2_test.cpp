@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "cleaning/form2.h"
 #include "cleaning_world.h"
 #include "shell/form1.h"
@@ -28,6 +30,12 @@ struct SizeCase {
     std::uint64_t bytes;
     std::string separator, shown;
     forms::Color colour;
+    // "Bytes36864", with the group separator named when it is not the comma.
+    std::string name() const {
+        const char* sep = separator == "," ? "" : separator == "." ? "Point" : separator == " " ? "Blank" : "NoBreakSpace";
+        return "Bytes" + std::to_string(bytes) + sep;
+    }
+    friend void PrintTo(const SizeCase& c, std::ostream* os) { *os << c.name(); }
 };
 class RecentFolderColour : public Form2Test, public ::testing::WithParamInterface<SizeCase> {};
 
@@ -50,7 +58,8 @@ INSTANTIATE_TEST_SUITE_P(Sizes, RecentFolderColour,
                                            SizeCase{1024000, ".", "1.000", kDarkRed},
                                            SizeCase{1024000, " ", "1 000", kDarkRed},
                                            SizeCase{1234567ull * 1024, "\xC2\xA0", "1\xC2\xA0" "234\xC2\xA0" "567",
-                                                    kDarkRed}));
+                                                    kDarkRed}),
+                         [](const auto& testCase) { return testCase.param.name(); });
 
 TEST_F(Form2Test, MeasuresAgainOnlyOnEveryTwentiethTick) {
     w.fileSystem.addFile(recent + "\\a.lnk", 10 * 1024);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "cleaning/frm_main.h"
 #include "cleaning/pause.h"
 #include "cleaning_world.h"
@@ -36,6 +38,7 @@ struct CouplingCase {
     std::vector<int> clicks;
     std::array<int, 3> boxes;
     int selectAll;
+    friend void PrintTo(const CouplingCase& c, std::ostream* os) { *os << c.name; }
 };
 class CheckListCoupling : public FrmMainTest, public ::testing::WithParamInterface<CouplingCase> {};
 

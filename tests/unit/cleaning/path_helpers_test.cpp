@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "cleaning/path_helpers.h"
 #include "cleaning/size_display.h"
 #include "fakes/fake_file_system.h"
@@ -22,8 +24,10 @@ TEST(GetProperCasePath, ExpandsShortNamesToProperCaseAndGivesUnknownForAMissingC
 }
 
 struct ReadCase {
+    const char* name;
     std::string caption, separator;
     std::uint64_t number;
+    friend void PrintTo(const ReadCase& c, std::ostream* os) { *os << c.name; }
 };
 class ShownNumber : public ::testing::TestWithParam<ReadCase> {};
 
@@ -32,6 +36,9 @@ TEST_P(ShownNumber, ReadsLeadingDigitsWithoutGroupSeparators) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Captions, ShownNumber,
-                         ::testing::Values(ReadCase{"36 Kbs left", ",", 36}, ReadCase{"Label4", ",", 0},
-                                           ReadCase{"", ",", 0}, ReadCase{"1\xC2\xA0" "000", "\xC2\xA0", 1000},
-                                           ReadCase{"99999999999999999999999", ",", UINT64_MAX}));
+                         ::testing::Values(ReadCase{"NumberAndUnit", "36 Kbs left", ",", 36},
+                                           ReadCase{"DesignText", "Label4", ",", 0}, ReadCase{"Empty", "", ",", 0},
+                                           ReadCase{"NoBreakSpaceGroups", "1\xC2\xA0" "000", "\xC2\xA0", 1000},
+                                           ReadCase{"TooLargeStopsAtTheMaximum", "99999999999999999999999", ",",
+                                                    UINT64_MAX}),
+                         [](const auto& testCase) { return std::string(testCase.param.name); });

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "common/window_frame.h"
 #include "fakes/test_world.h"
 
@@ -16,6 +18,7 @@ struct CaptionCase {
     const char* name;
     std::string title;
     std::string caption;
+    friend void PrintTo(const CaptionCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class InfoMsgCaption : public ::testing::TestWithParam<CaptionCase> {};

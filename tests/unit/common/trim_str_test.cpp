@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <string>
 
 using sparvane::common::TrimStr;
@@ -12,6 +14,7 @@ struct TrimCase {
     const char* name;
     std::string input;
     std::string expected;
+    friend void PrintTo(const TrimCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class TrimStrTable : public ::testing::TestWithParam<TrimCase> {};

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -33,6 +35,7 @@ struct ListCase {
     const char* label;
     std::vector<std::string> phoneBook;
     std::vector<std::string> expected;
+    friend void PrintTo(const ListCase& c, std::ostream* os) { *os << c.label; }
 };
 
 struct ListDUNsTest : WinInetTest, ::testing::WithParamInterface<ListCase> {};
@@ -65,6 +68,7 @@ struct StateCase {
     bool heldConnection;
     bool connected;  // Remote Access alone decides
     bool blocked;    // needs Remote Access and a connection of our own
+    friend void PrintTo(const StateCase& c, std::ostream* os) { *os << c.label; }
 };
 
 struct StateTest : WinInetTest, ::testing::WithParamInterface<StateCase> {};

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cmath>
 #include <limits>
 
@@ -18,9 +20,11 @@ using platform::win32::shownOnScreen;
 using platform::win32::twipsToPixels;
 
 struct TwipsCase {
+    const char* name;
     double twips;
     double twipsPerPixel;
     int pixels;
+    friend void PrintTo(const TwipsCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class TwipsToPixels : public ::testing::TestWithParam<TwipsCase> {};
@@ -31,12 +35,13 @@ TEST_P(TwipsToPixels, RoundsHalvesToEvenLikeTheRegionHelper) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, TwipsToPixels,
-                         ::testing::Values(TwipsCase{17880, 15, 1192}, TwipsCase{855, 15, 57},
-                                           TwipsCase{22.5, 15, 2},    // 1.5 -> 2
-                                           TwipsCase{37.5, 15, 2},    // 2.5 -> 2 (even)
-                                           TwipsCase{-960, 15, -64},  // off-screen text box
-                                           TwipsCase{1440, 10, 144},  // 144 dpi
-                                           TwipsCase{100, 0, 0}));    // no metrics yet
+                         ::testing::Values(TwipsCase{"Whole", 17880, 15, 1192}, TwipsCase{"Exact", 855, 15, 57},
+                                           TwipsCase{"OneAndAHalfUp", 22.5, 15, 2},
+                                           TwipsCase{"TwoAndAHalfDownToEven", 37.5, 15, 2},
+                                           TwipsCase{"OffScreenTextBox", -960, 15, -64},
+                                           TwipsCase{"At144Dpi", 1440, 10, 144},
+                                           TwipsCase{"NoMetricsYet", 100, 0, 0}),
+                         [](const auto& testCase) { return std::string(testCase.param.name); });
 
 class LayoutTest : public ::testing::Test {
 protected:
@@ -115,9 +120,11 @@ TEST(ChartBars, NoRoomOrNoSeriesGivesNoBars) {
 }  // namespace
 
 struct FillCase {
+    const char* name;
     double min, max, value;
     int width;
     int pixels;
+    friend void PrintTo(const FillCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class ProgressFill : public ::testing::TestWithParam<FillCase> {};
@@ -129,11 +136,11 @@ TEST_P(ProgressFill, FillsTheValuesShareOfTheWidthInWholePixels) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ProgressFill,
-    ::testing::Values(FillCase{0, 100, 98.76, 55, 54},  // 54.318 cut, not rounded
-                      FillCase{0, 100, 0, 55, 0}, FillCase{0, 100, 100, 55, 55},
-                      FillCase{0, 100, 0.5, 55, 0},  // under one pixel: nothing drawn yet
-                      FillCase{20, 40, 30, 10, 5},   // counted from the low end
-                      FillCase{0, 100, 160, 55, 55}, FillCase{0, 100, -3, 55, 0},  // nearer end
-                      FillCase{0, 100, std::numeric_limits<double>::quiet_NaN(), 55, 0},
-                      FillCase{50, 50, 50, 55, 0},     // no range
-                      FillCase{0, 100, 50, 0, 0}));    // no room
+    ::testing::Values(FillCase{"CutNotRounded", 0, 100, 98.76, 55, 54},  // 54.318
+                      FillCase{"Empty", 0, 100, 0, 55, 0}, FillCase{"Full", 0, 100, 100, 55, 55},
+                      FillCase{"UnderOnePixel", 0, 100, 0.5, 55, 0},
+                      FillCase{"CountedFromTheLowEnd", 20, 40, 30, 10, 5},
+                      FillCase{"AboveTheRange", 0, 100, 160, 55, 55}, FillCase{"BelowTheRange", 0, 100, -3, 55, 0},
+                      FillCase{"NotANumber", 0, 100, std::numeric_limits<double>::quiet_NaN(), 55, 0},
+                      FillCase{"NoRange", 50, 50, 50, 55, 0}, FillCase{"NoRoom", 0, 100, 50, 0, 0}),
+    [](const auto& testCase) { return std::string(testCase.param.name); });

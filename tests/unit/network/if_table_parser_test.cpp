@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cstring>
 #include <tuple>
 
@@ -115,9 +117,11 @@ TEST(IfTableParser, DescriptionIsCutToItsLengthAndBoundedByItsField) {
 }
 
 struct AddressCase {
+    const char* name;
     std::vector<std::uint8_t> bytes;
     std::int32_t length;
     const char* text;
+    friend void PrintTo(const AddressCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class AdapterAddress : public testing::TestWithParam<AddressCase> {};
@@ -130,11 +134,12 @@ TEST_P(AdapterAddress, FollowsTheTextRule) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, AdapterAddress,
-    testing::Values(AddressCase{{0, 0, 0, 0, 0, 1}, 6, "00-00-00-00-00-1"},
-                    AddressCase{{10, 171, 255, 16}, 4, "A-AB-FF-10"}, AddressCase{{1, 2}, 0, ""},
-                    AddressCase{{1, 2}, -1, ""},
+    testing::Values(AddressCase{"SixBytes", {0, 0, 0, 0, 0, 1}, 6, "00-00-00-00-00-1"},
+                    AddressCase{"FourBytesInHex", {10, 171, 255, 16}, 4, "A-AB-FF-10"},
+                    AddressCase{"NoLength", {1, 2}, 0, ""}, AddressCase{"NegativeLength", {1, 2}, -1, ""},
                     // only the 8 bytes of the field exist; a longer length adds nothing
-                    AddressCase{{1, 2, 3, 4, 5, 6, 7, 8}, 20, "1-2-3-4-5-6-7-8"}));
+                    AddressCase{"LengthBeyondTheField", {1, 2, 3, 4, 5, 6, 7, 8}, 20, "1-2-3-4-5-6-7-8"}),
+    [](const auto& testCase) { return std::string(testCase.param.name); });
 
 TEST(Windows1252, MapsEverySingleByteToItsCharacter) {
     const std::uint8_t bytes[] = {'A', 0x80, 0x8A, 0x81, 0x9F, 0xA0, 0xE9, 0xFF, 0};

@@ -61,29 +61,7 @@ TEST_F(ScreenGuard, TellsHowToCloseItThenRaisesAMaximizedTopmostVeilAtAlpha80) {
     EXPECT_LT(guard()->Text1.leftTwips() + guard()->Text1.widthTwips(), 0);
 }
 
-TEST_F(ScreenGuard, DoubleClickClosesOnlyItAndReopeningGivesAFreshVeil) {
-    sparvane::shell::startProgram(world.ctx);
-    openScreenGuard(world.ctx);
-    const forms::WindowHandle first = guard()->hWnd();
-    const std::size_t othersLoaded = world.app.forms().size() - 1;
-    {
-        forms::Application::EventScope scope(world.app);
-        guard()->userDblClick();
-    }
-    ASSERT_EQ(guard(), nullptr);
-    EXPECT_EQ(world.app.forms().size(), othersLoaded) << "the widget and the hidden windows stay";
-    EXPECT_FALSE(world.backend.processEnded);
-
-    openScreenGuard(world.ctx);
-
-    ASSERT_NE(guard(), nullptr);
-    const forms::WindowHandle second = guard()->hWnd();
-    EXPECT_NE(second, first) << "a new window, loaded afresh";
-    EXPECT_TRUE(guard()->visible());
-    EXPECT_TRUE(veil(second).topmost && veil(second).layered);
-    EXPECT_EQ(veil(second).alpha, 80);
-    EXPECT_EQ(world.backend.messages.size(), 2u) << "the way out is told every time";
-}
+// Closing it by a double click and opening it again: 51_screen_guard.
 
 // A failing step leaves the veil as far as the other steps got it.
 struct StepFailure {

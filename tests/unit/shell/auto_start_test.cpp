@@ -113,8 +113,8 @@ TEST(AutoStartBoxPath, StoresTheRunningProgramsOwnPath) {
 
 // What a C runtime program's argument parser reads back from the quoted form.
 struct QuoteCase {
-    const char *argument, *quoted;
-    friend void PrintTo(const QuoteCase& c, std::ostream* os) { *os << c.argument; }
+    const char *name, *argument, *quoted;
+    friend void PrintTo(const QuoteCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class QuoteArgument : public ::testing::TestWithParam<QuoteCase> {};
@@ -125,11 +125,13 @@ TEST_P(QuoteArgument, ParsesBackToTheSameText) {
 
 INSTANTIATE_TEST_SUITE_P(
     CommandLineRules, QuoteArgument,
-    ::testing::Values(QuoteCase{"", R"("")"},
-                      QuoteCase{R"(C:\Program Files\a.exe)", R"("C:\Program Files\a.exe")"},
-                      QuoteCase{R"("C:\a b\x.exe")", R"("\"C:\a b\x.exe\"")"},
-                      QuoteCase{R"(C:\dir\)", R"("C:\dir\\")"},          // must not escape the closing quote
-                      QuoteCase{R"(a\\"b)", R"("a\\\\\"b")"},              // backslashes before a quote double
-                      QuoteCase{R"(a\\b)", R"("a\\b")"}));                  // elsewhere they stay as they are
+    ::testing::Values(QuoteCase{"Empty", "", R"("")"},
+                      QuoteCase{"Blank", R"(C:\Program Files\a.exe)", R"("C:\Program Files\a.exe")"},
+                      QuoteCase{"Quotes", R"("C:\a b\x.exe")", R"("\"C:\a b\x.exe\"")"},
+                      // must not escape the closing quote
+                      QuoteCase{"TrailingBackslash", R"(C:\dir\)", R"("C:\dir\\")"},
+                      QuoteCase{"BackslashesBeforeAQuoteDouble", R"(a\\"b)", R"("a\\\\\"b")"},
+                      QuoteCase{"OtherBackslashesStay", R"(a\\b)", R"("a\\b")"}),
+    [](const auto& testCase) { return std::string(testCase.param.name); });
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <string>
 
 namespace {
@@ -14,6 +16,7 @@ struct FigureCase {
     const char* caption;  // as the speed feed writes it
     const char* decimal;
     const char* shown;
+    friend void PrintTo(const FigureCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class FigureDisplay : public ::testing::TestWithParam<FigureCase> {};

@@ -9,22 +9,13 @@ namespace {
 
 using sparvane::shell::Form1;
 
-TEST_F(WidgetTest, ShowsItsFiguresAndTellsWhatEachControlDoes) {
+TEST_F(WidgetTest, ShowsItsDesignFiguresUntilTheFirstTick) {
     start();
     Form1& w = widget();
     EXPECT_EQ(w.Shape1.borderColor(), 32768u);  // green until the first measurement
     EXPECT_EQ(w.Label3.caption(), "00");
     EXPECT_EQ(w.Label1.caption(), "000");
     EXPECT_EQ(w.Label2.caption(), "000");
-    const std::pair<const char*, const char*> tips[] = {
-        {"Command63", "Click to Clean Junk Fles "}, {"Command3", "Screen Guard"},
-        {"Command8", "Click to Shutdown "},         {"Command6", "Click to Restart"},
-        {"Command7", "Click to Logoff"},            {"Image2", "KBps"},
-        {"Label1", "Internet Download Speed"},      {"Image1", "KBps"},
-        {"Label2", "Internet Upload Speed"},        {"Picture1", "Click to run widget on windows startup"},
-        {"Picture2", "Click to stop running on windows startup"},
-        {"Command2", "About"},                      {"Command1", "Close Widget"}};
-    for (const auto& [control, tip] : tips) EXPECT_EQ(w.findControl(control)->toolTip(), tip) << control;
 }
 
 TEST_F(WidgetTest, TheWindowIsCutDownToTheColumn) {
@@ -36,41 +27,14 @@ TEST_F(WidgetTest, TheWindowIsCutDownToTheColumn) {
     EXPECT_EQ(boundingBox(plan), (forms::PixelRect{1184, 8, 1257, 297}));
 }
 
-TEST_F(WidgetTest, OnANarrowScreenTheWholeColumnMovesLeftToTheScreensEdge) {
-    start(1024, 768);
-    Form1& w = widget();
-    const forms::PixelRect box = boundingBox(widgetRegion());
-    EXPECT_EQ(box.right, 1024);
-    EXPECT_EQ(box.right - box.left, 73) << "the column keeps its width";
-    // The column moved as one: the designed distances between controls stay.
-    EXPECT_DOUBLE_EQ(w.Picture2.leftTwips() - w.Picture1.leftTwips(), 480);
-    EXPECT_DOUBLE_EQ(w.Shape1.leftTwips() + w.Shape1.widthTwips(), 1024 * 15);
-}
-
+// A narrower screen moves the whole column left: 11_widget_narrow_screen.
 TEST_F(WidgetTest, OnAScreenExactlyAsWideAsTheColumnNothingMoves) {
     start(1257, 900);
     EXPECT_DOUBLE_EQ(widget().Shape1.leftTwips(), 17760);
     EXPECT_EQ(boundingBox(widgetRegion()).right, 1257);
 }
 
-TEST_F(WidgetTest, TheClockIsWrittenOnTheFirstTickThenKeepsItsTimeUntilTheNextInput) {
-    world.lastInput.tick = 0;  // the system has seen no input yet: the first tick writes anyway
-    world.clock.timeText = "09:15:00";
-    start();
-    world.backend.advance(1000);
-    int changes = 0;
-    widget().Label3.onChange = [&] { ++changes; };
-    world.clock.timeText = "09:45:00";
-    world.backend.advance(60'000);
-    EXPECT_EQ(widget().Label3.caption(), "09:15:00");
-    EXPECT_EQ(changes, 0);
-    world.lastInput.tick = 65'000;  // the mouse moved
-    world.clock.timeText = "09:46:01";
-    world.backend.advance(1000);
-    EXPECT_EQ(widget().Label3.caption(), "09:46:01");
-    EXPECT_EQ(changes, 1);
-}
-
+// The clock written on the first tick and after input only: 12_widget_activity_clock.
 TEST_F(WidgetTest, AFailedLastInputQueryWritesNothing) {
     world.lastInput.tick.reset();
     start();
@@ -90,27 +54,25 @@ TEST_F(WidgetTest, AboutShowsAnInformationBoxWithTheProductsDetails) {
         EXPECT_NE(m.text.find(part), std::string::npos) << part;
 }
 
-TEST_F(WidgetTest, CloseWidgetEndsAtOnceWithStatusZeroAndTakesTheTrayIconAway) {
+// Close Widget and a close from the system (Alt+F4, the window menu) end the program at
+// once with status 0, the tray entry taken away, without unloading any window.
+class WidgetClose : public WidgetTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(WidgetClose, EndsAtOnceWithStatusZeroAndTakesTheTrayIconAway) {
     start();
     ASSERT_TRUE(world.trayIcon.entry.has_value()) << "the network window registers its icon at start-up";
     const auto loaded = world.app.forms().size();
-    widget().Command1.userClick();
+    GetParam() ? widget().userClose() : widget().Command1.userClick();
     EXPECT_TRUE(world.backend.processEnded);
     EXPECT_EQ(world.backend.exitStatus, 0);
     EXPECT_FALSE(world.trayIcon.entry.has_value());
-    // No window went through an unload: all stay loaded, none was destroyed.
-    EXPECT_EQ(world.app.forms().size(), loaded);
+    EXPECT_EQ(world.app.forms().size(), loaded) << "all stay loaded";
     EXPECT_EQ(logIndex("destroy:Form3"), -1);
-}
-
-TEST_F(WidgetTest, ClosingTheWidgetFromTheSystemEndsTheProgramToo) {
-    start();
-    widget().userClose();  // Alt+F4, window menu
-    EXPECT_TRUE(world.backend.processEnded);
-    EXPECT_EQ(world.backend.exitStatus, 0);
-    EXPECT_FALSE(world.trayIcon.entry.has_value());
     EXPECT_EQ(logIndex("destroy:Form1"), -1);
 }
+
+INSTANTIATE_TEST_SUITE_P(Widget, WidgetClose, ::testing::Bool(),
+                         [](const auto& testCase) { return testCase.param ? "FromTheSystem" : "CloseWidgetButton"; });
 
 TEST_F(WidgetTest, UnloadingTheWidgetFromCodeDoesNotEndTheProgram) {
     start();

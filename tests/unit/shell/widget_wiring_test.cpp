@@ -2,6 +2,8 @@
 // tested with their subsystems).
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <functional>
 #include <string>
 
@@ -13,6 +15,7 @@ namespace {
 struct Wiring {
     const char* control;
     std::function<bool(fakes::TestWorld&)> reached;
+    friend void PrintTo(const Wiring& c, std::ostream* os) { *os << c.control; }
 };
 
 bool firstMessageIs(fakes::TestWorld& w, const std::string& text) {
