@@ -9,7 +9,7 @@ dst=$root/docs/screenshots
 
 # scenario/screenshot in artifacts/e2e  ->  name in docs/screenshots
 chosen=(
-  "start_and_end/widget.png widget.png"
+  "widget_startup/widget.png widget.png"
   "traffic/traffic.png widget_traffic.png"
   "cleaning_frame_colour/dark_red.png widget_junk_red.png"
   "screen_guard/screen_guard.png screen_guard.png"

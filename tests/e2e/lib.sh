@@ -239,6 +239,56 @@ e2e_expect_exit() {
   _e2e_log "sparvane.exe ended with status $status"
 }
 
+# e2e_netns_link SUBNET: two network namespaces of this run's own, "prog" and "peer" (names
+# no other run has: `ip netns add` fails on a name in use), joined by a veth pair, spvnet0 in
+# prog at 192.168.SUBNET.1/30 and spvpeer0 in peer at .2, with no IPv6 chatter on it. Wine's
+# server and device process (which reads the interface table) start inside prog, and so
+# does the program (E2E_LAUNCH). Sets E2E_PROG_NS and E2E_PEER_NS. Needs root.
+# e2e_netns_remove, from the scenario's EXIT trap before e2e_end: Wine first, through its
+# server (killing the server alone leaves its desktop behind), then whatever still runs
+# inside (receivers, samplers), then the namespaces.
+E2E_NETNS_LIST=()
+_e2e_new_netns() {
+  local i name
+  for i in {1..20}; do
+    name=spv-$1-$$-$RANDOM
+    if ip netns add "$name" 2>/dev/null; then
+      E2E_NETNS_LIST+=("$name")
+      printf 'E2E_NETNS=%q\n' "${E2E_NETNS_LIST[*]}" >>"$E2E_ARTIFACTS/.e2e-state"  # for run_all.sh
+      REPLY=$name
+      return 0
+    fi
+  done
+  e2e_fail "could not create a network namespace (root needed)"
+}
+e2e_netns_link() {
+  local ns
+  _e2e_new_netns prog && E2E_PROG_NS=$REPLY
+  _e2e_new_netns peer && E2E_PEER_NS=$REPLY
+  for ns in "$E2E_PROG_NS" "$E2E_PEER_NS"; do
+    ip netns exec "$ns" sysctl -qw net.ipv6.conf.all.disable_ipv6=1 net.ipv6.conf.default.disable_ipv6=1
+  done
+  ip link add spvnet0 netns "$E2E_PROG_NS" type veth peer name spvpeer0 netns "$E2E_PEER_NS"
+  ip -n "$E2E_PROG_NS" addr add "192.168.$1.1/30" dev spvnet0
+  ip -n "$E2E_PEER_NS" addr add "192.168.$1.2/30" dev spvpeer0
+  ip -n "$E2E_PROG_NS" link set lo up
+  ip -n "$E2E_PROG_NS" link set spvnet0 up
+  ip -n "$E2E_PEER_NS" link set spvpeer0 up
+  ip netns exec "$E2E_PROG_NS" wineserver -p
+  ip netns exec "$E2E_PROG_NS" timeout 120 wine cmd /c exit >/dev/null 2>&1
+  E2E_LAUNCH=(ip netns exec "$E2E_PROG_NS")
+}
+e2e_netns_remove() {
+  local ns pid
+  wineserver -k 2>/dev/null
+  timeout 10 wineserver -w 2>/dev/null
+  for ns in "${E2E_NETNS_LIST[@]}"; do
+    for pid in $(ip netns pids "$ns" 2>/dev/null); do kill -9 "$pid" 2>/dev/null; done
+    ip netns del "$ns" 2>/dev/null
+  done
+  E2E_NETNS_LIST=()
+}
+
 # e2e_fail MSG: reports, keeps a screenshot of the moment, ends the scenario.
 e2e_fail() {
   trap - ERR

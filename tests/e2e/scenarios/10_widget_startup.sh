@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# After start-up the widget is the only window on screen, and its window is cut down to the
+# After start-up the widget is the only window on screen (the network window and the folder
+# clean-up window are loaded but hidden), and its window is cut down to the
 # column of controls: at 1600x900 the column's region spans 1184,8 to 1257,297 (Shape1 at
 # 17760,120 twips, 1095 x 4335, at 15 twips per pixel).
 source "$(dirname "$0")/../lib.sh"
@@ -22,10 +23,16 @@ echo "Form1 region: $region"
 [[ "$region" == "1184 8 1257 297" ]] || e2e_fail "region bounding box '$region', expected the column '1184 8 1257 297'"
 
 # The window itself stays maximized from the screen's left edge, so the column stands at
-# its designed place on the screen.
-read -r left top _ _ < <(drv rect Form1)
+# its designed place on the screen, and its Close Widget button is where the user can reach it.
+read -r left top right bottom < <(drv rect Form1)
 [[ "$left" == 0 && "$top" == 0 ]] || e2e_fail "Form1 is not at the screen's corner: $left $top"
+read -r cl ct cr cb <<<"$(drv rect Form1 Command1)"
+((cl >= 0 && ct >= 0 && cr <= right && cb <= bottom && cr <= 1600 && cb <= 900)) ||
+  e2e_fail "Command1 ($cl $ct $cr $cb) lies outside the widget window or the screen"
 
+# The README's picture, once the first tick has written the clock.
+clock_written() { [[ "$(drv text Form1 Label3)" != "00" ]]; }
+e2e_wait_for 10 clock_written
 e2e_screenshot widget
 
 drv click Form1 Command1

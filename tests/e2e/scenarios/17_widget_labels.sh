@@ -17,42 +17,10 @@ fi
 # The program counts real links only (not loopback): it runs in a namespace whose one link
 # is a veth pair to a second namespace, and a full-speed transfer over the pair drives the
 # figures to six or seven digits.
-NETNS=()
 tools=$E2E_ROOT/tests/e2e/traffic_tools.py
-new_netns() {
-  local i name
-  for i in {1..20}; do
-    name=spv-$1-$$-$RANDOM
-    if ip netns add "$name" 2>/dev/null; then
-      NETNS+=("$name")
-      printf 'E2E_NETNS=%q\n' "${NETNS[*]}" >>"$E2E_ARTIFACTS/.e2e-state"
-      REPLY=$name
-      return 0
-    fi
-  done
-  e2e_fail "could not create a network namespace (root needed)"
-}
-remove_netns() {
-  local ns pid
-  wineserver -k 2>/dev/null
-  timeout 10 wineserver -w 2>/dev/null
-  for ns in "${NETNS[@]}"; do
-    for pid in $(ip netns pids "$ns" 2>/dev/null); do kill -9 "$pid" 2>/dev/null; done
-    ip netns del "$ns" 2>/dev/null
-  done
-}
-trap 'status=$?; trap - ERR; set +e; touch "$E2E_TMP/stop"; remove_netns; (exit $status); e2e_end' EXIT
-new_netns prog && prog=$REPLY
-new_netns peer && peer=$REPLY
-ip link add spvnet0 netns "$prog" type veth peer name spvpeer0 netns "$peer"
-ip -n "$prog" addr add 192.168.214.1/30 dev spvnet0
-ip -n "$peer" addr add 192.168.214.2/30 dev spvpeer0
-ip -n "$prog" link set lo up
-ip -n "$prog" link set spvnet0 up
-ip -n "$peer" link set spvpeer0 up
-ip netns exec "$prog" wineserver -p
-ip netns exec "$prog" timeout 120 wine cmd /c exit >/dev/null 2>&1
-E2E_LAUNCH=(ip netns exec "$prog")
+trap 'status=$?; trap - ERR; set +e; touch "$E2E_TMP/stop"; e2e_netns_remove; (exit $status); e2e_end' EXIT
+e2e_netns_link 214
+prog=$E2E_PROG_NS peer=$E2E_PEER_NS
 
 e2e_start_program
 clock_written() { local t; t=$(drv text Form1 Label3) && [[ "$t" != "00" ]] && printf '%s\n' "$t"; }

@@ -15,7 +15,6 @@ source "$(dirname "$0")/../lib.sh"
 e2e_begin traffic 1600x900
 
 tools=$E2E_ROOT/tests/e2e/traffic_tools.py
-NETNS=()
 LOADS=()
 stop_loads() {
   touch "$E2E_TMP/stop"
@@ -24,59 +23,16 @@ stop_loads() {
   LOADS=()
   rm -f "$E2E_TMP/stop"
 }
-remove_netns() {
-  local ns pid
-  # Wine first, through its server (killing the server alone leaves its desktop behind);
-  # then whatever still runs inside (the receiver, the sampler), all started here.
-  wineserver -k 2>/dev/null
-  timeout 10 wineserver -w 2>/dev/null
-  for ns in "${NETNS[@]}"; do
-    for pid in $(ip netns pids "$ns" 2>/dev/null); do kill -9 "$pid" 2>/dev/null; done
-    ip netns del "$ns" 2>/dev/null
-  done
-  NETNS=()
-}
 # The load and the namespaces go first, then the library's own clean-up (Wine, Xvfb,
 # scratch HOME), which must run whatever happened before it.
-trap 'status=$?; trap - ERR; set +e; stop_loads; remove_netns; (exit $status); e2e_end' EXIT
-
-# A namespace with a name no other run has: `ip netns add` fails on a name in use.
-new_netns() {
-  local i name
-  for i in {1..20}; do
-    name=spv-$1-$$-$RANDOM
-    if ip netns add "$name" 2>/dev/null; then
-      NETNS+=("$name")
-      printf 'E2E_NETNS=%q\n' "${NETNS[*]}" >>"$E2E_ARTIFACTS/.e2e-state"  # for run_all.sh
-      REPLY=$name
-      return 0
-    fi
-  done
-  e2e_fail "could not create a network namespace (root needed)"
-}
-new_netns prog && prog=$REPLY
-new_netns peer && peer=$REPLY
-for ns in "$prog" "$peer"; do  # no IPv6 chatter on the link: only the test's own traffic
-  ip netns exec "$ns" sysctl -qw net.ipv6.conf.all.disable_ipv6=1 net.ipv6.conf.default.disable_ipv6=1
-done
-# Made inside the namespaces, so the names never meet another run's.
-link=spvnet0
-ip link add "$link" netns "$prog" type veth peer name spvpeer0 netns "$peer"
-ip -n "$prog" addr add 192.168.213.1/30 dev "$link"
-ip -n "$peer" addr add 192.168.213.2/30 dev spvpeer0
-ip -n "$prog" link set lo up
-ip -n "$prog" link set "$link" up
-ip -n "$peer" link set spvpeer0 up
+trap 'status=$?; trap - ERR; set +e; stop_loads; e2e_netns_remove; (exit $status); e2e_end' EXIT
+e2e_netns_link 213
+prog=$E2E_PROG_NS peer=$E2E_PEER_NS link=spvnet0
 in_prog() { ip netns exec "$prog" "$@"; }
 # In the background, without this shell's error trap (a load ended by the clean-up is no
 # failure of the scenario).
 in_background() { (exec "$@") & }
 
-# Wine's interface table comes from its device process, started with the prefix's first
-# process: the server and that process are started in the namespace before anything else.
-in_prog wineserver -p
-in_prog timeout 120 wine cmd /c exit >/dev/null 2>&1
-E2E_LAUNCH=(ip netns exec "$prog")
 e2e_start_program
 
 figure() { drv text Form1 Label1; }
