@@ -11,7 +11,8 @@ namespace sparvane::cleaning {
 
 namespace {
 // The caption Command4 and Command6 test for. The size display never shows it, so both
-// always find that the system needs cleaning.
+// always find that the system needs cleaning. Kept so: the window never stays on screen,
+// its two verdict buttons are not on the user's way, and they answer what they always did.
 constexpr std::string_view kNothingToClean = "0 Kbs of folders/files";
 }  // namespace
 
@@ -65,7 +66,9 @@ Form2::Form2(Context& ctx)
 }
 
 void Form2::Form_Activate() {
-    // Every activation hides the window again, then refreshes the size and the colour.
+    // Every activation hides the window again, then refreshes the size and the colour. The
+    // hide is requested twice, as the network window does at start-up: the second changes
+    // nothing, and the window's sequence of changes stays the one it has always been.
     hide();
     hide();
     Command2.setValue(true);

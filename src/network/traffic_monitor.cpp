@@ -68,7 +68,8 @@ TrafficMonitor::TrafficMonitor(forms::Form& networkWindow, Context& ctx)
     RecordOutgoing.setContainer(&Frame5);
     RecordOutgoing.setBoundsTwips(4200, 240, 975, 195);
 
-    // Byte counts since the first tick.
+    // Byte counts since the first tick. The captions keep their old spelling ("Trafic",
+    // "Recieved", and "Incomming" below): it is what the window has always shown.
     Frame1.setBoundsTwips(kPanelLeft, 4680, 7455, 1095);
     Frame1.setCaption("Trafic");
     Frame3.setContainer(&Frame1);

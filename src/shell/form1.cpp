@@ -89,6 +89,7 @@ void Form1::layOutControls() {
     Label3.setBoundsTwips(kClockLeft, 240, kFrameInnerRight - kClockLeft, 195);
     Label3.setCaption("00");
 
+    // The tips read as users have always known them, spelling and trailing blanks included.
     pictureButton(Command63, forms::Picture::CleanJunk, "Click to Clean Junk Fles ", 17880, 480);
     pictureButton(Command3, forms::Picture::ScreenGuard, "Screen Guard", 17880, 840);
     pictureButton(Command8, forms::Picture::Shutdown, "Click to Shutdown ", 17880, 1200);

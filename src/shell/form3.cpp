@@ -20,6 +20,9 @@ void Form3::Form_Load() { traffic_.setUp(); }
 
 // The start-up window's first activation hands over to the windows the user works with.
 void Form3::Form_Activate() {
+    // Hidden twice on purpose: the second request finds the window hidden and changes
+    // nothing, and the start-up goes on issuing both so that the sequence of window changes
+    // anything outside sees at start-up stays the one it has always been.
     hide();
     hide();
     ctx_.app.form<cleaning::Form2>().show();  // measures the junk and hides itself again
