@@ -7,16 +7,27 @@ file(GLOB_RECURSE SPARVANE_WIN32_SOURCES CONFIGURE_DEPENDS
 
 set(SPARVANE_WIN32_LIBS user32 gdi32 comctl32 shell32 shlwapi advapi32 iphlpapi
     rasapi32 msimg32 uxtheme)
-set(SPARVANE_STATIC_FLAGS -static -static-libgcc -static-libstdc++)
+# MinGW links its C and C++ runtimes into each exe (one self-contained file, no DLL of
+# its own), takes wWinMain through -municode and strips the exe. These are GCC/MinGW
+# flags: another toolchain (MSVC) gets none of them rather than a broken command line.
+if(MINGW)
+  set(SPARVANE_STATIC_FLAGS -static -static-libgcc -static-libstdc++ -municode)
+  set(SPARVANE_STRIP_FLAGS -s)
+  set(SPARVANE_SIZE_FLAGS -Os)
+else()
+  set(SPARVANE_STATIC_FLAGS)
+  set(SPARVANE_STRIP_FLAGS)
+  set(SPARVANE_SIZE_FLAGS)
+endif()
 
 add_executable(sparvane WIN32 ${SPARVANE_WIN32_SOURCES} ${CMAKE_SOURCE_DIR}/resources/sparvane.rc)
 target_compile_definitions(sparvane_core PUBLIC UNICODE _UNICODE)
 target_compile_definitions(sparvane PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
                            _WIN32_WINNT=0x0A00 WINVER=0x0A00)
-target_link_libraries(sparvane PRIVATE sparvane_core ${SPARVANE_WIN32_LIBS})
-target_link_options(sparvane PRIVATE ${SPARVANE_STATIC_FLAGS} -municode -s)
-target_compile_options(sparvane PRIVATE -Wall -Wextra -Os)
-target_compile_options(sparvane_core PRIVATE -Os)
+target_link_libraries(sparvane PRIVATE sparvane_core ${SPARVANE_WIN32_LIBS} sparvane_warnings)
+target_link_options(sparvane PRIVATE ${SPARVANE_STATIC_FLAGS} ${SPARVANE_STRIP_FLAGS})
+target_compile_options(sparvane PRIVATE ${SPARVANE_SIZE_FLAGS})
+target_compile_options(sparvane_core PRIVATE ${SPARVANE_SIZE_FLAGS})
 
 # The one version source is project() in CMakeLists.txt: the version record, the manifest,
 # the About caption and the packages all take it from here.
@@ -32,8 +43,8 @@ file(GLOB SPARVANE_DRIVER_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2
 if(SPARVANE_DRIVER_SOURCES)
   add_executable(sparvane-driver ${SPARVANE_DRIVER_SOURCES})
   target_compile_definitions(sparvane-driver PRIVATE UNICODE _UNICODE NOMINMAX _WIN32_WINNT=0x0A00)
-  target_link_libraries(sparvane-driver PRIVATE user32 gdi32 comctl32 shell32)
-  target_link_options(sparvane-driver PRIVATE ${SPARVANE_STATIC_FLAGS} -municode)
+  target_link_libraries(sparvane-driver PRIVATE user32 gdi32 comctl32 shell32 sparvane_warnings)
+  target_link_options(sparvane-driver PRIVATE ${SPARVANE_STATIC_FLAGS})
 endif()
 
 file(GLOB SPARVANE_WINBENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/windows/*.cpp)
@@ -41,6 +52,6 @@ foreach(src ${SPARVANE_WINBENCH_SOURCES})
   get_filename_component(name ${src} NAME_WE)
   add_executable(${name} WIN32 ${src})
   target_compile_definitions(${name} PRIVATE UNICODE _UNICODE NOMINMAX)
-  target_link_libraries(${name} PRIVATE user32 gdi32 psapi)
-  target_link_options(${name} PRIVATE ${SPARVANE_STATIC_FLAGS} -municode)
+  target_link_libraries(${name} PRIVATE user32 gdi32 psapi sparvane_warnings)
+  target_link_options(${name} PRIVATE ${SPARVANE_STATIC_FLAGS})
 endforeach()

@@ -25,8 +25,9 @@ step() {
   return 1
 }
 
-unit() { cmake --preset native && cmake --build --preset native && ctest --preset native; }
-windows() { cmake --preset windows && cmake --build --preset windows; }
+# Warnings are errors here (SPARVANE_WERROR), for every target of both builds.
+unit() { cmake --preset native -DSPARVANE_WERROR=ON && cmake --build --preset native && ctest --preset native; }
+windows() { cmake --preset windows -DSPARVANE_WERROR=ON && cmake --build --preset windows; }
 
 step "unit suites (native)" unit
 if step "windows build" windows; then

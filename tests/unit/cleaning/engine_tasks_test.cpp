@@ -59,7 +59,7 @@ INSTANTIATE_TEST_SUITE_P(
         BinCase{"QueryFails", kCZ, kBothFixed, 5, 0x99, true, false, false, 0, 1},
         BinCase{"EmptyingRefused", kCZ, kBothFixed, 5, 0x99, false, true, false, 1, 1},
         BinCase{"NoDriveList", "", {}, 5, 0x99, false, false, false, 0, 0}),
-    [](const auto& info) { return info.param.name; });
+    [](const auto& testCase) { return testCase.param.name; });
 
 class RecentList : public cleaning_test::CleaningTest {
 protected:

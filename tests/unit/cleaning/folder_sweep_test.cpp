@@ -122,7 +122,7 @@ INSTANTIATE_TEST_SUITE_P(
                        fs.addFile(kTemp + "\\ro_folder\\x.tmp", 1, fa::kReadOnly | fa::kSystem);
                    },
                    {"inuse", "inuse\\open.log"}}),
-    [](const auto& info) { return info.param.name; });
+    [](const auto& testCase) { return testCase.param.name; });
 
 TEST_F(TempSweep, ListsEachFolderOnceCompletelyThenDeletesLastFirstWithAttributesCleared) {
     auto& fs = w.fileSystem;
@@ -259,7 +259,7 @@ INSTANTIATE_TEST_SUITE_P(Targets, TempFolderLinks,
                                            TempLinkCase{"ToTheUsersProfile", "C:\\Users\\Tester", false},
                                            TempLinkCase{"ToASharedFolder", "C:\\Users\\Public", false},
                                            TempLinkCase{"ToAnotherTemp", "D:\\Temp", true}),
-                         [](const auto& info) { return info.param.name; });
+                         [](const auto& testCase) { return testCase.param.name; });
 
 struct EntryNameCase {
     std::string name;
@@ -273,7 +273,9 @@ TEST_P(EntryNames, OnlyOneComponentLeadingInsideIsJoined) {
     const std::string folder = "C:\\Users\\Tester\\Temp\\sub\\";
     const auto path = EntryPathInside(folder, GetParam().entry, "C:\\Users\\Tester\\Temp\\");
     EXPECT_EQ(path.has_value(), GetParam().joined);
-    if (path) EXPECT_EQ(*path, folder + GetParam().entry);
+    if (path) {
+        EXPECT_EQ(*path, folder + GetParam().entry);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Names, EntryNames,
@@ -288,7 +290,7 @@ INSTANTIATE_TEST_SUITE_P(Names, EntryNames,
                                            EntryNameCase{"InnerBackslash", "a\\b", false},
                                            EntryNameCase{"StreamColon", "file:stream", false},
                                            EntryNameCase{"Wildcard", "*.tmp", false}),
-                         [](const auto& info) { return info.param.name; });
+                         [](const auto& testCase) { return testCase.param.name; });
 
 struct NormaliseCase {
     std::string name;
@@ -308,7 +310,7 @@ INSTANTIATE_TEST_SUITE_P(Paths, Normalise,
                                            NormaliseCase{"SlashesAndDots", "C:/Temp/./a//b/", "C:\\Temp\\a\\b"},
                                            NormaliseCase{"Share", "\\\\srv\\share\\..\\x", "\\\\srv\\share\\x"},
                                            NormaliseCase{"Relative", "a\\..\\b", "a\\..\\b"}),
-                         [](const auto& info) { return info.param.name; });
+                         [](const auto& testCase) { return testCase.param.name; });
 
 struct TrimCase {
     std::string name;
@@ -328,4 +330,4 @@ INSTANTIATE_TEST_SUITE_P(Paths, SeparatorHelpers,
                                            TrimCase{"AccentedEnd", " C:\\Temp\\café\t", "C:\\Temp\\café\\"},
                                            TrimCase{"NoBreakSpaceKept", "C:\\Temp\\a\xC2\xA0", "C:\\Temp\\a\xC2\xA0\\"},
                                            TrimCase{"ControlsTrimmed", "\r\nC:\\Temp\\x\x01", "C:\\Temp\\x\\"}),
-                         [](const auto& info) { return info.param.name; });
+                         [](const auto& testCase) { return testCase.param.name; });

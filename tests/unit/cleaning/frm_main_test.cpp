@@ -62,7 +62,7 @@ INSTANTIATE_TEST_SUITE_P(
                       CouplingCase{"SelectAllAgain", {-1, -1}, {1, 1, 1}, 1},
                       CouplingCase{"SelectAllAfterOneUnchecked", {2, -1}, {1, 1, 1}, 1},
                       CouplingCase{"CheckEachByHand", {-1, 0, 1, 2}, {1, 1, 1}, 1}),
-    [](const auto& info) { return info.param.name; });
+    [](const auto& testCase) { return testCase.param.name; });
 
 TEST_F(FrmMainTest, RunShowsEachOutcomeDoesOnlyTheSelectedTasksAndEndsIdle) {
     auto& f = form();

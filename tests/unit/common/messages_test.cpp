@@ -37,7 +37,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, InfoMsgCaption,
                                            CaptionCase{"BlanksAndControls", " \t\r\n ", "sparvane v2.0.264"},
                                            CaptionCase{"OneWordBetweenBlanks", "  Cleaner  ", "Cleaner"},
                                            CaptionCase{"InnerBlanksStay", " Temp Files ", "Temp Files"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& testCase) { return std::string(testCase.param.name); });
 
 TEST(FormatCaption, BuildsTheVersionFromTheApplicationInfo) {
     forms::AppInfo info;

@@ -43,7 +43,7 @@ INSTANTIATE_TEST_SUITE_P(
         TrimCase{"InvalidBytesCountAsUnprintable", "\xFF\xC3x\x80\xBF", "x"},
         TrimCase{"LoneContinuationAfterPrintableIsStripped", "x\xA0", "x"},
         TrimCase{"SingleCharacter", "~", "~"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testCase) { return std::string(testCase.param.name); });
 
 TEST(TrimStr, LeavesItsArgumentAlone) {
     const std::string text = "  keep  ";

@@ -72,7 +72,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(ListingCase{"None", 0, true, 0, nullptr}, ListingCase{"Three", 3, true, 3, nullptr},
                       ListingCase{"MoreThanFitFilled", 300, true, 256, "44 more dial-up entries were not listed."},
                       ListingCase{"MoreThanFitUnwritten", 300, false, 0, "300 more dial-up entries were not listed."}),
-    [](const auto& info) { return std::string(info.param.label); });
+    [](const auto& testCase) { return std::string(testCase.param.label); });
 
 // ---- Connect and Disconnect (without a selection and before any dial: 60_dialup) ----
 
@@ -124,7 +124,7 @@ INSTANTIATE_TEST_SUITE_P(
         // A failed hang-up still raises the event and forgets the connection.
         Scenario{"FailedHangUp", 0, 668, 0, "CDD",
                  {kMade[0], kMade[1], kClosed, "Unable to terminate connection, error: 668", kNone}, kReady, 1}),
-    [](const auto& info) { return std::string(info.param.label); });
+    [](const auto& testCase) { return std::string(testCase.param.label); });
 
 // ---- Release ----
 

@@ -45,7 +45,9 @@ TEST_P(ListDUNsTest, ReplacesTheListWithTheNamesAsTheSystemWroteThem) {
     std::vector<std::string> list{"left over"};
     inet.ListDUNs(list);
     EXPECT_EQ(list, GetParam().expected);
-    if (list.empty()) EXPECT_EQ(list.capacity(), 0u);  // no entries: no storage either
+    if (list.empty()) {
+        EXPECT_EQ(list.capacity(), 0u);  // no entries: no storage either
+    }
     EXPECT_EQ(inet.EntriesInPhoneBook(), GetParam().phoneBook.size());
     // The system is always handed 256 records of 264 bytes, only the first one sized.
     EXPECT_EQ(dialer.enumByteCountIn, 264u * 256u);
@@ -57,7 +59,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(ListCase{"Empty", {}, {}}, ListCase{"BytesAfterNulDropped", {std::string("ISP\0junk", 8)}, {"ISP"}},
                       ListCase{"AnsiCodePageConverted", {"Caf\xE9"}, {"Caf\xC3\xA9"}},
                       ListCase{"Exactly256", {256, "Entry"}, {256, "Entry"}}),
-    [](const auto& info) { return std::string(info.param.label); });
+    [](const auto& testCase) { return std::string(testCase.param.label); });
 
 // ---- Connected and the already-connected refusal ----
 
@@ -76,7 +78,9 @@ struct StateTest : WinInetTest, ::testing::WithParamInterface<StateCase> {};
 TEST_P(StateTest, ConnectedFollowsTheRegistryAndStartDunRefusesOnlyWhenBothSaySo) {
     const StateCase& c = GetParam();
     if (c.keyExists) registry.keys[sparvane::dialup::kRemoteAccessKey];
-    if (c.heldConnection) ASSERT_EQ(inet.StartDUN(1, "First"), 0);
+    if (c.heldConnection) {
+        ASSERT_EQ(inet.StartDUN(1, "First"), 0);
+    }
     if (c.value) setRemoteConnection(*c.value);
     EXPECT_EQ(inet.Connected(), c.connected);
     EXPECT_EQ(inet.StartDUN(1, "Second"), c.blocked ? -1 : 0);
@@ -92,7 +96,7 @@ INSTANTIATE_TEST_SUITE_P(RegistryStates, StateTest,
                                            StateCase{"OneAndHeld", true, 1u, true, true, true},
                                            StateCase{"OneNotHeld", true, 1u, false, true, false},
                                            StateCase{"HighByteOnlyAndHeld", true, 0x01000000u, true, true, true}),
-                         [](const auto& info) { return std::string(info.param.label); });
+                         [](const auto& testCase) { return std::string(testCase.param.label); });
 
 // ---- StartDUN ----
 

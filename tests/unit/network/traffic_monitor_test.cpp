@@ -180,7 +180,7 @@ TEST_P(TrafficScenario, ShowsEachTicksFiguresOnTheWidgetAndTotalsThatNeverFall) 
     EXPECT_EQ(world.trayIcon.entry->tip, c.tip);
 }
 INSTANTIATE_TEST_SUITE_P(Ticks, TrafficScenario, testing::ValuesIn(kScenarios),
-                         [](const auto& info) { return std::string(info.param.label); });
+                         [](const auto& testCase) { return std::string(testCase.param.label); });
 
 TEST_F(TrafficTest, BarsFillAboveTheirRangeAndEmptyBelowIt) {
     auto& m = monitor();

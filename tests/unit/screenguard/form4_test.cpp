@@ -91,6 +91,6 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(StepFailure{"Topmost", &fakes::FakeWindowManager::failPos, false, true, 80},
                       StepFailure{"ExStyle", &fakes::FakeWindowManager::failExStyle, true, false, 255},
                       StepFailure{"Alpha", &fakes::FakeWindowManager::failLayered, true, true, 255}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testCase) { return std::string(testCase.param.name); });
 
 }  // namespace

@@ -82,7 +82,7 @@ const SwitchCase kBoxes[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Widget, AutoStartBox, ::testing::ValuesIn(kBoxes),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& testCase) { return std::string(testCase.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
     Widget, AutoStartFailure,
@@ -91,8 +91,8 @@ INSTANTIATE_TEST_SUITE_P(
                                          ToolFailure{"ExitCode5", {true, false, 5}, "failed with code 5"},
                                          ToolFailure{"TimedOut", {true, true, 0}, "did not finish"},
                                          ToolFailure{"NotStarted", {false, false, 0}, "could not be started"})),
-    [](const auto& info) {
-        return std::string(std::get<0>(info.param).name) + "_" + std::get<1>(info.param).name;
+    [](const auto& testCase) {
+        return std::string(std::get<0>(testCase.param).name) + "_" + std::get<1>(testCase.param).name;
     });
 
 TEST(AutoStartBoxPath, StoresTheRunningProgramsOwnPath) {

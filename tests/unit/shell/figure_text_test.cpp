@@ -45,7 +45,7 @@ INSTANTIATE_TEST_SUITE_P(
         FigureCase{"CommaDecimal", "20,16", ",", "20,2"}, FigureCase{"CommaDecimalScaled", "5123456,25", ",", "5,12M"},
         FigureCase{"DesignText", "000", ".", "0"}, FigureCase{"NotANumber", "Text1", ".", "Text1"},
         FigureCase{"PointWithCommaLocale", "20.16", ",", "20.16"}, FigureCase{"Empty", "", ".", ""}),
-    [](const ::testing::TestParamInfo<FigureCase>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<FigureCase>& testCase) { return std::string(testCase.param.name); });
 
 TEST(CompactFigure, NegativeValuesKeepTheirSignAndTinyOnesShowZero) {
     EXPECT_EQ(compactFigure(-20.16, "."), "-20.2");

@@ -50,7 +50,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(PowerButtonCase{"Shutdown", sparvane::shell::shutdownButton, exit_windows::kShutdown},
                       PowerButtonCase{"Restart", sparvane::shell::restartButton, exit_windows::kReboot},
                       PowerButtonCase{"LogOff", sparvane::shell::logOffButton, exit_windows::kLogOff}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testCase) { return std::string(testCase.param.name); });
 
 TEST(EnableShutdownPrivilege, EnablesTheOneEntryAndAlwaysReleasesAnOpenedToken) {
     fakes::FakeToken token;

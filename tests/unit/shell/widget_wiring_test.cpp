@@ -49,6 +49,6 @@ INSTANTIATE_TEST_SUITE_P(
         Wiring{"Command3", [](auto& w) { return firstMessageIs(w, "Double click on screen guard to close"); }},
         Wiring{"Command63",
                [](auto& w) { return w.app.template loadedForm<sparvane::cleaning::frmMain>() != nullptr; }}),
-    [](const auto& info) { return std::string(info.param.control); });
+    [](const auto& testCase) { return std::string(testCase.param.control); });
 
 }  // namespace
