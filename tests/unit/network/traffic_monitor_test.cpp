@@ -19,8 +19,11 @@ TEST_F(TrafficTest, TrayEntryIsAddedOnLoadUpdatedEachTickAndDeletedOnUnload) {
     EXPECT_EQ(world.trayIcon.entry->tip, "Bytes received: \r\n Bytes sent: ");
     EXPECT_EQ(world.interfaceTable.calls, 0);  // no reading before the first tick
     // The window is a few pixels wide; none of the controls (the monitor's, the panel's) may show in it.
-    for (const auto& c : w.controls())
-        if (!c->container()) EXPECT_TRUE(c->leftTwips() >= 495 || c->topTwips() >= 210) << c->qualifiedName();
+    for (const auto& c : w.controls()) {
+        if (!c->container()) {
+            EXPECT_TRUE(c->leftTwips() >= 495 || c->topTwips() >= 210) << c->qualifiedName();
+        }
+    }
     tick();
     EXPECT_TRUE(world.app.unload(w, forms::unload_mode::kAppWindows));
     EXPECT_FALSE(world.trayIcon.entry);
