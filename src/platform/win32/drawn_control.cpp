@@ -61,7 +61,7 @@ void DrawnControl::paintTransparentBack(HDC dc) {
     MapWindowPoints(self, owner().window.get(), &origin, 1);
     const ShiftedViewport shifted(dc, -origin.x, -origin.y);
     OffsetRect(&r, origin.x, origin.y);
-    backend().paintFormSurface(owner(), dc, r);
+    owner().paintSurface(dc, r);
 }
 
 }  // namespace platform::win32

@@ -1,13 +1,11 @@
 // The form window's procedure: paints the form's surface (back colour and shapes) and
 // turns the system's messages into model events.
-#include <windows.h>
-#include <windowsx.h>
+#include "platform/win32/form_window.h"
 
-#include "forms/control.h"
-#include "forms/form.h"
-#include "platform/win32/control_layout.h"
+#include <commctrl.h>
+
+#include "platform/win32/gdi_cache.h"
 #include "platform/win32/gdi_guards.h"
-#include "platform/win32/text.h"
 #include "platform/win32/win32_backend.h"
 
 namespace platform::win32 {
@@ -21,95 +19,100 @@ constexpr UINT kDeferredActivate = WM_APP + 1;
 
 LRESULT FormWindow::handleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     Win32Backend::DepthGuard depth(backend);
-    return backend.onFormMessage(*this, hwnd, msg, wParam, lParam);
+    return onMessage(hwnd, msg, wParam, lParam);
 }
 
-LRESULT Win32Backend::onFormMessage(FormWindow& fw, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    forms::Form& form = fw.form;
-    if (msg == makeChildWindowsMessage_ && msg != 0) {
+NativeControl* FormWindow::nativeOf(HWND child) const {
+    auto it = byWindow.find(child);
+    return it == byWindow.end() ? nullptr : it->second;
+}
+
+LRESULT FormWindow::onMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == backend.makeChildWindowsMessage() && msg != 0) {
         // wParam 0: our own request from showForm, for a form still on screen. Anything
         // else: asked from outside, so made even for a hidden form.
-        if (wParam != 0 || IsWindowVisible(hwnd)) makeChildWindows(fw);
-        return fw.childWindows ? TRUE : FALSE;
+        if (wParam != 0 || IsWindowVisible(hwnd)) makeChildWindows();
+        return childWindows ? TRUE : FALSE;
     }
     switch (msg) {
         case WM_ERASEBKGND:
             return 1;  // WM_PAINT fills everything
         case WM_PAINT: {
             const PaintDC paint(hwnd);
-            paintFormSurface(fw, paint.get(), paint.area());
+            paintSurface(paint.get(), paint.area());
             return 0;
         }
         case WM_PRINTCLIENT: {
             RECT r;
             GetClientRect(hwnd, &r);
-            paintFormSurface(fw, reinterpret_cast<HDC>(wParam), r);
+            paintSurface(reinterpret_cast<HDC>(wParam), r);
             return 0;
         }
         case WM_COMMAND:
-            onCommand(fw, wParam, lParam);
+            // lParam 0: menu, accelerator or dialog key, nothing to do.
+            if (NativeControl* native = lParam != 0 ? nativeOf(reinterpret_cast<HWND>(lParam)) : nullptr)
+                native->command(HIWORD(wParam));
             return 0;
         case WM_DRAWITEM: {
             const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-            auto it = fw.byWindow.find(item->hwndItem);
-            if (it != fw.byWindow.end() && it->second->drawItem(*item)) return TRUE;
+            if (NativeControl* native = nativeOf(item->hwndItem); native && native->drawItem(*item)) return TRUE;
             break;
         }
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORLISTBOX:
         case WM_CTLCOLORBTN: {
-            auto it = fw.byWindow.find(reinterpret_cast<HWND>(lParam));
-            if (it != fw.byWindow.end()) return it->second->colors(reinterpret_cast<HDC>(wParam));
+            if (NativeControl* native = nativeOf(reinterpret_cast<HWND>(lParam)))
+                return native->colors(reinterpret_cast<HDC>(wParam));
             break;
         }
         case WM_SETCURSOR: {
             // Controls pass the question up to their form: the whole window waits.
-            if (busy_ && wait_ != nullptr) {
-                SetCursor(wait_);
+            if (HCURSOR wait = backend.busyCursor()) {
+                SetCursor(wait);
                 return TRUE;
             }
-            auto it = fw.byWindow.find(reinterpret_cast<HWND>(wParam));
-            if (it != fw.byWindow.end() && LOWORD(lParam) == HTCLIENT && it->second->handCursor() &&
-                hand_ != nullptr) {
-                SetCursor(hand_);
+            NativeControl* native = nativeOf(reinterpret_cast<HWND>(wParam));
+            if (native != nullptr && LOWORD(lParam) == HTCLIENT && native->handCursor() &&
+                backend.handCursor() != nullptr) {
+                SetCursor(backend.handCursor());
                 return TRUE;
             }
             break;
         }
         case WM_TIMER: {
-            auto it = fw.timers.find(wParam);
-            if (it == fw.timers.end()) return 0;
+            auto it = timers.find(wParam);
+            if (it == timers.end()) return 0;
             forms::Timer* timer = it->second;
-            InputScope scope(*this);
+            Win32Backend::InputScope scope(backend);
             timer->fire();
             return 0;
         }
         case WM_ACTIVATE:
-            onFormActivate(fw, hwnd, wParam);
+            onActivate(hwnd, wParam);
             return 0;
         case kDeferredActivate:
-            if (fw.created && GetActiveWindow() == hwnd && form.visible()) {
-                InputScope scope(*this);
+            if (created && GetActiveWindow() == hwnd && form.visible()) {
+                Win32Backend::InputScope scope(backend);
                 form.activated();
             }
             return 0;
         case WM_CLOSE: {
             // The model decides: QueryUnload may cancel, and an unload destroys the window.
-            InputScope scope(*this);
+            Win32Backend::InputScope scope(backend);
             form.userClose();
             return 0;
         }
         case WM_LBUTTONDBLCLK: {
-            InputScope scope(*this);
+            Win32Backend::InputScope scope(backend);
             form.userDblClick();
             return 0;
         }
         case WM_SIZE:
         case WM_MOVE:
-            if (fw.created) {
-                InputScope scope(*this);
-                reportGeometry(fw, showing_ == 0);
+            if (created) {
+                Win32Backend::InputScope scope(backend);
+                backend.reportGeometry(*this, !backend.showing());
             }
             return 0;
         case WM_DPICHANGED: {
@@ -125,8 +128,8 @@ LRESULT Win32Backend::onFormMessage(FormWindow& fw, HWND hwnd, UINT msg, WPARAM 
                 {
                     // Every form unloads in the ordinary way (its QueryUnload sees the
                     // session ending), then the process ends on its own terms.
-                    InputScope scope(*this);
-                    if (app_ != nullptr) app_->endSession();
+                    Win32Backend::InputScope scope(backend);
+                    if (forms::Application* app = backend.application()) app->endSession();
                 }
                 ExitProcess(0);
             }
@@ -137,35 +140,35 @@ LRESULT Win32Backend::onFormMessage(FormWindow& fw, HWND hwnd, UINT msg, WPARAM 
     return DefWindowProcW(hwnd, msg, wParam, lParam);
 }
 
-void Win32Backend::onFormActivate(FormWindow& fw, HWND hwnd, WPARAM wParam) {
+void FormWindow::onActivate(HWND hwnd, WPARAM wParam) {
     if (LOWORD(wParam) == WA_INACTIVE) {
         HWND focus = GetFocus();
-        if (focus != nullptr && IsChild(hwnd, focus)) fw.lastFocus = focus;
+        if (focus != nullptr && IsChild(hwnd, focus)) lastFocus = focus;
         return;
     }
     if (HIWORD(wParam) == 0) {  // not minimized: give the keyboard to a control
-        if (fw.lastFocus != nullptr && IsWindow(fw.lastFocus) && IsChild(hwnd, fw.lastFocus) &&
-            IsWindowEnabled(fw.lastFocus))
-            SetFocus(fw.lastFocus);
+        if (lastFocus != nullptr && IsWindow(lastFocus) && IsChild(hwnd, lastFocus) &&
+            IsWindowEnabled(lastFocus))
+            SetFocus(lastFocus);
         else
-            focusFirstControl(fw);
+            focusFirstControl();
     }
-    if (!fw.created) return;
-    if (showing_ > 0) return;  // Form::show raises Resize and Activate in its own order
-    if (hiding_ > 0) {
+    if (!created) return;
+    if (backend.showing()) return;  // Form::show raises Resize and Activate in its own order
+    if (backend.hiding()) {
         PostMessageW(hwnd, kDeferredActivate, 0, 0);
         return;
     }
-    InputScope scope(*this);
-    fw.form.activated();
+    Win32Backend::InputScope scope(backend);
+    form.activated();
 }
 
-void Win32Backend::focusFirstControl(FormWindow& fw) {
-    if (!fw.form.focusFirstControl()) {
-        SetFocus(fw.window.get());
+void FormWindow::focusFirstControl() {
+    if (!form.focusFirstControl()) {
+        SetFocus(window.get());
         return;
     }
-    for (const auto& native : fw.controls) {
+    for (const auto& native : controls) {
         HWND h = native->hwnd();
         if (h == nullptr) continue;
         const LONG_PTR style = GetWindowLongPtrW(h, GWL_STYLE);
@@ -174,18 +177,41 @@ void Win32Backend::focusFirstControl(FormWindow& fw) {
             return;
         }
     }
-    SetFocus(fw.window.get());
+    SetFocus(window.get());
 }
 
-void Win32Backend::onCommand(FormWindow& fw, WPARAM wParam, LPARAM lParam) {
-    auto it = fw.byWindow.find(reinterpret_cast<HWND>(lParam));
-    if (lParam == 0 || it == fw.byWindow.end()) return;  // menu, accelerator or dialog key: nothing to do
-    it->second->command(HIWORD(wParam));
+void FormWindow::paintSurface(HDC dc, const RECT& area) {
+    FillRect(dc, &area, backend.gdi().brush(form.backColor()));
+    for (const auto& native : controls) native->paintOnForm(dc);
 }
 
-void Win32Backend::paintFormSurface(FormWindow& fw, HDC dc, const RECT& area) {
-    FillRect(dc, &area, gdi_.brush(fw.form.backColor()));
-    for (const auto& native : fw.controls) native->paintOnForm(dc);
+void FormWindow::placeContainedControls() {
+    for (const auto& native : controls)
+        if (native->control().container() != nullptr) native->place();
+}
+
+void FormWindow::makeChildWindows() {
+    if (childWindows || !created) return;
+    Win32Backend::DepthGuard depth(backend);
+    childWindows = true;
+    // The tool tips belong to the controls, so they come with them.
+    tooltip.reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
+                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window.get(), nullptr,
+                                  backend.instance(), nullptr));
+    if (tooltip) SendMessageW(tooltip.get(), TTM_SETMAXTIPWIDTH, 0, 400);
+    HWND hwnd = window.get();
+    // One repaint for the lot instead of one visible-region update per child.
+    const bool onScreen = IsWindowVisible(hwnd) != FALSE;
+    if (onScreen) SendMessageW(hwnd, WM_SETREDRAW, FALSE, 0);
+    for (const auto& native : controls) native->createWindow();
+    // Children are created in the model's order, which may put a frame after its contents.
+    for (const auto& native : controls) native->raiseAboveContainer();
+    if (onScreen) {
+        SendMessageW(hwnd, WM_SETREDRAW, TRUE, 0);
+        RedrawWindow(hwnd, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
+    }
+    // The form may have been activated before it had anything to give the keyboard to.
+    if (GetActiveWindow() == hwnd && GetFocus() == hwnd) focusFirstControl();
 }
 
 }  // namespace platform::win32

@@ -73,7 +73,7 @@ void NativeControl::changed(forms::Property what) {
         case Property::Geometry:
         case Property::Visible:
             place();
-            if (control_.canContain()) backend().placeContainedControls(owner_);
+            if (control_.canContain()) owner_.placeContainedControls();
             break;
         case Property::Enabled:
             if (h) EnableWindow(h, control_.enabled());

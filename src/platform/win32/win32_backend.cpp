@@ -49,6 +49,31 @@ int showCommandFor(forms::WindowState state) {
     return SW_SHOWNORMAL;
 }
 
+struct Styles {
+    DWORD style = 0;
+    DWORD exStyle = 0;
+};
+
+Styles formStyles(const forms::Form& form) {
+    Styles s;
+    switch (form.borderStyle()) {
+        case forms::BorderStyle::None: s.style = WS_POPUP; break;
+        case forms::BorderStyle::FixedSingle: s.style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU; break;
+        case forms::BorderStyle::Sizable: s.style = WS_OVERLAPPEDWINDOW; break;
+        case forms::BorderStyle::FixedDialog:
+            s.style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
+            s.exStyle = WS_EX_DLGMODALFRAME;
+            break;
+        case forms::BorderStyle::FixedToolWindow:
+            s.style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
+            s.exStyle = WS_EX_TOOLWINDOW;
+            break;
+    }
+    if (!form.showInTaskbar()) s.exStyle |= WS_EX_TOOLWINDOW;
+    s.style |= WS_CLIPCHILDREN;
+    return s;
+}
+
 }  // namespace
 
 Win32Backend::InputScope::InputScope(Win32Backend& backend) : backend_(backend) {
@@ -101,26 +126,6 @@ void Win32Backend::registerClasses() {
     for (const wchar_t* name :
          {L"Sparvane.Label", L"Sparvane.Picture", L"Sparvane.Chart", L"Sparvane.Frame", L"Sparvane.Progress"})
         registerClass(name, &windowProcedure<NativeControl>);
-}
-
-Win32Backend::Styles Win32Backend::formStyles(const forms::Form& form) {
-    Styles s;
-    switch (form.borderStyle()) {
-        case forms::BorderStyle::None: s.style = WS_POPUP; break;
-        case forms::BorderStyle::FixedSingle: s.style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU; break;
-        case forms::BorderStyle::Sizable: s.style = WS_OVERLAPPEDWINDOW; break;
-        case forms::BorderStyle::FixedDialog:
-            s.style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
-            s.exStyle = WS_EX_DLGMODALFRAME;
-            break;
-        case forms::BorderStyle::FixedToolWindow:
-            s.style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
-            s.exStyle = WS_EX_TOOLWINDOW;
-            break;
-    }
-    if (!form.showInTaskbar()) s.exStyle |= WS_EX_TOOLWINDOW;
-    s.style |= WS_CLIPCHILDREN;
-    return s;
 }
 
 RECT Win32Backend::frameOf(const forms::Form& form) const {
@@ -308,7 +313,7 @@ void Win32Backend::bringToFront(forms::Form& form) {
 }
 
 void Win32Backend::setFocus(forms::Control& control) {
-    if (FormWindow* fw = windowOf(control.form())) makeChildWindows(*fw);  // the keyboard needs a window
+    if (FormWindow* fw = windowOf(control.form())) fw->makeChildWindows();  // the keyboard needs a window
     HWND h = reinterpret_cast<HWND>(control.handle());
     if (h != nullptr && IsWindow(h)) SetFocus(h);
 }

@@ -13,36 +13,11 @@
 
 #include "forms/application.h"
 #include "forms/backend.h"
+#include "platform/win32/form_window.h"
 #include "platform/win32/gdi_cache.h"
 #include "platform/win32/native_control.h"
-#include "platform/win32/owned_window.h"
 
 namespace platform::win32 {
-
-struct FormWindow;
-
-// The native side of one form. Members die in reverse order: the controls' windows (and
-// their names) go before the form window that parents them.
-struct FormWindow {
-    FormWindow(class Win32Backend& b, forms::Form& f) : backend(b), form(f) {}
-    Win32Backend& backend;
-    forms::Form& form;
-    OwnedWindow window;
-    OwnedWindow tooltip;
-    std::vector<std::unique_ptr<NativeControl>> controls;  // in the form's order of adding
-    std::unordered_map<const forms::Control*, NativeControl*> byControl;
-    std::unordered_map<HWND, NativeControl*> byWindow;
-    std::map<UINT_PTR, forms::Timer*> timers;
-    std::wstring caption;
-    HWND lastFocus = nullptr;
-    UINT nextControlId = 1000;  // clear of IDOK/IDCANCEL, which dialog keys send to the form
-    bool created = false;
-    bool childWindows = false;  // the controls' windows exist (made on first show, or when asked)
-    bool keyboardCues = false;  // focus rectangles only once the keyboard has been used here
-
-    // The form window's messages (windowProcedure<FormWindow>).
-    LRESULT handleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-};
 
 class Win32Backend final : public forms::Backend {
 public:
@@ -93,14 +68,20 @@ public:
     double frameHeightTwips(const forms::Form& form) const override;
     void endProcess(int exitStatus) override;
 
-    // What the native controls of its forms share.
+    // What the windows of its forms share.
     HINSTANCE instance() const { return instance_; }
     GdiCache& gdi() { return gdi_; }
     HFONT fontFor(const forms::Control& control);
-    // The form's back colour and shape outlines, which show through see-through controls.
-    void paintFormSurface(FormWindow& fw, HDC dc, const RECT& area);
-    // After a frame or picture box moved or was shown or hidden: what it holds follows.
-    void placeContainedControls(FormWindow& fw);
+    forms::Application* application() const { return app_; }
+    UINT makeChildWindowsMessage() const { return makeChildWindowsMessage_; }  // kMakeControlWindowsMessage
+    HCURSOR busyCursor() const { return busy_ ? wait_ : nullptr; }  // while long work runs
+    HCURSOR handCursor() const { return hand_; }
+    // Inside showForm/bringToFront: the model raises Resize and Activate itself.
+    bool showing() const { return showing_ > 0; }
+    // Inside hideForm/destroyForm: activation is passed on afterwards.
+    bool hiding() const { return hiding_ > 0; }
+    // The window's real place, size and state, told to the model.
+    void reportGeometry(FormWindow& fw, bool raiseResize);
 
     // Every window procedure holds one while it runs, so that the native side of a form
     // unloaded inside it stays alive until the outermost procedure returns.
@@ -118,11 +99,6 @@ public:
     };
 
 private:
-    struct Styles {
-        DWORD style = 0;
-        DWORD exStyle = 0;
-    };
-    static Styles formStyles(const forms::Form& form);
     RECT frameOf(const forms::Form& form) const;
     int toPixels(double twips) const;
     double toTwips(int pixels) const { return pixels * twipsPerPixel_; }
@@ -130,20 +106,8 @@ private:
     void registerClasses();
     FormWindow* windowOf(const forms::Form& form) const;
     NativeControl* windowOf(const forms::Control& control) const;
-    void reportGeometry(FormWindow& fw, bool raiseResize);
     bool translateDialogKeys(MSG& msg);
     void releaseGraveyard();
-
-    friend struct FormWindow;
-
-    // Form window (form_window.cpp).
-    LRESULT onFormMessage(FormWindow& fw, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-    void onFormActivate(FormWindow& fw, HWND hwnd, WPARAM wParam);
-    void onCommand(FormWindow& fw, WPARAM wParam, LPARAM lParam);
-    void focusFirstControl(FormWindow& fw);
-
-    // The controls' windows (form_controls.cpp).
-    void makeChildWindows(FormWindow& fw);
 
     HINSTANCE instance_;
     forms::Application* app_ = nullptr;
