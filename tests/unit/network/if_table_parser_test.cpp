@@ -62,6 +62,7 @@ TEST(IfTableParser, ReadsEveryFieldOfEveryRowFromItsOwnOffsetAndCountsEveryRow) 
     rows[1].description = "Loopback \xE9\x80";
     const auto reading = parse(rows);
     ASSERT_EQ(reading.interfaces.Count(), rows.size());
+    EXPECT_TRUE(reading.interfaces.Item(0) == nullptr && reading.interfaces.Item(rows.size() + 1) == nullptr);
     for (std::uint32_t r = 0; r < rows.size(); ++r)
         for (const auto& [rowField, recordField] : kFields)
             ASSERT_EQ(reading.interfaces.Item(r + 1)->*recordField, static_cast<std::int32_t>(rows[r].*rowField)) << r;

@@ -4,26 +4,6 @@
 #include "network/interfaces.h"
 #include "network/ip_helper.h"
 
-using sparvane::network::CInterface;
-using sparvane::network::CInterfaces;
-
-TEST(CInterfaces, AddTakesTheRecordAndItemsCountFromOne) {
-    CInterfaces list;
-    for (int index = 1; index <= 3; ++index) {
-        auto record = std::make_unique<CInterface>();
-        record->InterfaceIndex = index;
-        EXPECT_EQ(list.Add(std::move(record))->InterfaceIndex, index);
-        EXPECT_EQ(record, nullptr);
-    }
-    EXPECT_EQ(list.Add(nullptr), nullptr);
-    EXPECT_EQ(list.Item(1)->InterfaceIndex, 1);
-    EXPECT_EQ(list.Item(0), nullptr);
-    EXPECT_EQ(list.Item(4), nullptr);
-    EXPECT_TRUE(list.Remove(2));
-    EXPECT_FALSE(list.Remove(3));
-    EXPECT_EQ(list.Item(2)->InterfaceIndex, 3);
-}
-
 class IpHelperTest : public testing::Test {
 protected:
     IpHelperTest() {
