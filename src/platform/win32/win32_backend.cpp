@@ -119,6 +119,9 @@ void Win32Backend::registerClasses() {
         wc.lpszClassName = name;
         return RegisterClassExW(&wc);
     };
+    // No exception may leave a window procedure (see window_proc.h).
+    static_assert(noexcept(windowProcedure<FormWindow>(HWND{}, 0, 0, 0)));
+    static_assert(noexcept(windowProcedure<NativeControl>(HWND{}, 0, 0, 0)));
     formClass_ = registerClass(kFormClass, &windowProcedure<FormWindow>);
     makeChildWindowsMessage_ = RegisterWindowMessageW(kMakeControlWindowsMessage);
 
