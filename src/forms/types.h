@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/types.h"
+
 namespace forms {
 
 // Colours are kept as 0x00BBGGRR values, the form Windows uses, so that the numbers the
@@ -53,14 +55,9 @@ struct Font {
     bool operator==(const Font&) const = default;
 };
 
-// Integer rectangle in pixels, right and bottom exclusive (the GDI convention).
-struct PixelRect {
-    int left = 0, top = 0, right = 0, bottom = 0;
-    bool operator==(const PixelRect&) const = default;
-};
-
-// Opaque native window handle; 0 when the object has no window.
-using WindowHandle = std::uintptr_t;
+// The platform's window handle and pixel rectangle, under the names the runtime uses.
+using platform::PixelRect;
+using platform::WindowHandle;
 
 // The program's own drawings for picture buttons, images and status pictures.
 enum class Picture {

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "forms/types.h"
+#include "platform/types.h"
 
 namespace platform {
 
@@ -20,7 +20,7 @@ public:
     [[nodiscard]] virtual std::uint32_t enumEntries(std::uint8_t* buffer, std::uint32_t& byteCount,
                                                     std::uint32_t& entryCount) = 0;
     // InternetDial; on success writes the connection identifier.
-    [[nodiscard]] virtual std::uint32_t dial(forms::WindowHandle owner, const std::string& entry,
+    [[nodiscard]] virtual std::uint32_t dial(WindowHandle owner, const std::string& entry,
                                              std::uint32_t flags, std::uint32_t& connection) = 0;
     // InternetHangUp.
     [[nodiscard]] virtual std::uint32_t hangUp(std::uint32_t connection) = 0;

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "forms/types.h"
+#include "platform/types.h"
 
 namespace platform {
 
@@ -82,7 +82,7 @@ public:
     [[nodiscard]] virtual std::optional<std::string> logicalDriveStrings() = 0;
     [[nodiscard]] virtual int driveType(const std::string& root) = 0;
     // Path of a shell special folder (CSIDL number); nullopt when the shell cannot resolve it.
-    [[nodiscard]] virtual std::optional<std::string> specialFolderPath(forms::WindowHandle owner, int csidl) = 0;
+    [[nodiscard]] virtual std::optional<std::string> specialFolderPath(WindowHandle owner, int csidl) = 0;
 };
 
 }  // namespace platform

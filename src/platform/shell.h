@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "forms/types.h"
+#include "platform/types.h"
 
 namespace platform {
 
@@ -26,7 +26,7 @@ public:
     // SHQueryRecycleBin for one drive root; nullopt when the query fails.
     [[nodiscard]] virtual std::optional<RecycleBinInfo> query(const std::string& root) = 0;
     // SHEmptyRecycleBin with a null root (all drives); owner may be 0. True on success.
-    [[nodiscard]] virtual bool emptyAll(forms::WindowHandle owner, unsigned flags) = 0;
+    [[nodiscard]] virtual bool emptyAll(WindowHandle owner, unsigned flags) = 0;
     virtual void updateIcon() = 0;
 };
 
@@ -42,7 +42,7 @@ class Shell {
 public:
     virtual ~Shell() = default;
     // ShellExecute; a result above 32 means the document or program was started.
-    [[nodiscard]] virtual std::intptr_t execute(forms::WindowHandle owner, const std::string& verb,
+    [[nodiscard]] virtual std::intptr_t execute(WindowHandle owner, const std::string& verb,
                                                 const std::string& file, const std::string& parameters,
                                                 const std::string& folder, int showCommand) = 0;
 };

@@ -2,7 +2,7 @@
 // The notification-area entry.
 #include <string>
 
-#include "forms/types.h"
+#include "platform/types.h"
 
 namespace platform {
 
@@ -13,7 +13,7 @@ constexpr unsigned kTip = 4;
 }  // namespace tray_flags
 
 struct TrayIconData {
-    forms::WindowHandle window = 0;
+    WindowHandle window = 0;
     unsigned id = 0;
     unsigned flags = 0;
     unsigned callbackMessage = 0;

@@ -4,7 +4,7 @@
 #include <optional>
 #include <vector>
 
-#include "forms/types.h"
+#include "platform/types.h"
 
 namespace platform {
 
@@ -25,9 +25,9 @@ enum class InsertAfter { None, Top, TopMost };
 // A window region: the outer rectangle minus the inner one, plus each added rectangle
 // (CreateRectRgn / CombineRgn with RGN_DIFF, then RGN_OR), in window coordinates.
 struct RegionPlan {
-    forms::PixelRect outer;
-    forms::PixelRect inner;
-    std::vector<forms::PixelRect> added;
+    PixelRect outer;
+    PixelRect inner;
+    std::vector<PixelRect> added;
 };
 
 class WindowManager {
@@ -35,20 +35,20 @@ public:
     virtual ~WindowManager() = default;
     // GetWindowLong / SetWindowLong (GWL_STYLE, GWL_EXSTYLE). The setters return the
     // previous value, 0 on failure.
-    [[nodiscard]] virtual std::optional<std::uint32_t> style(forms::WindowHandle w) = 0;
-    [[nodiscard]] virtual std::uint32_t setStyle(forms::WindowHandle w, std::uint32_t style) = 0;
-    [[nodiscard]] virtual std::optional<std::uint32_t> exStyle(forms::WindowHandle w) = 0;
-    [[nodiscard]] virtual std::uint32_t setExStyle(forms::WindowHandle w, std::uint32_t exStyle) = 0;
+    [[nodiscard]] virtual std::optional<std::uint32_t> style(WindowHandle w) = 0;
+    [[nodiscard]] virtual std::uint32_t setStyle(WindowHandle w, std::uint32_t style) = 0;
+    [[nodiscard]] virtual std::optional<std::uint32_t> exStyle(WindowHandle w) = 0;
+    [[nodiscard]] virtual std::uint32_t setExStyle(WindowHandle w, std::uint32_t exStyle) = 0;
     // SetWindowPos with position and size 0.
-    [[nodiscard]] virtual bool setWindowPos(forms::WindowHandle w, InsertAfter after, unsigned flags) = 0;
-    [[nodiscard]] virtual bool setLayeredAttributes(forms::WindowHandle w, std::uint32_t colorKey,
+    [[nodiscard]] virtual bool setWindowPos(WindowHandle w, InsertAfter after, unsigned flags) = 0;
+    [[nodiscard]] virtual bool setLayeredAttributes(WindowHandle w, std::uint32_t colorKey,
                                                     std::uint8_t alpha, unsigned flags) = 0;
     // Builds the region of the plan and gives it to the window (redraw true); the working
     // regions are released. False when the system refused.
-    [[nodiscard]] virtual bool setWindowRegion(forms::WindowHandle w, const RegionPlan& plan) = 0;
-    [[nodiscard]] virtual forms::WindowHandle desktopWindow() = 0;
+    [[nodiscard]] virtual bool setWindowRegion(WindowHandle w, const RegionPlan& plan) = 0;
+    [[nodiscard]] virtual WindowHandle desktopWindow() = 0;
     // The application's active window, 0 when none of its windows is active.
-    [[nodiscard]] virtual forms::WindowHandle activeWindow() = 0;
+    [[nodiscard]] virtual WindowHandle activeWindow() = 0;
 };
 
 }  // namespace platform

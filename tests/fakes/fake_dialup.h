@@ -11,7 +11,7 @@
 namespace fakes {
 
 struct DialCall {
-    forms::WindowHandle owner;
+    platform::WindowHandle owner;
     std::string entry;
     std::uint32_t flags;
 };
@@ -56,7 +56,7 @@ public:
         }
         return 0;
     }
-    std::uint32_t dial(forms::WindowHandle owner, const std::string& entry, std::uint32_t flags,
+    std::uint32_t dial(platform::WindowHandle owner, const std::string& entry, std::uint32_t flags,
                        std::uint32_t& connection) override {
         dialled.push_back(entry);
         dialCalls.push_back({owner, entry, flags});

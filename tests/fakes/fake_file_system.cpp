@@ -360,7 +360,7 @@ int FakeFileSystem::driveType(const std::string& root) {
     return it == driveTypes.end() ? 1 : it->second;  // 1: DRIVE_NO_ROOT_DIR
 }
 
-std::optional<std::string> FakeFileSystem::specialFolderPath(forms::WindowHandle, int csidl) {
+std::optional<std::string> FakeFileSystem::specialFolderPath(platform::WindowHandle, int csidl) {
     auto it = specialFolders.find(csidl);
     if (it == specialFolders.end()) return std::nullopt;
     return it->second;

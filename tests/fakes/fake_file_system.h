@@ -73,7 +73,7 @@ public:
     std::optional<std::uint64_t> folderSize(const std::string& folder) override;
     std::optional<std::string> logicalDriveStrings() override { return drives; }
     int driveType(const std::string& root) override;
-    std::optional<std::string> specialFolderPath(forms::WindowHandle owner, int csidl) override;
+    std::optional<std::string> specialFolderPath(platform::WindowHandle owner, int csidl) override;
 
 private:
     struct Node {

@@ -18,7 +18,7 @@ public:
     bool failQuery = false;
     bool failEmpty = false;
     bool ownerRequired = false;  // refuse to empty without an owner window
-    std::vector<forms::WindowHandle> emptyCalls;  // owner of each empty call
+    std::vector<platform::WindowHandle> emptyCalls;  // owner of each empty call
     std::vector<unsigned> emptyFlags;
     int iconUpdates = 0;
     std::vector<std::string> queried;
@@ -28,7 +28,7 @@ public:
         if (failQuery) return std::nullopt;
         return platform::RecycleBinInfo{bytes, items};
     }
-    bool emptyAll(forms::WindowHandle owner, unsigned flags) override {
+    bool emptyAll(platform::WindowHandle owner, unsigned flags) override {
         emptyCalls.push_back(owner);
         emptyFlags.push_back(flags);
         if (failEmpty || (ownerRequired && owner == 0)) return false;
@@ -54,7 +54,7 @@ public:
 };
 
 struct ShellExecuteCall {
-    forms::WindowHandle owner;
+    platform::WindowHandle owner;
     std::string verb, file, parameters, folder;
     int show;
 };
@@ -63,7 +63,7 @@ class FakeShell : public platform::Shell {
 public:
     std::vector<ShellExecuteCall> calls;
     std::intptr_t result = 42;  // above 32: started
-    std::intptr_t execute(forms::WindowHandle owner, const std::string& verb, const std::string& file,
+    std::intptr_t execute(platform::WindowHandle owner, const std::string& verb, const std::string& file,
                           const std::string& parameters, const std::string& folder, int show) override {
         calls.push_back({owner, verb, file, parameters, folder, show});
         return result;

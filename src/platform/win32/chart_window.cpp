@@ -2,8 +2,8 @@
 // standing on the bottom edge.
 #include <windows.h>
 
+#include "forms/control_layout.h"
 #include "platform/win32/control_kinds.h"
-#include "platform/win32/control_layout.h"
 #include "platform/win32/drawn_control.h"
 #include "platform/win32/gdi_cache.h"
 #include "platform/win32/gdi_guards.h"
@@ -23,7 +23,7 @@ private:
         GdiCache& gdi = backend().gdi();
         RECT client;
         GetClientRect(hwnd(), &client);
-        const auto bars = chartBars(chart_.data(), client.right, client.bottom);
+        const auto bars = forms::chartBars(chart_.data(), client.right, client.bottom);
         // Bars first, then the background around them, so nothing is painted twice (no
         // flicker at the 500 ms refresh).
         const SavedDC saved(dc);  // the clipping below is undone at the end

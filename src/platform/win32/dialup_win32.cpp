@@ -72,7 +72,7 @@ std::uint32_t DialupWin32::enumEntries(std::uint8_t* buffer, std::uint32_t& byte
     return rc;
 }
 
-std::uint32_t DialupWin32::dial(forms::WindowHandle owner, const std::string& entry, std::uint32_t flags,
+std::uint32_t DialupWin32::dial(WindowHandle owner, const std::string& entry, std::uint32_t flags,
                                 std::uint32_t& connection) {
     std::wstring name = widen(entry);
     name.push_back(L'\0');  // the API takes a writable string

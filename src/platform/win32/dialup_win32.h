@@ -11,7 +11,7 @@ class DialupWin32 final : public Dialup {
 public:
     [[nodiscard]] std::uint32_t enumEntries(std::uint8_t* buffer, std::uint32_t& byteCount,
                                             std::uint32_t& entryCount) override;
-    [[nodiscard]] std::uint32_t dial(forms::WindowHandle owner, const std::string& entry, std::uint32_t flags,
+    [[nodiscard]] std::uint32_t dial(WindowHandle owner, const std::string& entry, std::uint32_t flags,
                                      std::uint32_t& connection) override;
     [[nodiscard]] std::uint32_t hangUp(std::uint32_t connection) override;
 

@@ -303,7 +303,7 @@ int FileSystemWin32::driveType(const std::string& root) {
     return static_cast<int>(::GetDriveTypeW(widen(root).c_str()));
 }
 
-std::optional<std::string> FileSystemWin32::specialFolderPath(forms::WindowHandle owner, int csidl) {
+std::optional<std::string> FileSystemWin32::specialFolderPath(WindowHandle owner, int csidl) {
     PIDLIST_ABSOLUTE raw = nullptr;
     if (::SHGetSpecialFolderLocation(reinterpret_cast<HWND>(owner), csidl, &raw) != S_OK || raw == nullptr)
         return std::nullopt;

@@ -22,7 +22,7 @@ public:
     [[nodiscard]] std::optional<std::uint64_t> folderSize(const std::string& folder) override;
     [[nodiscard]] std::optional<std::string> logicalDriveStrings() override;
     [[nodiscard]] int driveType(const std::string& root) override;
-    [[nodiscard]] std::optional<std::string> specialFolderPath(forms::WindowHandle owner, int csidl) override;
+    [[nodiscard]] std::optional<std::string> specialFolderPath(WindowHandle owner, int csidl) override;
 };
 
 }  // namespace platform::win32

@@ -2,8 +2,8 @@
 
 #include <commctrl.h>
 
+#include "forms/control_layout.h"
 #include "forms/form.h"
-#include "platform/win32/control_layout.h"
 #include "platform/win32/text.h"
 #include "platform/win32/win32_backend.h"
 #include "platform/win32/window_names.h"

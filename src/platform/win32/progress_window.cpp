@@ -9,8 +9,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "forms/control_layout.h"
 #include "platform/win32/control_kinds.h"
-#include "platform/win32/control_layout.h"
 #include "platform/win32/drawn_control.h"
 
 namespace platform::win32 {
@@ -34,7 +34,7 @@ private:
     void syncContent() override { syncValue(); }
 
     int fillOf(const RECT& inner) const {
-        return progressFill(bar_.min(), bar_.max(), bar_.value(), inner.right - inner.left);
+        return forms::progressFill(bar_.min(), bar_.max(), bar_.value(), inner.right - inner.left);
     }
 
     void syncValue() override {

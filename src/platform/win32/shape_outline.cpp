@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
+#include "forms/control_layout.h"
 #include "platform/win32/control_kinds.h"
-#include "platform/win32/control_layout.h"
 #include "platform/win32/gdi_cache.h"
 #include "platform/win32/gdi_guards.h"
 #include "platform/win32/win32_backend.h"

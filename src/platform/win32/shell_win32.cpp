@@ -27,7 +27,7 @@ std::optional<RecycleBinInfo> RecycleBinWin32::query(const std::string& root) {
     return RecycleBinInfo{static_cast<std::uint64_t>(info.i64Size), static_cast<std::uint64_t>(info.i64NumItems)};
 }
 
-bool RecycleBinWin32::emptyAll(forms::WindowHandle owner, unsigned flags) {
+bool RecycleBinWin32::emptyAll(WindowHandle owner, unsigned flags) {
     return ::SHEmptyRecycleBinW(reinterpret_cast<HWND>(owner), nullptr, flags) == S_OK;
 }
 
@@ -40,7 +40,7 @@ std::int32_t RecentDocumentsWin32::clearList() {
     return 0;
 }
 
-std::intptr_t ShellWin32::execute(forms::WindowHandle owner, const std::string& verb, const std::string& file,
+std::intptr_t ShellWin32::execute(WindowHandle owner, const std::string& verb, const std::string& file,
                                   const std::string& parameters, const std::string& folder, int showCommand) {
     const std::wstring v = widen(verb), f = widen(file), p = widen(parameters), d = widen(folder);
     const HINSTANCE result = ::ShellExecuteW(reinterpret_cast<HWND>(owner), orNull(v), f.c_str(), orNull(p),

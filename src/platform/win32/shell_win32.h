@@ -7,7 +7,7 @@ namespace platform::win32 {
 class RecycleBinWin32 final : public RecycleBin {
 public:
     [[nodiscard]] std::optional<RecycleBinInfo> query(const std::string& root) override;
-    [[nodiscard]] bool emptyAll(forms::WindowHandle owner, unsigned flags) override;
+    [[nodiscard]] bool emptyAll(WindowHandle owner, unsigned flags) override;
     void updateIcon() override;
 };
 
@@ -18,7 +18,7 @@ public:
 
 class ShellWin32 final : public Shell {
 public:
-    [[nodiscard]] std::intptr_t execute(forms::WindowHandle owner, const std::string& verb, const std::string& file,
+    [[nodiscard]] std::intptr_t execute(WindowHandle owner, const std::string& verb, const std::string& file,
                                         const std::string& parameters, const std::string& folder,
                                         int showCommand) override;
 };

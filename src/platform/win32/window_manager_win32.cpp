@@ -8,10 +8,10 @@ namespace platform::win32 {
 
 namespace {
 
-HWND toHwnd(forms::WindowHandle w) { return reinterpret_cast<HWND>(w); }
-forms::WindowHandle fromHwnd(HWND h) { return reinterpret_cast<forms::WindowHandle>(h); }
+HWND toHwnd(WindowHandle w) { return reinterpret_cast<HWND>(w); }
+WindowHandle fromHwnd(HWND h) { return reinterpret_cast<WindowHandle>(h); }
 
-std::optional<std::uint32_t> windowLong(forms::WindowHandle w, int index) {
+std::optional<std::uint32_t> windowLong(WindowHandle w, int index) {
     // 0 is a legal style, so failure is told apart by the last error.
     ::SetLastError(ERROR_SUCCESS);
     const LONG_PTR value = ::GetWindowLongPtrW(toHwnd(w), index);
@@ -19,29 +19,29 @@ std::optional<std::uint32_t> windowLong(forms::WindowHandle w, int index) {
     return static_cast<std::uint32_t>(value);
 }
 
-std::uint32_t setWindowLong(forms::WindowHandle w, int index, std::uint32_t value) {
+std::uint32_t setWindowLong(WindowHandle w, int index, std::uint32_t value) {
     return static_cast<std::uint32_t>(::SetWindowLongPtrW(toHwnd(w), index, static_cast<LONG_PTR>(value)));
 }
 
-Region rectRegion(const forms::PixelRect& r) { return Region(::CreateRectRgn(r.left, r.top, r.right, r.bottom)); }
+Region rectRegion(const PixelRect& r) { return Region(::CreateRectRgn(r.left, r.top, r.right, r.bottom)); }
 
 }  // namespace
 
-std::optional<std::uint32_t> WindowManagerWin32::style(forms::WindowHandle w) { return windowLong(w, GWL_STYLE); }
+std::optional<std::uint32_t> WindowManagerWin32::style(WindowHandle w) { return windowLong(w, GWL_STYLE); }
 
-std::uint32_t WindowManagerWin32::setStyle(forms::WindowHandle w, std::uint32_t style) {
+std::uint32_t WindowManagerWin32::setStyle(WindowHandle w, std::uint32_t style) {
     return setWindowLong(w, GWL_STYLE, style);
 }
 
-std::optional<std::uint32_t> WindowManagerWin32::exStyle(forms::WindowHandle w) {
+std::optional<std::uint32_t> WindowManagerWin32::exStyle(WindowHandle w) {
     return windowLong(w, GWL_EXSTYLE);
 }
 
-std::uint32_t WindowManagerWin32::setExStyle(forms::WindowHandle w, std::uint32_t exStyle) {
+std::uint32_t WindowManagerWin32::setExStyle(WindowHandle w, std::uint32_t exStyle) {
     return setWindowLong(w, GWL_EXSTYLE, exStyle);
 }
 
-bool WindowManagerWin32::setWindowPos(forms::WindowHandle w, InsertAfter after, unsigned flags) {
+bool WindowManagerWin32::setWindowPos(WindowHandle w, InsertAfter after, unsigned flags) {
     HWND insertAfter = nullptr;
     switch (after) {
         case InsertAfter::TopMost: insertAfter = HWND_TOPMOST; break;
@@ -51,18 +51,18 @@ bool WindowManagerWin32::setWindowPos(forms::WindowHandle w, InsertAfter after, 
     return ::SetWindowPos(toHwnd(w), insertAfter, 0, 0, 0, 0, flags) != FALSE;
 }
 
-bool WindowManagerWin32::setLayeredAttributes(forms::WindowHandle w, std::uint32_t colorKey, std::uint8_t alpha,
+bool WindowManagerWin32::setLayeredAttributes(WindowHandle w, std::uint32_t colorKey, std::uint8_t alpha,
                                               unsigned flags) {
     return ::SetLayeredWindowAttributes(toHwnd(w), static_cast<COLORREF>(colorKey), alpha, flags) != FALSE;
 }
 
-bool WindowManagerWin32::setWindowRegion(forms::WindowHandle w, const RegionPlan& plan) {
+bool WindowManagerWin32::setWindowRegion(WindowHandle w, const RegionPlan& plan) {
     Region outer = rectRegion(plan.outer);
     Region inner = rectRegion(plan.inner);
     Region combined(::CreateRectRgn(0, 0, 0, 0));
     if (!outer || !inner || !combined) return false;
     if (::CombineRgn(combined.get(), outer.get(), inner.get(), RGN_DIFF) == ERROR) return false;
-    for (const forms::PixelRect& r : plan.added) {
+    for (const PixelRect& r : plan.added) {
         Region piece = rectRegion(r);
         if (!piece || ::CombineRgn(combined.get(), combined.get(), piece.get(), RGN_OR) == ERROR) return false;
     }
@@ -71,9 +71,9 @@ bool WindowManagerWin32::setWindowRegion(forms::WindowHandle w, const RegionPlan
     return true;
 }
 
-forms::WindowHandle WindowManagerWin32::desktopWindow() { return fromHwnd(::GetDesktopWindow()); }
+WindowHandle WindowManagerWin32::desktopWindow() { return fromHwnd(::GetDesktopWindow()); }
 
-forms::WindowHandle WindowManagerWin32::activeWindow() {
+WindowHandle WindowManagerWin32::activeWindow() {
     // GetActiveWindow answers for this thread's queue only, which is where all of the
     // program's windows live; NULL when another application is in front.
     return fromHwnd(::GetActiveWindow());

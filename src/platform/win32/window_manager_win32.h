@@ -6,16 +6,16 @@ namespace platform::win32 {
 
 class WindowManagerWin32 final : public WindowManager {
 public:
-    [[nodiscard]] std::optional<std::uint32_t> style(forms::WindowHandle w) override;
-    [[nodiscard]] std::uint32_t setStyle(forms::WindowHandle w, std::uint32_t style) override;
-    [[nodiscard]] std::optional<std::uint32_t> exStyle(forms::WindowHandle w) override;
-    [[nodiscard]] std::uint32_t setExStyle(forms::WindowHandle w, std::uint32_t exStyle) override;
-    [[nodiscard]] bool setWindowPos(forms::WindowHandle w, InsertAfter after, unsigned flags) override;
-    [[nodiscard]] bool setLayeredAttributes(forms::WindowHandle w, std::uint32_t colorKey, std::uint8_t alpha,
+    [[nodiscard]] std::optional<std::uint32_t> style(WindowHandle w) override;
+    [[nodiscard]] std::uint32_t setStyle(WindowHandle w, std::uint32_t style) override;
+    [[nodiscard]] std::optional<std::uint32_t> exStyle(WindowHandle w) override;
+    [[nodiscard]] std::uint32_t setExStyle(WindowHandle w, std::uint32_t exStyle) override;
+    [[nodiscard]] bool setWindowPos(WindowHandle w, InsertAfter after, unsigned flags) override;
+    [[nodiscard]] bool setLayeredAttributes(WindowHandle w, std::uint32_t colorKey, std::uint8_t alpha,
                                             unsigned flags) override;
-    [[nodiscard]] bool setWindowRegion(forms::WindowHandle w, const RegionPlan& plan) override;
-    [[nodiscard]] forms::WindowHandle desktopWindow() override;
-    [[nodiscard]] forms::WindowHandle activeWindow() override;
+    [[nodiscard]] bool setWindowRegion(WindowHandle w, const RegionPlan& plan) override;
+    [[nodiscard]] WindowHandle desktopWindow() override;
+    [[nodiscard]] WindowHandle activeWindow() override;
 };
 
 }  // namespace platform::win32

@@ -1,5 +1,5 @@
 // Where the Win32 backend puts a control's window, worked out from the model alone.
-#include "platform/win32/control_layout.h"
+#include "forms/control_layout.h"
 
 #include <gtest/gtest.h>
 
@@ -14,10 +14,10 @@
 
 namespace {
 
-using platform::win32::chartBars;
-using platform::win32::clientRectOf;
-using platform::win32::shownOnScreen;
-using platform::win32::twipsToPixels;
+using forms::chartBars;
+using forms::clientRectOf;
+using forms::shownOnScreen;
+using forms::twipsToPixels;
 
 struct TwipsCase {
     const char* name;
@@ -131,7 +131,7 @@ class ProgressFill : public ::testing::TestWithParam<FillCase> {};
 
 TEST_P(ProgressFill, FillsTheValuesShareOfTheWidthInWholePixels) {
     const FillCase& c = GetParam();
-    EXPECT_EQ(platform::win32::progressFill(c.min, c.max, c.value, c.width), c.pixels);
+    EXPECT_EQ(forms::progressFill(c.min, c.max, c.value, c.width), c.pixels);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -1,6 +1,6 @@
 #pragma once
-// Where a control's native window goes, worked out from the model alone. Kept free of
-// windows.h so that the arithmetic can be tested natively.
+// Where a backend puts a control's native window, worked out from the model alone: plain
+// arithmetic on twips and pixels that every backend shares and that is tested natively.
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
@@ -9,7 +9,7 @@
 #include "forms/control.h"
 #include "forms/types.h"
 
-namespace platform::win32 {
+namespace forms {
 
 // Twips to whole pixels. Halves go to the even neighbour, the same rounding the widget's
 // region helper uses, so a control's window and its slot in the region line up exactly.
@@ -21,14 +21,14 @@ inline int twipsToPixels(double twips, double twipsPerPixel) {
 // The control's rectangle in the form's client area, in pixels. Controls inside a frame or
 // picture box are children of the form window too, so their container's position is
 // added (containers may nest).
-inline forms::PixelRect clientRectOf(const forms::Control& control, double tppX, double tppY) {
+inline PixelRect clientRectOf(const Control& control, double tppX, double tppY) {
     double left = control.leftTwips(), top = control.topTwips();
     int depth = 0;
-    for (const forms::Control* c = control.container(); c != nullptr && depth < 32; c = c->container(), ++depth) {
+    for (const Control* c = control.container(); c != nullptr && depth < 32; c = c->container(), ++depth) {
         left += c->leftTwips();
         top += c->topTwips();
     }
-    forms::PixelRect r;
+    PixelRect r;
     r.left = twipsToPixels(left, tppX);
     r.top = twipsToPixels(top, tppY);
     r.right = r.left + std::max(0, twipsToPixels(control.widthTwips(), tppX));
@@ -37,17 +37,17 @@ inline forms::PixelRect clientRectOf(const forms::Control& control, double tppX,
 }
 
 // A control is on screen only while it and every container around it are visible.
-inline bool shownOnScreen(const forms::Control& control) {
+inline bool shownOnScreen(const Control& control) {
     int depth = 0;
-    for (const forms::Control* c = &control; c != nullptr && depth < 33; c = c->container(), ++depth)
+    for (const Control* c = &control; c != nullptr && depth < 33; c = c->container(), ++depth)
         if (!c->visible()) return false;
     return true;
 }
 
 // One bar per series, side by side, scaled so that the largest value fills the height;
 // the baseline is the bottom edge. Values of zero or less, or not numbers, get no height.
-inline std::vector<forms::PixelRect> chartBars(const std::vector<double>& values, int width, int height) {
-    std::vector<forms::PixelRect> bars;
+inline std::vector<PixelRect> chartBars(const std::vector<double>& values, int width, int height) {
+    std::vector<PixelRect> bars;
     if (values.empty() || width <= 0 || height <= 0) return bars;
     double largest = 0;
     for (double v : values)
@@ -55,7 +55,7 @@ inline std::vector<forms::PixelRect> chartBars(const std::vector<double>& values
     const int n = static_cast<int>(values.size());
     const int gap = width >= 4 * n ? std::max(1, width / (8 * n)) : 0;
     for (int i = 0; i < n; ++i) {
-        forms::PixelRect bar;
+        PixelRect bar;
         bar.left = i * width / n + gap;
         bar.right = (i + 1) * width / n - gap;
         if (bar.right < bar.left) bar.right = bar.left;
@@ -77,4 +77,4 @@ inline int progressFill(double min, double max, double value, int width) {
     return static_cast<int>(share * width);
 }
 
-}  // namespace platform::win32
+}  // namespace forms
