@@ -2,12 +2,10 @@
 
 #include "cleaning/form2.h"
 #include "cleaning/frm_main.h"
-#include "shell/form1.h"
 
 namespace sparvane::cleaning {
 
-void cleanJunk(Context& ctx) {
-    auto& app = ctx.app;
+void cleanJunk(forms::Application& app, shell::Widget& widget) {
     // A press while a run is under way (the sweep lets events through) starts nothing.
     if (const auto* running = app.loadedForm<frmMain>(); running && running->running()) return;
 
@@ -24,7 +22,7 @@ void cleanJunk(Context& ctx) {
     // the press acknowledged at once; what the run had to leave in the Recent folder (a
     // shortcut held open, files that are no shortcuts) turns the frame dark red again at
     // Form2's next 20-second measurement rather than making the press look as if it failed.
-    app.form<shell::Form1>().Shape1.setBorderColor(Form2::kFrameGreen);
+    widget.setFrameColor(Form2::kFrameGreen);
 }
 
 }  // namespace sparvane::cleaning

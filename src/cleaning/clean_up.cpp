@@ -30,8 +30,7 @@ bool isShortcut(const platform::DirEntry& entry) {
 
 // Deletes the shortcuts lying directly in the Recent folder. True when the folder could be
 // read afterwards and holds none.
-bool RemoveRecentShortcuts(Context& ctx) {
-    auto& fs = ctx.services.fileSystem;
+bool RemoveRecentShortcuts(platform::FileSystem& fs) {
     const auto recent = fs.specialFolderPath(0, platform::kCsidlRecent);
     if (!recent || recent->empty()) return false;
     const std::string base = AddTrailingSeparator(*recent);
@@ -64,8 +63,7 @@ bool isSweepableTemp(platform::FileSystem& fs, const std::string& folder) {
 
 }  // namespace
 
-bool CleanTempFolder(Context& ctx) {
-    auto& fs = ctx.services.fileSystem;
+bool CleanTempFolder(platform::FileSystem& fs, const EventPacing& pacing) {
     const auto reported = fs.tempPath();
     if (!reported) return false;
     const std::string temp = RemoveTrailingSeparator(TrimBlanksAndControls(*reported));
@@ -81,17 +79,15 @@ bool CleanTempFolder(Context& ctx) {
     const auto target = fs.finalPath(expanded);
     if (!target || !isSweepableTemp(fs, *target)) return false;
 
-    DeleteFolderContents(ctx, AddTrailingSeparator(*target));
+    DeleteFolderContents(fs, pacing, AddTrailingSeparator(*target));
     return true;
 }
 
-bool EmptyRecycleBins(Context& ctx) {
-    auto& fs = ctx.services.fileSystem;
-    auto& bin = ctx.services.recycleBin;
+bool EmptyRecycleBins(platform::FileSystem& fs, platform::RecycleBin& bin, platform::WindowManager& windows) {
     bool result = false;
     // Without an active window of ours the bin is emptied without an owner: there is no
     // confirmation or progress window that would need one.
-    const forms::WindowHandle owner = ctx.services.windows.activeWindow();
+    const platform::WindowHandle owner = windows.activeWindow();
 
     const auto drives = fs.logicalDriveStrings();
     if (!drives) return false;
@@ -117,11 +113,11 @@ bool EmptyRecycleBins(Context& ctx) {
     return result;
 }
 
-bool ClearRecentDocuments(Context& ctx) {
-    const bool shellCleared = ctx.services.recentDocuments.clearList() == 0;
+bool ClearRecentDocuments(platform::RecentDocuments& recentDocuments, platform::FileSystem& fs) {
+    const bool shellCleared = recentDocuments.clearList() == 0;
     // Some shells (Wine's among them) forget the list but leave its shortcuts in the Recent
     // folder, where Explorer still shows them: those are removed here.
-    const bool folderCleared = RemoveRecentShortcuts(ctx);
+    const bool folderCleared = RemoveRecentShortcuts(fs);
     return shellCleared && folderCleared;
 }
 

@@ -2,16 +2,16 @@
 
 namespace sparvane::cleaning {
 
-EventPacer::EventPacer(Context& ctx) : ctx_(ctx), lastRun_(ctx.services.clock.tickCount()) {}
+EventPacer::EventPacer(const EventPacing& pacing) : pacing_(pacing), lastRun_(pacing.clock.tickCount()) {}
 
 bool EventPacer::step() {
-    const std::uint32_t now = ctx_.services.clock.tickCount();
+    const std::uint32_t now = pacing_.clock.tickCount();
     // Unsigned difference: right across the tick count's wrap after 49.7 days.
     if (now - lastRun_ >= kEventSliceMs) {
-        ctx_.app.doEvents();
-        lastRun_ = ctx_.services.clock.tickCount();
+        pacing_.app.doEvents();
+        lastRun_ = pacing_.clock.tickCount();
     }
-    return !ctx_.app.ended() && !ctx_.terminating;
+    return !pacing_.app.ended() && !pacing_.orderlyExit.terminating;
 }
 
 }  // namespace sparvane::cleaning

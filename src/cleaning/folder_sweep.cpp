@@ -47,9 +47,8 @@ void ClearCollection(EntryCollection& collection) {
     collection.reset();
 }
 
-void DeleteFolderContents(Context& ctx, const std::string& folder) {
-    auto& fs = ctx.services.fileSystem;
-    EventPacer pacer(ctx);
+void DeleteFolderContents(platform::FileSystem& fs, const EventPacing& pacing, const std::string& folder) {
+    EventPacer pacer(pacing);
     bool ending = false;
     const std::string root = AddTrailingSeparator(folder);
 

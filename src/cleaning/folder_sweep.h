@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "common/context.h"
+#include "cleaning/event_pacer.h"
 #include "platform/file_system.h"
 
 namespace sparvane::cleaning {
@@ -14,7 +14,7 @@ namespace sparvane::cleaning {
 // is left alone when its name is not one path component, when its path would not lie
 // inside `folder`, or when it is not provably itself (a link, junction or mount point, or
 // anything that cannot be inspected). Entries in use stay; nothing is reported.
-void DeleteFolderContents(Context& ctx, const std::string& folder);
+void DeleteFolderContents(platform::FileSystem& fs, const EventPacing& pacing, const std::string& folder);
 
 // Deletes the file at `path`, whose facts were just read. Its attributes are cleared first
 // (read-only, hidden and system would stop the deletion), except when the file has other

@@ -5,7 +5,6 @@
 #include "cleaning/size_display.h"
 #include "cleaning/shell_folder_path.h"
 #include "forms/application.h"
-#include "shell/form1.h"
 
 namespace sparvane::cleaning {
 
@@ -16,8 +15,8 @@ namespace {
 constexpr std::string_view kNothingToClean = "0 Kbs of folders/files";
 }  // namespace
 
-Form2::Form2(Context& ctx)
-    : forms::Form(ctx.app, "Form2"),
+Form2::Form2(forms::Application& app, const Services& services)
+    : forms::Form(app, "Form2"),
       tmrtest(add<forms::Timer>("tmrtest")),
       Command2(add<forms::CommandButton>("Command2")),
       Command8(add<forms::CommandButton>("Command8")),
@@ -28,7 +27,7 @@ Form2::Form2(Context& ctx)
       Command5(add<forms::CommandButton>("Command5")),
       Command7(add<forms::CommandButton>("Command7")),
       Label4(add<forms::Label>("Label4")),
-      ctx_(ctx) {
+      services_(services) {
     setCaption("Form2");
     setStartUpPosition(forms::StartUpPosition::CenterScreen);
     setClientSizeTwips(450, 210);
@@ -84,9 +83,9 @@ void Form2::tmrtest_Timer() {
 }
 
 std::optional<std::string> Form2::freshRecentFolder() {
-    const std::string path = GetSpecialFolderPath(ctx_, platform::kCsidlRecent);
+    const std::string path = GetSpecialFolderPath(services_.fileSystem, services_.widget, platform::kCsidlRecent);
     if (path.empty()) return std::nullopt;
-    const auto attributes = ctx_.services.fileSystem.attributes(path);
+    const auto attributes = services_.fileSystem.attributes(path);
     if (!attributes || (*attributes & platform::file_attribute::kDirectory) == 0) return std::nullopt;
     return path;
 }
@@ -97,10 +96,10 @@ std::optional<std::string> Form2::openRecentFolder() {
 }
 
 std::string Form2::kilobytesText(std::uint64_t bytes) {
-    return FormatKilobytes(bytes, ctx_.services.locale.thousandsSeparator());
+    return FormatKilobytes(bytes, services_.locale.thousandsSeparator());
 }
 
-void Form2::setWidgetFrame(forms::Color color) { ctx_.app.form<shell::Form1>().Shape1.setBorderColor(color); }
+void Form2::setWidgetFrame(forms::Color color) { services_.widget.setFrameColor(color); }
 
 void Form2::Command2_Click() {
     const auto folder = openRecentFolder();
@@ -110,11 +109,11 @@ void Form2::Command2_Click() {
         return;
     }
     // A folder that cannot be measured now keeps the last size shown.
-    if (const auto size = ctx_.services.fileSystem.folderSize(*folder)) Label4.setCaption(kilobytesText(*size));
+    if (const auto size = services_.fileSystem.folderSize(*folder)) Label4.setCaption(kilobytesText(*size));
 }
 
 void Form2::Command8_Click() {
-    const std::uint64_t shown = ReadShownNumber(Label4.caption(), ctx_.services.locale.thousandsSeparator());
+    const std::uint64_t shown = ReadShownNumber(Label4.caption(), services_.locale.thousandsSeparator());
     setWidgetFrame(shown > kJunkLimitKb ? kFrameDarkRed : kFrameGreen);
 }
 
@@ -122,35 +121,35 @@ void Form2::Command1_Click() {
     // Only the Recent folder as the shell names it now is emptied, never one remembered
     // from an earlier measurement.
     const auto folder = freshRecentFolder();
-    auto& fs = ctx_.services.fileSystem;
+    auto& fs = services_.fileSystem;
     const auto listing = folder ? fs.listFolder(*folder) : std::nullopt;
     if (!folder || !listing || AddTrailingSeparator(*folder).find('\\', 3) == std::string::npos) {
-        ctx_.app.msgBox("Make sure you have selected a folder", forms::msgbox::kOkOnly, "error");
+        app().msgBox("Make sure you have selected a folder", forms::msgbox::kOkOnly, "error");
         return;
     }
     recentFolder_ = folder;
     if (listing->empty()) return;  // nothing to empty
 
     setWidgetFrame(kFrameGreen);
-    forms::Application::BusyCursor busy(ctx_.app);
+    forms::Application::BusyCursor busy(app());
     // The program's own sweep rather than the shell's file operation: the shell's follows
     // folder links and would delete what they point at, outside the Recent folder.
-    DeleteFolderContents(ctx_, *folder);
+    DeleteFolderContents(fs, {app(), services_.clock, services_.orderlyExit}, *folder);
     if (const auto size = fs.folderSize(*folder)) Label4.setCaption(kilobytesText(*size) + " Kbs left");
 }
 
 void Form2::Command3_Click() {
     const auto folder = openRecentFolder();
     if (!folder) return;
-    ctx_.app.msgBox(*folder + "\r\n", forms::msgbox::kInformation, "Your paths");
+    app().msgBox(*folder + "\r\n", forms::msgbox::kInformation, "Your paths");
 }
 
 void Form2::Command4_Click() {
-    ctx_.app.msgBox(Label4.caption() == kNothingToClean ? "System OK" : "System needs cleaning", forms::msgbox::kOkOnly);
+    app().msgBox(Label4.caption() == kNothingToClean ? "System OK" : "System needs cleaning", forms::msgbox::kOkOnly);
 }
 
 void Form2::Command6_Click() { setWidgetFrame(Label4.caption() == kNothingToClean ? kFrameGreen : kFrameDarkRed); }
 
-void Form2::Command7_Click() { ctx_.app.form<shell::Form1>().show(); }
+void Form2::Command7_Click() { services_.widget.show(); }
 
 }  // namespace sparvane::cleaning

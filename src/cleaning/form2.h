@@ -6,14 +6,26 @@
 #include <optional>
 #include <string>
 
-#include "common/context.h"
+#include "cleaning/event_pacer.h"
 #include "forms/form.h"
+#include "platform/desktop.h"
+#include "platform/file_system.h"
+#include "shell/widget.h"
 
 namespace sparvane::cleaning {
 
 class Form2 : public forms::Form {
 public:
-    explicit Form2(Context& ctx);
+    // What the window works with: the Recent folder on disk, the separators its sizes are
+    // written with, the pacing of the sweep that empties it, and the widget it colours.
+    struct Services {
+        platform::FileSystem& fileSystem;
+        platform::Locale& locale;
+        platform::Clock& clock;
+        const common::OrderlyExit& orderlyExit;
+        shell::Widget& widget;
+    };
+    Form2(forms::Application& app, const Services& services);
 
     forms::Timer& tmrtest;            // 1000 ms; every 20th tick measures and recolours
     forms::CommandButton& Command2;   // "View": measure the Recent folder into Label4
@@ -52,7 +64,7 @@ private:
     std::string kilobytesText(std::uint64_t bytes);
     void setWidgetFrame(forms::Color color);
 
-    Context& ctx_;
+    Services services_;
     std::optional<std::string> recentFolder_;
     std::int16_t ticks_ = 0;
 };

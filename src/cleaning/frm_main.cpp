@@ -15,17 +15,14 @@ namespace {
 const forms::Font kSegoe{"Segoe UI", 8.25, false, false};
 constexpr double kRowTops[frmMain::kTaskCount] = {270, 630, 990};
 constexpr const char* kTaskCaptions[frmMain::kTaskCount] = {"Windows Temp", "Recycle Bin", "Most Recently Used"};
-// The engine routine of each task, by the task's index.
-constexpr bool (*kTaskRoutines[frmMain::kTaskCount])(Context&) = {CleanTempFolder, EmptyRecycleBins,
-                                                                  ClearRecentDocuments};
 
 // Rounds half to even, as the integer conversion of the centring rule does.
 long long roundHalfEven(double v) { return static_cast<long long>(std::nearbyint(v)); }
 
 }  // namespace
 
-frmMain::frmMain(Context& ctx)
-    : forms::Form(ctx.app, "frmMain"),
+frmMain::frmMain(forms::Application& app, const Services& services)
+    : forms::Form(app, "frmMain"),
       lblTitle(add<forms::Label>("lblTitle")),
       lblAuthor(add<forms::Label>("lblAuthor")),
       fraMain(add<forms::Frame>("fraMain", 1)),
@@ -39,7 +36,7 @@ frmMain::frmMain(Context& ctx)
       cmdChoice{&add<forms::CommandButton>("cmdChoice", 0), &add<forms::CommandButton>("cmdChoice", 1)},
       lblDisclaimer(add<forms::Label>("lblDisclaimer")),
       lblOperSystem(add<forms::Label>("lblOperSystem")),
-      ctx_(ctx) {
+      services_(services) {
     setCaption("Clean Up");
     setBorderStyle(forms::BorderStyle::FixedSingle);
     setStartUpPosition(forms::StartUpPosition::Manual);  // Form_Load centres it itself
@@ -119,8 +116,8 @@ frmMain::frmMain(Context& ctx)
 void frmMain::Form_Load() {
     taskFlags_.fill(false);
     ResetScreen();
-    setCaption(ctx_.app.info().title);
-    common::RefreshFormFrame(ctx_.services.windows, *this);
+    setCaption(app().info().title);
+    common::RefreshFormFrame(services_.windows, *this);
     lblDisclaimer.setCaption(std::string("This software is provided without any ") +
                              "warrantees or guarantees implied or intended.");
     // No description of the system is shown: the label stays empty.
@@ -133,8 +130,8 @@ void frmMain::Form_Load() {
 }
 
 void frmMain::centreOnScreen() {
-    const long long left = roundHalfEven(ctx_.app.screenWidth() - width()) / 2;
-    const long long top = roundHalfEven(ctx_.app.screenHeight() - height()) / 2;
+    const long long left = roundHalfEven(app().screenWidth() - width()) / 2;
+    const long long top = roundHalfEven(app().screenHeight() - height()) / 2;
     move(static_cast<double>(left), static_cast<double>(top), width(), height());
 }
 
@@ -178,7 +175,7 @@ void frmMain::cmdChoice_Click(int index) {
     if (index == 0 && running_) return;
     hide();
     if (index != 0) {
-        common::TerminateProgram(ctx_);
+        common::TerminateProgram(services_.orderlyExit);
         return;
     }
     running_ = true;
@@ -186,7 +183,7 @@ void frmMain::cmdChoice_Click(int index) {
     cmdChoice[1]->setEnabled(false);
     lblWait.setVisible(true);
     {
-        forms::Application::BusyCursor busy(ctx_.app);
+        forms::Application::BusyCursor busy(app());
         PerformCleanUp();
     }
     ResetScreen();
@@ -201,31 +198,41 @@ void frmMain::PerformCleanUp() {
         picGrnChk[i]->setVisible(false);
     }
     for (int i = 0; i < kTaskCount; ++i) {
-        if (ctx_.terminating) return;  // the program is ending; no further task starts
+        if (services_.orderlyExit.terminating) return;  // the program is ending; no further task starts
         if (!taskFlags_[static_cast<std::size_t>(i)]) {
             picNA[i]->setVisible(true);
             continue;
         }
-        const bool done = kTaskRoutines[i](ctx_);
+        const bool done = runTask(i);
         (done ? picGrnChk[i] : picRedX[i])->setVisible(true);
     }
-    PauseMilliseconds(ctx_, 2);  // lets the pictures paint
+    PauseMilliseconds({app(), services_.clock, services_.orderlyExit}, 2);  // lets the pictures paint
+}
+
+// The engine routine of each task, by the task's index.
+bool frmMain::runTask(int index) {
+    auto& fs = services_.fileSystem;
+    switch (index) {
+        case 0: return CleanTempFolder(fs, {app(), services_.clock, services_.orderlyExit});
+        case 1: return EmptyRecycleBins(fs, services_.recycleBin, services_.windows);
+        case 2: return ClearRecentDocuments(services_.recentDocuments, fs);
+        default: return false;
+    }
 }
 
 void frmMain::lblAuthor_Click() { SendMailToAuthor(); }
 
 void frmMain::SendMailToAuthor() {
     const std::string address =
-        std::string("mailto:") + kAuthorAddress + "?subject=" + ctx_.app.info().title;
-    (void)ctx_.services.shell.execute(ctx_.services.windows.desktopWindow(), "open", address, "", "",
-                                      platform::kShowNormal);
+        std::string("mailto:") + kAuthorAddress + "?subject=" + app().info().title;
+    (void)services_.shell.execute(services_.windows.desktopWindow(), "open", address, "", "", platform::kShowNormal);
 }
 
 void frmMain::Form_QueryUnload(int& cancel, int unloadMode) {
     (void)cancel;
     // Only the user's closing ends the program; an unload from code or from the ending
     // session is itself part of an exit already under way.
-    if (unloadMode == forms::unload_mode::kFormControlMenu) common::TerminateProgram(ctx_);
+    if (unloadMode == forms::unload_mode::kFormControlMenu) common::TerminateProgram(services_.orderlyExit);
 }
 
 }  // namespace sparvane::cleaning

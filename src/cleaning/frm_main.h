@@ -4,14 +4,29 @@
 // and "E&xit" to end the program. The widget's Clean Junk button drives it from code.
 #include <array>
 
-#include "common/context.h"
+#include "common/process_control.h"
 #include "forms/form.h"
+#include "platform/desktop.h"
+#include "platform/file_system.h"
+#include "platform/shell.h"
+#include "platform/window_manager.h"
 
 namespace sparvane::cleaning {
 
 class frmMain : public forms::Form {
 public:
-    explicit frmMain(Context& ctx);
+    // What the window and its three tasks work with; E&xit ends the program through the
+    // orderly exit.
+    struct Services {
+        platform::FileSystem& fileSystem;
+        platform::RecycleBin& recycleBin;
+        platform::RecentDocuments& recentDocuments;
+        platform::Shell& shell;
+        platform::WindowManager& windows;
+        platform::Clock& clock;
+        common::OrderlyExit& orderlyExit;
+    };
+    frmMain(forms::Application& app, const Services& services);
 
     static constexpr int kTaskCount = 3;
     // The author named on the window, and where the mail link writes to.
@@ -52,8 +67,9 @@ public:
 
 private:
     void centreOnScreen();
+    [[nodiscard]] bool runTask(int index);
 
-    Context& ctx_;
+    Services services_;
     std::array<bool, kTaskCount> taskFlags_{};
     bool suppressCoupling_ = false;
     bool running_ = false;

@@ -2,12 +2,13 @@
 // Shell special folders, looked up on behalf of the widget window.
 #include <string>
 
-#include "common/context.h"
+#include "platform/file_system.h"
+#include "shell/widget.h"
 
 namespace sparvane::cleaning {
 
 // The path of a shell special folder (CSIDL number, 8 for Recent), with the widget window
 // Form1 as owner (referring to it creates it). "" when the shell cannot resolve it.
-std::string GetSpecialFolderPath(Context& ctx, int csidl);
+std::string GetSpecialFolderPath(platform::FileSystem& fs, shell::Widget& widget, int csidl);
 
 }  // namespace sparvane::cleaning

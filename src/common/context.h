@@ -1,5 +1,8 @@
 #pragma once
-// What every form of the program is built with: the forms runtime and the platform services.
+// What the shell builds the program's forms from: the forms runtime, the platform services
+// and the orderly exit. Only the shell's registration (and WinMain, and tests that start the
+// whole program) see this bundle; every form and routine takes the parts it uses.
+#include "common/process_control.h"
 #include "forms/application.h"
 #include "platform/services.h"
 
@@ -8,8 +11,7 @@ namespace sparvane {
 struct Context {
     forms::Application& app;
     platform::Services& services;
-    // Set by the orderly exit while it runs, so that no handler starts a second one.
-    bool terminating = false;
+    common::OrderlyExit orderlyExit{app, services.token, services.systemErrors, services.processes};
 };
 
 }  // namespace sparvane

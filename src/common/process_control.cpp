@@ -38,15 +38,15 @@ private:
 
 }  // namespace
 
-void TerminateProgram(Context& ctx) {
+void TerminateProgram(OrderlyExit& orderlyExit) {
     // A form's unload handler that asks for the exit while we unload is already served.
-    if (ctx.terminating) return;
-    ctx.terminating = true;
+    if (orderlyExit.terminating) return;
+    orderlyExit.terminating = true;
     // The program keeps no files open between events, so there is nothing to close first.
-    (void)AdjustPrivileges(ctx, false, "SeDebugPrivilege");
-    UnloadAllForms(ctx.app);
+    (void)AdjustPrivileges(orderlyExit.app, orderlyExit.token, orderlyExit.systemErrors, false, "SeDebugPrivilege");
+    UnloadAllForms(orderlyExit.app);
     // A normal end: status 0, whatever the exit-code query would have answered.
-    ctx.services.processes.exitProcess(0);
+    orderlyExit.processes.exitProcess(0);
 }
 
 void UnloadAllForms(forms::Application& app) {
@@ -64,9 +64,8 @@ void UnloadAllForms(forms::Application& app) {
     }
 }
 
-bool AdjustPrivileges(Context& ctx, bool enable, const std::string& privilege) {
-    forms::Application& app = ctx.app;
-    platform::Token& token = ctx.services.token;
+bool AdjustPrivileges(forms::Application& app, platform::Token& token, platform::SystemErrors& errors, bool enable,
+                      const std::string& privilege) {
     if (trimBlanks(privilege).empty()) {
         InfoMsg(app, ErrorReport("Cannot identify type of privilege to use.", kSource));
         return false;
@@ -76,7 +75,7 @@ bool AdjustPrivileges(Context& ctx, bool enable, const std::string& privilege) {
     if (!handle) {
         const std::uint32_t code = token.lastError();
         InfoMsg(app, ErrorReport("Cannot determine current process. ",
-                                 SystemErrorText(ctx.services.systemErrors, code), kSource));
+                                 SystemErrorText(errors, code), kSource));
         return false;
     }
     TokenGuard guard(token, *handle);
@@ -84,7 +83,7 @@ bool AdjustPrivileges(Context& ctx, bool enable, const std::string& privilege) {
     if (!luid) {
         const std::uint32_t code = token.lastError();
         InfoMsg(app, ErrorReport("Cannot find \"" + privilege + "\" privilege value. ",
-                                 SystemErrorText(ctx.services.systemErrors, code), kSource));
+                                 SystemErrorText(errors, code), kSource));
         return false;
     }
     // One entry; switched off it carries no attribute, which leaves the privilege disabled.

@@ -1,7 +1,7 @@
 #include "dialup/dialup_panel.h"
 
-#include "cleaning/form2.h"
-#include "cleaning/frm_main.h"
+#include <utility>
+
 #include "forms/application.h"
 
 namespace sparvane::dialup {
@@ -18,7 +18,7 @@ constexpr forms::Color kPaleYellow = forms::rgb(255, 255, 128);
 
 }  // namespace
 
-DialupPanel::DialupPanel(forms::Form& networkWindow, Context& ctx)
+DialupPanel::DialupPanel(forms::Form& networkWindow, Services services)
     : Frame7(networkWindow.add<forms::Frame>("Frame7")),
       lstConnections(networkWindow.add<forms::ListBox>("lstConnections")),
       txtStatus(networkWindow.add<forms::TextBox>("txtStatus")),
@@ -32,7 +32,7 @@ DialupPanel::DialupPanel(forms::Form& networkWindow, Context& ctx)
       Label18(networkWindow.add<forms::Label>("Label18")),
       Label19(networkWindow.add<forms::Label>("Label19")),
       form_(networkWindow),
-      ctx_(ctx) {
+      services_(std::move(services)) {
     layOut();
     cmdConnect.onClick = [this] { cmdConnect_Click(); };
     cmdDisconnect.onClick = [this] { cmdDisconnect_Click(); };
@@ -99,7 +99,7 @@ void DialupPanel::layOut() {
 }
 
 void DialupPanel::prepare() {
-    fInet_ = std::make_unique<WinInet>(ctx_.services.dialup, ctx_.services.registry);
+    fInet_ = std::make_unique<WinInet>(services_.dialup, services_.registry);
     fInet_->ConnectionMade = [this] { fInet_ConnectionMade(); };
     fInet_->ConnectionClosed = [this] { fInet_ConnectionClosed(); };
 
@@ -133,8 +133,8 @@ void DialupPanel::fInet_ConnectionClosed() { LogStatus(panel_text::kClosedEvent)
 
 void DialupPanel::cmdConnect_Click() {
     if (lstConnections.listIndex() == -1) {
-        ctx_.app.msgBox(panel_text::kSelectFirst, forms::msgbox::kOkOnly | forms::msgbox::kExclamation,
-                        panel_text::kTitle);
+        form_.app().msgBox(panel_text::kSelectFirst, forms::msgbox::kOkOnly | forms::msgbox::kExclamation,
+                           panel_text::kTitle);
         return;
     }
     if (!fInet_) return;  // released: the window is on its way out
@@ -164,20 +164,20 @@ void DialupPanel::cmdDisconnect_Click() {
 }
 
 void DialupPanel::Command1_Click() {
-    auto& settings = ctx_.app.form<cleaning::Form2>();
-    settings.show();
-    settings.zOrderTop();
+    if (services_.showFolderCleanUp) services_.showFolderCleanUp();
 }
 
-void DialupPanel::Command5_Click() { ctx_.app.form<cleaning::frmMain>().show(); }
+void DialupPanel::Command5_Click() {
+    if (services_.showTempCleanUp) services_.showTempCleanUp();
+}
 
 void DialupPanel::Command9_Click() {
-    const std::string path = ctx_.app.info().exeFolder + "\\" + panel_text::kBrowserFile;
+    const std::string path = form_.app().info().exeFolder + "\\" + panel_text::kBrowserFile;
     const std::intptr_t result =
-        ctx_.services.shell.execute(form_.hWnd(), "open", path, "", "", platform::kShowNormal);
+        services_.shell.execute(form_.hWnd(), "open", path, "", "", platform::kShowNormal);
     // The browser is a separate product that may not be installed beside us; tell the
     // user and carry on.
-    if (result <= 32) ctx_.app.msgBox(browserNotStartedMessage(path, result), forms::msgbox::kInformation);
+    if (result <= 32) form_.app().msgBox(browserNotStartedMessage(path, result), forms::msgbox::kInformation);
 }
 
 std::string browserNotStartedMessage(const std::string& path, std::intptr_t shellResult) {

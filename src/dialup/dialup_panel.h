@@ -3,13 +3,16 @@
 // log, Connect and Disconnect, the status label and the buttons that open the clean-up
 // windows and the companion browser. The panel lies outside the window's client area.
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
-#include "common/context.h"
 #include "dialup/win_inet.h"
 #include "forms/control.h"
 #include "forms/form.h"
+#include "platform/dialup.h"
+#include "platform/registry.h"
+#include "platform/shell.h"
 
 namespace sparvane::dialup {
 
@@ -32,8 +35,17 @@ inline constexpr const char* kBrowserFile = "om.exe";
 
 class DialupPanel {
 public:
+    // What the panel dials with and what it starts. The two clean-up windows belong to
+    // another subsystem: whoever builds the network window says how they are opened.
+    struct Services {
+        platform::Dialup& dialup;
+        platform::Registry& registry;
+        platform::Shell& shell;
+        std::function<void()> showFolderCleanUp;  // Settings
+        std::function<void()> showTempCleanUp;    // Connect To Internet
+    };
     // Adds the panel's controls to the network window and wires their handlers.
-    DialupPanel(forms::Form& networkWindow, Context& ctx);
+    DialupPanel(forms::Form& networkWindow, Services services);
     ~DialupPanel();
     DialupPanel(const DialupPanel&) = delete;
     DialupPanel& operator=(const DialupPanel&) = delete;
@@ -72,7 +84,7 @@ private:
     void fInet_ConnectionClosed();
 
     forms::Form& form_;
-    Context& ctx_;
+    Services services_;
     std::unique_ptr<WinInet> fInet_;
 };
 

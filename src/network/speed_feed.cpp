@@ -4,17 +4,17 @@
 #include <cmath>
 
 #include "network/number_text.h"
-#include "shell/form1.h"
 
 namespace sparvane::network {
 
-SpeedFeed::SpeedFeed(forms::Form& networkWindow, Context& ctx, forms::Label& incomingFigure,
-                     forms::Label& outgoingFigure)
+SpeedFeed::SpeedFeed(forms::Form& networkWindow, platform::Locale& locale, shell::Widget& widget,
+                     forms::Label& incomingFigure, forms::Label& outgoingFigure)
     : Text1(networkWindow.add<forms::TextBox>("Text1")),
       PB1(networkWindow.add<forms::ProgressBar>("PB1")),
       Text2(networkWindow.add<forms::TextBox>("Text2")),
       PB2(networkWindow.add<forms::ProgressBar>("PB2")),
-      ctx_(ctx),
+      locale_(locale),
+      widget_(widget),
       Label8(incomingFigure),
       Label6(outgoingFigure) {
     // The network window's client area is a few pixels; these sit beside the monitor's
@@ -42,23 +42,16 @@ void SpeedFeed::figureChanged(Direction d) {
 
     // The figure was written in the user's decimal separator, so it is read back in the
     // same one; reading it with "." would cut 12,345 to 12 in many locales.
-    const std::string decimal = ctx_.services.locale.decimalSeparator();
+    const std::string decimal = locale_.decimalSeparator();
     text.setText(formatGeneral(parseLeadingNumber(figure.caption(), decimal) * 8, decimal));
 
     // Referring to the widget loads it if it is not loaded (it is not shown by this).
-    auto& widget = ctx_.app.form<shell::Form1>();
-    forms::Label& widgetFigure = download ? widget.Label1 : widget.Label2;
-    forms::ProgressBar& widgetBar = download ? widget.p1 : widget.p2;
-    widgetFigure.setCaption(text.text());
-    // Both bars have the range 0..100; the widget's bar is held to its own range all the
-    // same, so that it too is full, not frozen, should the ranges ever differ.
-    (void)widgetBar.setValue(
-        std::clamp(static_cast<double>(static_cast<float>(bar.value())), widgetBar.min(), widgetBar.max()));
+    widget_.showFigure(download ? shell::Widget::Figure::Download : shell::Widget::Figure::Upload, text.text(),
+                       static_cast<double>(static_cast<float>(bar.value())));
 }
 
 void SpeedFeed::textChanged(forms::TextBox& text, forms::ProgressBar& bar) {
-    const auto value = parseNumber(text.text(), ctx_.services.locale.decimalSeparator(),
-                                   ctx_.services.locale.thousandsSeparator());
+    const auto value = parseNumber(text.text(), locale_.decimalSeparator(), locale_.thousandsSeparator());
     // A text that does not read as a number leaves the bar alone. A figure beyond the
     // bar's range fills it and a negative one empties it: a bar left where it was would
     // say nothing about any line faster than 100 kilobits a tick. The position is kept

@@ -27,9 +27,9 @@ forms::Label& captionLabel(forms::Form& form, const char* name, int index, const
 }
 }  // namespace
 
-TrafficMonitor::TrafficMonitor(forms::Form& networkWindow, Context& ctx)
+TrafficMonitor::TrafficMonitor(forms::Form& networkWindow, const Services& services)
     : form_(networkWindow),
-      ctx_(ctx),
+      services_(services),
       Frame4(networkWindow.add<forms::Frame>("Frame4")),
       MSChart1(networkWindow.add<forms::Chart>("MSChart1")),
       Frame5(networkWindow.add<forms::Frame>("Frame5")),
@@ -47,7 +47,7 @@ TrafficMonitor::TrafficMonitor(forms::Form& networkWindow, Context& ctx)
       Timer1(networkWindow.add<forms::Timer>("Timer1")),
       Timer5(networkWindow.add<forms::Timer>("Timer5")),
       Timer3(networkWindow.add<forms::Timer>("Timer3")),
-      feed(networkWindow, ctx, Label8, Label6) {
+      feed(networkWindow, services.locale, services.widget, Label8, Label6) {
     // Speed graphs, one above the other.
     Frame4.setBoundsTwips(kPanelLeft, 120, 7455, 2175);
     Frame4.setCaption("Incoming Speed Graph");
@@ -128,7 +128,7 @@ void TrafficMonitor::setUp() {
         MSChart2.setSeriesColor(series, kOutgoingFill);
     }
 
-    ipHelper_ = std::make_unique<CIpHelper>(ctx_.services.interfaceTable, ctx_.app);
+    ipHelper_ = std::make_unique<CIpHelper>(services_.interfaceTable, form_.app());
 
     trayIcon_ = {};
     trayIcon_.window = form_.hWnd();
@@ -139,7 +139,7 @@ void TrafficMonitor::setUp() {
     trayIcon_.programIcon = true;
     setTrayTip(ipHelper_->BytesReceived(), ipHelper_->BytesSent());
     // Without a notification area the entry is missing; the monitor works on regardless.
-    (void)ctx_.services.trayIcon.add(trayIcon_);
+    (void)services_.trayIcon.add(trayIcon_);
 
     maxIncoming_ = 0;
     maxOutgoing_ = 0;
@@ -148,17 +148,17 @@ void TrafficMonitor::setUp() {
 void TrafficMonitor::removeTrayIcon() {
     // Called from each of the window's unload handlers; the second and third removals
     // find nothing to remove, which is fine.
-    (void)ctx_.services.trayIcon.remove(trayIcon_);
+    (void)services_.trayIcon.remove(trayIcon_);
 }
 
 void TrafficMonitor::setTrayTip(std::uint64_t received, std::uint64_t sent) {
-    const std::string thousands = ctx_.services.locale.thousandsSeparator();
+    const std::string thousands = services_.locale.thousandsSeparator();
     trayIcon_.tip = "Bytes received: " + formatTotal(received, thousands) + "\r\n" +
                     " Bytes sent: " + formatTotal(sent, thousands);
 }
 
 void TrafficMonitor::showBytesSinceStart() {
-    auto& locale = ctx_.services.locale;
+    auto& locale = services_.locale;
     const std::string decimal = locale.decimalSeparator();
     const std::string thousands = locale.thousandsSeparator();
     const auto marker = parseNumber(Label1.tag(), decimal, thousands);
@@ -191,7 +191,7 @@ double TrafficMonitor::tickFigure(const TrafficTally::Step& first, const Traffic
 
 void TrafficMonitor::UpdateTraffic() {
     if (!ipHelper_) return;
-    auto& clock = ctx_.services.clock;
+    auto& clock = services_.clock;
 
     (void)ipHelper_->Interfaces();
     const std::uint64_t firstAt = clock.monotonicMs();
@@ -199,7 +199,7 @@ void TrafficMonitor::UpdateTraffic() {
     const TrafficTally::Step sent1 = sent_.take(ipHelper_->counters(), firstAt);
     showBytesSinceStart();
     setTrayTip(received_.total(), sent_.total());
-    (void)ctx_.services.trayIcon.modify(trayIcon_);
+    (void)services_.trayIcon.modify(trayIcon_);
 
     (void)ipHelper_->Interfaces();
     const std::uint64_t secondAt = clock.monotonicMs();
@@ -209,7 +209,7 @@ void TrafficMonitor::UpdateTraffic() {
     // Each caption change runs the feed to the widget at once, download first.
     const double incoming = tickFigure(received1, received2);
     const double outgoing = tickFigure(sent1, sent2);
-    const std::string decimal = ctx_.services.locale.decimalSeparator();
+    const std::string decimal = services_.locale.decimalSeparator();
     Label8.setCaption(formatGeneral(incoming, decimal));
     Label6.setCaption(formatGeneral(outgoing, decimal));
 
@@ -232,7 +232,7 @@ void TrafficMonitor::Timer3_Timer() {
 }
 
 void TrafficMonitor::trackRecord(const forms::Label& figure, float& record, forms::Label& recordLabel) {
-    auto& locale = ctx_.services.locale;
+    auto& locale = services_.locale;
     const std::string decimal = locale.decimalSeparator();
     const auto value = parseNumber(figure.caption(), decimal, locale.thousandsSeparator());
     if (!value || !(std::fabs(*value) <= FLT_MAX)) return;  // no figure yet: nothing to compare

@@ -6,21 +6,31 @@
 #include <memory>
 #include <vector>
 
-#include "common/context.h"
 #include "forms/control.h"
 #include "forms/form.h"
 #include "network/ip_helper.h"
 #include "network/speed_feed.h"
 #include "network/speed_history.h"
 #include "network/traffic_tally.h"
+#include "platform/desktop.h"
+#include "platform/interface_table.h"
 #include "platform/tray_icon.h"
+#include "shell/widget.h"
 
 namespace sparvane::network {
 
 class TrafficMonitor {
 public:
+    // What the monitor reads, writes and shows its figures with.
+    struct Services {
+        platform::InterfaceTable& interfaceTable;
+        platform::TrayIcon& trayIcon;
+        platform::Locale& locale;
+        platform::Clock& clock;
+        shell::Widget& widget;
+    };
     // Adds the monitor's controls to the network window and wires their handlers.
-    TrafficMonitor(forms::Form& networkWindow, Context& ctx);
+    TrafficMonitor(forms::Form& networkWindow, const Services& services);
     TrafficMonitor(const TrafficMonitor&) = delete;
     TrafficMonitor& operator=(const TrafficMonitor&) = delete;
 
@@ -39,7 +49,7 @@ public:
 
 private:
     forms::Form& form_;
-    Context& ctx_;
+    Services services_;
 
 public:
     forms::Frame& Frame4;          // "Incoming Speed Graph"

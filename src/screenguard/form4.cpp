@@ -1,10 +1,9 @@
 #include "screenguard/form4.h"
 
-#include "platform/window_manager.h"
-
 namespace sparvane::screenguard {
 
-Form4::Form4(Context& ctx) : forms::Form(ctx.app, "Form4"), Text1(add<forms::TextBox>("Text1")), ctx_(ctx) {
+Form4::Form4(forms::Application& app, platform::WindowManager& windows)
+    : forms::Form(app, "Form4"), Text1(add<forms::TextBox>("Text1")), windows_(windows) {
     setCaption("Form4");
     // No caption bar and no frame: a double click anywhere on the veil closes it, and no
     // drag or double click on a title can turn it into a small window. Alt+F4 still
@@ -24,7 +23,7 @@ Form4::Form4(Context& ctx) : forms::Form(ctx.app, "Form4"), Text1(add<forms::Tex
 // Each step is tried on its own: a veil that could not be made topmost is still
 // translucent, and one that could not be made translucent is still on top.
 void Form4::Form_Load() {
-    auto& windows = ctx_.services.windows;
+    auto& windows = windows_;
     const forms::WindowHandle window = hWnd();
     (void)windows.setWindowPos(window, platform::InsertAfter::TopMost, platform::swp::kNoMove | platform::swp::kNoSize);
     // Writing the extended style back without having read it would clear its other bits.

@@ -2,8 +2,8 @@
 // Form4: the screen guard, a translucent topmost veil removed by a double click.
 #include <cstdint>
 
-#include "common/context.h"
 #include "forms/form.h"
+#include "platform/window_manager.h"
 
 namespace sparvane::screenguard {
 
@@ -12,7 +12,7 @@ constexpr std::uint8_t kVeilAlpha = 80;
 
 class Form4 : public forms::Form {
 public:
-    explicit Form4(Context& ctx);
+    Form4(forms::Application& app, platform::WindowManager& windows);
 
     forms::TextBox& Text1;  // off-screen; takes the keyboard while the veil is up
 
@@ -21,7 +21,7 @@ public:
     void Form_DblClick() override;
 
 private:
-    Context& ctx_;
+    platform::WindowManager& windows_;
 };
 
 }  // namespace sparvane::screenguard

@@ -7,9 +7,9 @@ namespace sparvane::screenguard {
 
 // The message comes first: once the veil is up the mouse can do nothing else, so the user
 // must know the way out before it appears.
-void openScreenGuard(Context& ctx) {
-    (void)ctx.app.msgBox("Double click on screen guard to close", forms::msgbox::kOkOnly);
-    Form4& guard = ctx.app.form<Form4>();
+void openScreenGuard(forms::Application& app) {
+    (void)app.msgBox("Double click on screen guard to close", forms::msgbox::kOkOnly);
+    Form4& guard = app.form<Form4>();
     guard.show();
     guard.zOrderTop();
 }

@@ -1,7 +1,6 @@
 #include "shell/auto_start.h"
 
 #include "forms/types.h"
-#include "platform/session.h"
 
 namespace sparvane::shell {
 
@@ -11,9 +10,8 @@ constexpr const char* kRunKey = "HKLM\\Software\\Microsoft\\Windows\\CurrentVers
 constexpr const char* kValueName = "Sparvane";
 
 // Asks the question; on OK runs reg.exe and tells the user what came of it.
-void switchAutoStart(Context& ctx, const std::string& question, const std::string& data,
-                     const std::string& report) {
-    auto& app = ctx.app;
+void switchAutoStart(forms::Application& app, platform::Processes& processes, const std::string& question,
+                     const std::string& data, const std::string& report) {
     if (app.msgBox(question, forms::msgbox::kOkCancel | forms::msgbox::kQuestion) != forms::msgbox::kAnswerOk)
         return;
     // Waiting (bounded) for the tool is what lets the report be true: the machine-wide key
@@ -23,8 +21,7 @@ void switchAutoStart(Context& ctx, const std::string& question, const std::strin
     platform::RunResult run;
     {
         forms::Application::BusyCursor busy(app);
-        run = ctx.services.processes.runAndWait(autoStartCommandLine(data), kRegToolTimeoutMs,
-                                                [&app] { app.doEvents(); });
+        run = processes.runAndWait(autoStartCommandLine(data), kRegToolTimeoutMs, [&app] { app.doEvents(); });
     }
     if (run.started && !run.timedOut && run.exitCode == 0) {
         app.msgBox(report, forms::msgbox::kInformation);
@@ -74,14 +71,14 @@ std::string autoStartCommandLine(const std::string& data) {
 
 // The stored command is the program's real path in quotes, so that Windows starts this very
 // file at logon even when its folder name has spaces.
-void switchAutoStartOn(Context& ctx) {
-    switchAutoStart(ctx, "Run on windows startup", "\"" + ctx.app.info().exePath + "\"",
+void switchAutoStartOn(forms::Application& app, platform::Processes& processes) {
+    switchAutoStart(app, processes, "Run on windows startup", "\"" + app.info().exePath + "\"",
                     "Sparvane will now auto start on windows logon");
 }
 
 // Switching off keeps the value and empties it, as the program has always done.
-void switchAutoStartOff(Context& ctx) {
-    switchAutoStart(ctx, "Stop running on windows startup?", "",
+void switchAutoStartOff(forms::Application& app, platform::Processes& processes) {
+    switchAutoStart(app, processes, "Stop running on windows startup?", "",
                     "Sparvane will not run on windows startup");
 }
 

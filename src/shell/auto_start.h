@@ -3,12 +3,13 @@
 // Run key through the system's reg.exe.
 #include <string>
 
-#include "common/context.h"
+#include "forms/application.h"
+#include "platform/session.h"
 
 namespace sparvane::shell {
 
-void switchAutoStartOn(Context& ctx);   // Picture1
-void switchAutoStartOff(Context& ctx);  // Picture2
+void switchAutoStartOn(forms::Application& app, platform::Processes& processes);   // Picture1
+void switchAutoStartOff(forms::Application& app, platform::Processes& processes);  // Picture2
 
 // How long the boxes wait for reg.exe before giving up on it.
 constexpr unsigned kRegToolTimeoutMs = 15000;

@@ -67,7 +67,8 @@ Form1::Form1(Context& ctx)
       Command2(add<forms::CommandButton>("Command2")),
       Command1(add<forms::CommandButton>("Command1")),
       Timer1(add<forms::Timer>("Timer1")),
-      ctx_(ctx) {
+      ctx_(ctx),
+      widget_(ctx.app) {
     setCaption("Form1");
     // No frame or caption: the region then holds nothing but the column of controls.
     setBorderStyle(forms::BorderStyle::None);
@@ -133,11 +134,11 @@ void Form1::layOutControls() {
 }
 
 void Form1::wireHandlers() {
-    Command63.onClick = [this] { cleaning::cleanJunk(ctx_); };
-    Command3.onClick = [this] { screenguard::openScreenGuard(ctx_); };
-    Command8.onClick = [this] { shutdownButton(ctx_); };
-    Command6.onClick = [this] { restartButton(ctx_); };
-    Command7.onClick = [this] { logOffButton(ctx_); };
+    Command63.onClick = [this] { cleaning::cleanJunk(ctx_.app, widget_); };
+    Command3.onClick = [this] { screenguard::openScreenGuard(ctx_.app); };
+    Command8.onClick = [this] { shutdownButton(ctx_.services.token, ctx_.services.session); };
+    Command6.onClick = [this] { restartButton(ctx_.services.token, ctx_.services.session); };
+    Command7.onClick = [this] { logOffButton(ctx_.services.token, ctx_.services.session); };
     Picture1.onClick = [this] { switchAutoStartOnce(switchAutoStartOn); };
     Picture2.onClick = [this] { switchAutoStartOnce(switchAutoStartOff); };
     Command2.onClick = [this] { Command2_Click(); };
@@ -149,14 +150,14 @@ void Form1::Form_Load() { fitColumnOnScreen(); }
 
 // The widget runs its events while reg.exe works; a second click on either box then would
 // start a second switch inside the first. It is ignored until the first is over.
-void Form1::switchAutoStartOnce(void (*autoStartSwitch)(Context&)) {
+void Form1::switchAutoStartOnce(void (*autoStartSwitch)(forms::Application&, platform::Processes&)) {
     if (autoStartRunning_) return;
     autoStartRunning_ = true;
     struct Reset {
         bool& flag;
         ~Reset() { flag = false; }
     } reset{autoStartRunning_};
-    autoStartSwitch(ctx_);
+    autoStartSwitch(ctx_.app, ctx_.services.processes);
 }
 
 // The column was designed for a screen at least 18855 twips wide. On a narrower one it

@@ -5,6 +5,8 @@
 
 #include "common/context.h"
 #include "forms/form.h"
+#include "platform/session.h"
+#include "shell/widget_link.h"
 
 namespace sparvane::shell {
 
@@ -47,9 +49,10 @@ private:
     void layOutControls();
     void wireHandlers();
     void fitColumnOnScreen();
-    void switchAutoStartOnce(void (*autoStartSwitch)(Context&));
+    void switchAutoStartOnce(void (*autoStartSwitch)(forms::Application&, platform::Processes&));
 
     Context& ctx_;
+    WidgetLink widget_;  // what Clean Junk colours, reached as the other windows reach it
     // Tick count of the input last shown; empty until the first tick, which always writes.
     std::optional<std::uint32_t> lastInputTick_;
     bool autoStartRunning_ = false;  // a box's switch is under way (reg.exe may be running)

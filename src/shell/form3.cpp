@@ -1,17 +1,40 @@
 #include "shell/form3.h"
 
 #include "cleaning/form2.h"
+#include "cleaning/frm_main.h"
 #include "forms/application.h"
 #include "shell/form1.h"
 
 namespace sparvane::shell {
 
-Form3::Form3(Context& ctx) : forms::Form(ctx.app, "Form3"), ctx_(ctx), traffic_(*this, ctx), dialup_(*this, ctx) {
+Form3::Form3(Context& ctx)
+    : forms::Form(ctx.app, "Form3"),
+      ctx_(ctx),
+      widget_(ctx.app),
+      traffic_(*this, trafficServices(ctx, widget_)),
+      dialup_(*this, dialupServices(ctx)) {
     // A tiny window: its controls all lie outside the client area, so even while it is
     // shown for its first activation none of them is seen.
     setCaption("Form3");
     setStartUpPosition(forms::StartUpPosition::CenterScreen);
     setClientSizeTwips(495, 210);
+}
+
+network::TrafficMonitor::Services Form3::trafficServices(Context& ctx, Widget& widget) {
+    auto& s = ctx.services;
+    return {s.interfaceTable, s.trayIcon, s.locale, s.clock, widget};
+}
+
+dialup::DialupPanel::Services Form3::dialupServices(Context& ctx) {
+    auto& app = ctx.app;
+    auto& s = ctx.services;
+    return {s.dialup, s.registry, s.shell,
+            [&app] {
+                auto& settings = app.form<cleaning::Form2>();
+                settings.show();
+                settings.zOrderTop();
+            },
+            [&app] { app.form<cleaning::frmMain>().show(); }};
 }
 
 void Form3::Form_Initialize() { dialup_.prepare(); }

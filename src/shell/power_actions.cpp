@@ -27,16 +27,16 @@ std::int16_t shutdownWindowsOS(platform::Token& token, platform::Session& sessio
 // Each button makes one request and asks nothing: the user chose the button. A forced
 // log-off after it would throw away unsaved work in every other program, and would even
 // turn a refused shutdown into a log-off, so none follows.
-void shutdownButton(Context& ctx) {
-    (void)shutdownWindowsOS(ctx.services.token, ctx.services.session, platform::exit_windows::kShutdown);
+void shutdownButton(platform::Token& token, platform::Session& session) {
+    (void)shutdownWindowsOS(token, session, platform::exit_windows::kShutdown);
 }
 
-void restartButton(Context& ctx) {
-    (void)shutdownWindowsOS(ctx.services.token, ctx.services.session, platform::exit_windows::kReboot);
+void restartButton(platform::Token& token, platform::Session& session) {
+    (void)shutdownWindowsOS(token, session, platform::exit_windows::kReboot);
 }
 
-void logOffButton(Context& ctx) {
-    (void)shutdownWindowsOS(ctx.services.token, ctx.services.session, platform::exit_windows::kLogOff);
+void logOffButton(platform::Token& token, platform::Session& session) {
+    (void)shutdownWindowsOS(token, session, platform::exit_windows::kLogOff);
 }
 
 }  // namespace sparvane::shell

@@ -2,7 +2,6 @@
 // The widget's Shutdown, Restart and Log Off buttons.
 #include <cstdint>
 
-#include "common/context.h"
 #include "platform/session.h"
 
 namespace sparvane::shell {
@@ -13,8 +12,8 @@ void EnableShutdownPrivilege(platform::Token& token);
 std::int16_t shutdownWindowsOS(platform::Token& token, platform::Session& session, std::int32_t shutdownType);
 
 // One request per button: shut down, restart or log off.
-void shutdownButton(Context& ctx);
-void restartButton(Context& ctx);
-void logOffButton(Context& ctx);
+void shutdownButton(platform::Token& token, platform::Session& session);
+void restartButton(platform::Token& token, platform::Session& session);
+void logOffButton(platform::Token& token, platform::Session& session);
 
 }  // namespace sparvane::shell

@@ -32,7 +32,7 @@ TEST_F(CleanJunkTest, RunsEveryTaskHiddenThenLeavesTheFrameGreenEvenWhenJunkRema
     bool shownDuringRun = false;
     w.backend.onDoEvents = [&] { shownDuringRun = shownDuringRun || w.app.form<frmMain>().visible(); };
 
-    cleanJunk(w.ctx);
+    cleanJunk(w.app, w.widget);
 
     EXPECT_TRUE(w.fileSystem.childrenOf(temp).empty());
     EXPECT_FALSE(w.fileSystem.has(recent + "\\big.doc.lnk"));

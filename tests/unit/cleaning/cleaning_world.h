@@ -5,8 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include "cleaning/event_pacer.h"
 #include "fakes/test_world.h"
 #include "shell/registration.h"
+#include "shell/widget_link.h"
 
 namespace cleaning_test {
 
@@ -14,6 +16,10 @@ struct CleaningWorld : fakes::TestWorld {
     // Where the fake's temporary folder and Recent folder are.
     static constexpr const char* kTemp = "C:\\Users\\Tester\\AppData\\Local\\Temp";
     static constexpr const char* kRecent = "C:\\Users\\Tester\\AppData\\Roaming\\Microsoft\\Windows\\Recent";
+
+    // What the engine's routines are handed: the pacing of long work and the widget.
+    sparvane::cleaning::EventPacing pacing{app, clock, ctx.orderlyExit};
+    sparvane::shell::WidgetLink widget{app};
 
     CleaningWorld() {
         sparvane::shell::registerForms(ctx);

@@ -31,7 +31,7 @@ TEST_P(RecycleBins, EmptyAllBinsOnceWhenAFixedDriveHoldsItems) {
     w.recycleBin.failEmpty = c.failEmpty;
     w.windows.active = c.active;
 
-    EXPECT_EQ(EmptyRecycleBins(w.ctx), c.result);
+    EXPECT_EQ(EmptyRecycleBins(w.fileSystem, w.recycleBin, w.windows), c.result);
     EXPECT_EQ(w.recycleBin.emptyCalls.size(), c.emptyCalls);
     EXPECT_EQ(w.recycleBin.queried.size(), c.queries);
     for (std::size_t i = 0; i < w.recycleBin.emptyCalls.size(); ++i) {
@@ -75,7 +75,7 @@ protected:
 
 TEST_F(RecentList, ShortcutsTheShellLeftAreRemovedAndOnlyThen) {
     // As under Wine: the shell forgets the list but leaves its shortcuts.
-    EXPECT_TRUE(ClearRecentDocuments(w.ctx));
+    EXPECT_TRUE(ClearRecentDocuments(w.recentDocuments, w.fileSystem));
     EXPECT_EQ(w.recentDocuments.clears, 1);
     EXPECT_FALSE(w.fileSystem.has(recent + "\\report.docx.lnk"));
     EXPECT_FALSE(w.fileSystem.has(recent + "\\HOLIDAY.LNK"));
@@ -86,7 +86,7 @@ TEST_F(RecentList, ShortcutsTheShellLeftAreRemovedAndOnlyThen) {
 
 TEST_F(RecentList, AShortcutThatStaysMakesTheTaskFail) {
     w.fileSystem.lock(recent + "\\report.docx.lnk");
-    EXPECT_FALSE(ClearRecentDocuments(w.ctx));
+    EXPECT_FALSE(ClearRecentDocuments(w.recentDocuments, w.fileSystem));
     EXPECT_FALSE(w.fileSystem.has(recent + "\\HOLIDAY.LNK"));  // the others still go
 }
 
@@ -95,7 +95,7 @@ TEST_F(RecentList, ShortcutsWhoseNamesLeadElsewhereAreLeftAloneAndTheTaskFails) 
     w.fileSystem.addFile("C:\\Users\\Tester\\AppData\\Roaming\\Microsoft\\keep.lnk", 5);
     w.fileSystem.addUnixName(recent, "..\\..\\keep.lnk");
     w.fileSystem.addFileLink(recent + "\\outside.lnk", "C:\\Outside\\keep.lnk");
-    EXPECT_FALSE(ClearRecentDocuments(w.ctx));
+    EXPECT_FALSE(ClearRecentDocuments(w.recentDocuments, w.fileSystem));
     EXPECT_TRUE(w.fileSystem.has("C:\\Users\\Tester\\AppData\\Roaming\\Microsoft\\keep.lnk"));
     EXPECT_TRUE(w.fileSystem.has("C:\\Outside\\keep.lnk"));
     EXPECT_TRUE(w.fileSystem.has(recent + "\\outside.lnk"));
@@ -104,8 +104,8 @@ TEST_F(RecentList, ShortcutsWhoseNamesLeadElsewhereAreLeftAloneAndTheTaskFails) 
 
 TEST_F(RecentList, ShellFailureOrMissingFolderIsNoSuccess) {
     w.recentDocuments.result = 1;
-    EXPECT_FALSE(ClearRecentDocuments(w.ctx));
+    EXPECT_FALSE(ClearRecentDocuments(w.recentDocuments, w.fileSystem));
     w.recentDocuments.result = 0;
     w.fileSystem.specialFolders.clear();
-    EXPECT_FALSE(ClearRecentDocuments(w.ctx));
+    EXPECT_FALSE(ClearRecentDocuments(w.recentDocuments, w.fileSystem));
 }

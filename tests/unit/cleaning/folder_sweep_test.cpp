@@ -66,7 +66,7 @@ TEST_P(TempHazards, SweepEmptiesTempAndChangesNothingOutside) {
     GetParam().build(fs);
     const auto before = outsideTemp(fs);
 
-    EXPECT_TRUE(CleanTempFolder(w.ctx));
+    EXPECT_TRUE(CleanTempFolder(w.fileSystem, w.pacing));
 
     EXPECT_EQ(treeOf(fs, kTemp), GetParam().leftInTemp);
     EXPECT_EQ(outsideTemp(fs), before);
@@ -131,7 +131,7 @@ TEST_F(TempSweep, ListsEachFolderOnceCompletelyThenDeletesLastFirstWithAttribute
     fs.addFile(kTemp + "\\3.tmp", 1, fa::kReadOnly);
     fs.log.clear();
 
-    DeleteFolderContents(w.ctx, kTemp);
+    DeleteFolderContents(w.fileSystem, w.pacing, kTemp);
 
     const std::string t = key(kTemp);
     const std::vector<std::string> expected{
@@ -154,7 +154,7 @@ TEST_F(TempSweep, FolderTurnedIntoALinkWhileEventsRanIsLeftAlone) {
         w.backend.onDoEvents = nullptr;
         fs.addFolderLink(kTemp + "\\cache", kOutside);
     };
-    DeleteFolderContents(w.ctx, kTemp);
+    DeleteFolderContents(w.fileSystem, w.pacing, kTemp);
     EXPECT_TRUE(fs.has(kOutside + "\\canary.txt"));
     EXPECT_TRUE(fs.has(kTemp + "\\cache"));
 }
@@ -177,7 +177,7 @@ TEST_F(TempSweep, EventsRunInShortSlicesWhileListingAndWhileDeleting) {
         eventTimes.push_back(w.clock.ticks);
     };
 
-    DeleteFolderContents(w.ctx, kTemp);
+    DeleteFolderContents(w.fileSystem, w.pacing, kTemp);
     eventTimes.push_back(w.clock.ticks);
 
     EXPECT_TRUE(fs.childrenOf(kTemp).empty());
@@ -191,8 +191,8 @@ TEST_F(TempSweep, StopsWhenTheProgramEndsDuringTheRun) {
     auto& fs = w.fileSystem;
     for (int i = 0; i < 50; ++i) fs.addFile(kTemp + "\\" + std::to_string(i) + ".tmp");
     w.clock.autoAdvance = 1000;
-    w.backend.onDoEvents = [&] { w.ctx.terminating = true; };
-    DeleteFolderContents(w.ctx, kTemp);
+    w.backend.onDoEvents = [&] { w.ctx.orderlyExit.terminating = true; };
+    DeleteFolderContents(w.fileSystem, w.pacing, kTemp);
     EXPECT_GE(fs.childrenOf(kTemp).size(), 49u);
 }
 
@@ -214,7 +214,7 @@ TEST_P(TempFolderChecks, SweepsOnlyAnExistingFolderNamedTemp) {
     fs.addShortName("C:\\Documents and Settings\\Tester\\Local Settings", "LOCALS~1");
     fs.temp = GetParam().reported;
 
-    EXPECT_EQ(CleanTempFolder(w.ctx), !GetParam().sweptFolder.empty());
+    EXPECT_EQ(CleanTempFolder(w.fileSystem, w.pacing), !GetParam().sweptFolder.empty());
     for (const auto& folder : folders)
         EXPECT_EQ(fs.has(folder + "\\junk.tmp"), key(folder) != key(GetParam().sweptFolder)) << folder;
 }
@@ -248,7 +248,7 @@ TEST_P(TempFolderLinks, ARedirectedTempIsSweptOnlyWhenWhereItLeadsIsATempFolder)
     fs.addFile("C:\\Users\\Tester\\NTUSER.DAT");
     fs.addFolderLink(kTemp, GetParam().target);
 
-    EXPECT_EQ(CleanTempFolder(w.ctx), GetParam().swept);
+    EXPECT_EQ(CleanTempFolder(w.fileSystem, w.pacing), GetParam().swept);
     EXPECT_EQ(fs.has(GetParam().target + "\\junk.tmp"), !GetParam().swept);
     EXPECT_TRUE(fs.has("C:\\Users\\Tester\\NTUSER.DAT"));
     EXPECT_TRUE(fs.has(kTemp));

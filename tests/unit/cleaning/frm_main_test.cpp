@@ -121,11 +121,11 @@ TEST_F(FrmMainTest, AuthorLinkOpensAMailToTheAuthor) {
 TEST(PauseMilliseconds, LetsEventsThroughAtLeastOnceAndSurvivesTheTickWrap) {
     CleaningWorld w;
     w.clock.autoAdvance = 0;
-    PauseMilliseconds(w.ctx, 0);  // the clock stands still: returns after one pass
+    PauseMilliseconds(w.pacing, 0);  // the clock stands still: returns after one pass
     EXPECT_EQ(w.backend.doEventsCalls, 1);
     w.clock.ticks = 0xFFFFFFF0u;
     w.clock.autoAdvance = 4;
-    PauseMilliseconds(w.ctx, 40);  // ends past the wrap, at 0x18
+    PauseMilliseconds(w.pacing, 40);  // ends past the wrap, at 0x18
     EXPECT_GE(w.clock.ticks, 0x18u);
     EXPECT_LT(w.clock.ticks, 0x100u);
 }

@@ -25,14 +25,14 @@ protected:
 };
 
 TEST_F(AdjustPrivilegesTest, EnablingAKnownPrivilegeSucceedsSilently) {
-    EXPECT_TRUE(AdjustPrivileges(world.ctx, true, "SeShutdownPrivilege"));
+    EXPECT_TRUE(AdjustPrivileges(world.app, world.token, world.systemErrors, true, "SeShutdownPrivilege"));
     EXPECT_TRUE(world.token.enabled[19]);
     EXPECT_TRUE(shown().empty());
     EXPECT_EQ(world.token.openHandles, 0);
 }
 
 TEST_F(AdjustPrivilegesTest, ABlankNameIsReportedWithoutTouchingTheToken) {
-    EXPECT_FALSE(AdjustPrivileges(world.ctx, true, "   "));
+    EXPECT_FALSE(AdjustPrivileges(world.app, world.token, world.systemErrors, true, "   "));
     ASSERT_EQ(shown().size(), 1u);
     EXPECT_EQ(shown()[0].text, std::string("Cannot identify type of privilege to use.") + kSourceLine);
     EXPECT_EQ(shown()[0].title, "sparvane v2.0.264");
@@ -41,7 +41,7 @@ TEST_F(AdjustPrivilegesTest, ABlankNameIsReportedWithoutTouchingTheToken) {
 }
 
 TEST_F(AdjustPrivilegesTest, AnUnknownNameIsReportedWithTheSystemText) {
-    EXPECT_FALSE(AdjustPrivileges(world.ctx, true, "SeNoSuchPrivilege"));
+    EXPECT_FALSE(AdjustPrivileges(world.app, world.token, world.systemErrors, true, "SeNoSuchPrivilege"));
     ASSERT_EQ(shown().size(), 1u);
     EXPECT_EQ(shown()[0].text, std::string("Cannot find \"SeNoSuchPrivilege\" privilege value. \r\n"
                                            "[A specified privilege does not exist.\r\n]") +
@@ -53,7 +53,7 @@ TEST_F(AdjustPrivilegesTest, AnUnknownNameIsReportedWithTheSystemText) {
 TEST_F(AdjustPrivilegesTest, AnUnknownCodeLeavesEmptyBrackets) {
     world.token.failOpen = true;
     world.token.openError = 0xBEEF;
-    EXPECT_FALSE(AdjustPrivileges(world.ctx, false, "SeDebugPrivilege"));
+    EXPECT_FALSE(AdjustPrivileges(world.app, world.token, world.systemErrors, false, "SeDebugPrivilege"));
     ASSERT_EQ(shown().size(), 1u);
     EXPECT_EQ(shown()[0].text, std::string("Cannot determine current process. \r\n[]") + kSourceLine);
     EXPECT_EQ(world.token.calls, (std::vector<std::string>{"open"}));
@@ -61,7 +61,7 @@ TEST_F(AdjustPrivilegesTest, AnUnknownCodeLeavesEmptyBrackets) {
 
 TEST_F(AdjustPrivilegesTest, ARefusedElevationIsReportedAndTheTokenClosed) {
     world.token.failAdjust = true;
-    EXPECT_FALSE(AdjustPrivileges(world.ctx, true, "SeDebugPrivilege"));
+    EXPECT_FALSE(AdjustPrivileges(world.app, world.token, world.systemErrors, true, "SeDebugPrivilege"));
     ASSERT_EQ(shown().size(), 1u);
     EXPECT_EQ(shown()[0].text,
               std::string("Failed to elevate user privileges.  This\r\napplication may not function as desired.") +
@@ -71,10 +71,10 @@ TEST_F(AdjustPrivilegesTest, ARefusedElevationIsReportedAndTheTokenClosed) {
 
 TEST_F(AdjustPrivilegesTest, DisablingReportsNothingAndAnswersWhatTheSystemSaid) {
     world.token.enabled[20] = true;
-    EXPECT_TRUE(AdjustPrivileges(world.ctx, false, "SeDebugPrivilege"));
+    EXPECT_TRUE(AdjustPrivileges(world.app, world.token, world.systemErrors, false, "SeDebugPrivilege"));
     EXPECT_FALSE(world.token.enabled[20]);
     world.token.failAdjust = true;
-    EXPECT_FALSE(AdjustPrivileges(world.ctx, false, "SeDebugPrivilege"));
+    EXPECT_FALSE(AdjustPrivileges(world.app, world.token, world.systemErrors, false, "SeDebugPrivilege"));
     EXPECT_TRUE(shown().empty());
     EXPECT_EQ(world.token.openHandles, 0);
 }
@@ -96,7 +96,7 @@ public:
     void Form_QueryUnload(int& cancel, int mode) override {
         log_.push_back(name() + ":QueryUnload(" + std::to_string(mode) + ")");
         if (cancelUnload) cancel = 1;
-        if (terminateOnUnload) TerminateProgram(ctx_);
+        if (terminateOnUnload) TerminateProgram(ctx_.orderlyExit);
     }
     void Form_Unload(int&) override { log_.push_back(name() + ":Unload"); }
 
@@ -147,7 +147,7 @@ TEST_F(Orderly, AFormThatCancelsIsPassedOverHiddenWithItsTimersStopped) {
 
 TEST_F(Orderly, TerminateDropsTheDebugPrivilegeUnloadsAllAndEndsWithStatusZero) {
     world.token.enabled[20] = true;
-    TerminateProgram(world.ctx);
+    TerminateProgram(world.ctx.orderlyExit);
     EXPECT_FALSE(world.token.enabled[20]);
     EXPECT_TRUE(world.app.forms().empty());
     // Status 0 even though the exit-code query answers non-zero (STILL_ACTIVE).
@@ -157,7 +157,7 @@ TEST_F(Orderly, TerminateDropsTheDebugPrivilegeUnloadsAllAndEndsWithStatusZero) 
 TEST_F(Orderly, AnUnloadHandlerAskingToTerminateDoesNotStartASecondTermination) {
     world.app.form<First>().terminateOnUnload = true;
     world.app.form<Second>().terminateOnUnload = true;
-    TerminateProgram(world.ctx);
+    TerminateProgram(world.ctx.orderlyExit);
     EXPECT_EQ(world.processes.exitStatuses.size(), 1u);
     EXPECT_EQ(log, (std::vector<std::string>{"First:QueryUnload(1)", "First:Unload", "Second:QueryUnload(1)",
                                              "Second:Unload"}));
@@ -166,7 +166,7 @@ TEST_F(Orderly, AnUnloadHandlerAskingToTerminateDoesNotStartASecondTermination) 
 
 TEST_F(Orderly, AFailedPrivilegeChangeDoesNotStopTheExit) {
     world.token.failOpen = true;
-    TerminateProgram(world.ctx);
+    TerminateProgram(world.ctx.orderlyExit);
     EXPECT_EQ(world.backend.messages.size(), 1u);
     EXPECT_TRUE(world.app.forms().empty());
     EXPECT_EQ(world.processes.exitStatuses, (std::vector<std::uint32_t>{0}));

@@ -40,7 +40,7 @@ TEST_F(ScreenGuard, TellsHowToCloseItThenRaisesAMaximizedTopmostVeilAtAlpha80) {
     const forms::WindowHandle w = nextWindow();
     world.windows.windows[w].exStyle = 0x100;  // WS_EX_WINDOWEDGE, as the system sets it
 
-    openScreenGuard(world.ctx);
+    openScreenGuard(world.app);
 
     ASSERT_EQ(world.backend.messages.size(), 1u);
     EXPECT_EQ(world.backend.messages[0].text, "Double click on screen guard to close");
@@ -76,7 +76,7 @@ class ScreenGuardStepFailure : public ScreenGuard, public ::testing::WithParamIn
 
 TEST_P(ScreenGuardStepFailure, LeavesTheWindowAsFarAsItGot) {
     (world.windows.*GetParam().failSet).insert(nextWindow());
-    openScreenGuard(world.ctx);
+    openScreenGuard(world.app);
     ASSERT_NE(guard(), nullptr);
     EXPECT_TRUE(guard()->visible()) << "the guard still comes up";
     const auto& v = veil(guard()->hWnd());

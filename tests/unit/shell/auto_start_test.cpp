@@ -11,7 +11,6 @@
 
 namespace {
 
-using sparvane::Context;
 namespace msgbox = forms::msgbox;
 
 constexpr const char* kOnCommand =
@@ -22,7 +21,7 @@ constexpr const char* kOffCommand =
 
 struct SwitchCase {
     const char* name;
-    std::function<void(Context&)> click;
+    std::function<void(forms::Application&, platform::Processes&)> click;
     const char *question, *command, *report;
     friend void PrintTo(const SwitchCase& c, std::ostream* os) { *os << c.name; }
 };
@@ -35,7 +34,7 @@ protected:
 
 TEST_P(AutoStartBox, OkRunsTheToolToTheEndAndReportsItsSuccessCancelDoesNothing) {
     world.backend.answers = {msgbox::kAnswerOk, msgbox::kAnswerOk, msgbox::kAnswerCancel};
-    GetParam().click(world.ctx);
+    GetParam().click(world.app, world.processes);
     ASSERT_EQ(world.processes.commandLines, std::vector<std::string>{GetParam().command});
     ASSERT_EQ(world.processes.timeouts.size(), 1u);
     EXPECT_TRUE(world.processes.timeouts[0] > 0 && world.processes.timeouts[0] <= 60000u) << "the wait is bounded";
@@ -45,7 +44,7 @@ TEST_P(AutoStartBox, OkRunsTheToolToTheEndAndReportsItsSuccessCancelDoesNothing)
     EXPECT_EQ(shown()[1].text, GetParam().report);
     EXPECT_EQ(shown()[1].style, msgbox::kInformation);
 
-    GetParam().click(world.ctx);  // declined this time
+    GetParam().click(world.app, world.processes);  // declined this time
     EXPECT_EQ(world.processes.commandLines.size(), 1u);
     EXPECT_EQ(shown().size(), 3u);
 }
@@ -66,7 +65,7 @@ TEST_P(AutoStartFailure, SaysAutoStartCouldNotBeChangedAndWhy) {
     const auto& [box, failure] = GetParam();
     world.processes.nextResult = failure.result;
 
-    box.click(world.ctx);
+    box.click(world.app, world.processes);
     const auto& shown = world.backend.messages;
     ASSERT_EQ(shown.size(), 2u);
     EXPECT_EQ(shown[1].text.rfind("Auto-start could not be changed.", 0), 0u) << shown[1].text;
@@ -102,9 +101,8 @@ TEST(AutoStartBoxPath, StoresTheRunningProgramsOwnPath) {
     // A second application in the same world, started from elsewhere.
     info.exePath = R"(D:\Tools\spv\sparvane.exe)";
     forms::Application other(world.backend, info);
-    Context ctx{other, world.services};
 
-    sparvane::shell::switchAutoStartOn(ctx);
+    sparvane::shell::switchAutoStartOn(other, world.processes);
 
     ASSERT_EQ(world.processes.commandLines.size(), 1u);
     EXPECT_NE(world.processes.commandLines[0].find(R"(/d "\"D:\Tools\spv\sparvane.exe\"" /f)"), std::string::npos)

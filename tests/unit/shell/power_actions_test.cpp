@@ -10,12 +10,11 @@
 
 namespace {
 
-using sparvane::Context;
 namespace exit_windows = platform::exit_windows;
 
 struct PowerButtonCase {
     const char* name;
-    std::function<void(Context&)> press;
+    std::function<void(platform::Token&, platform::Session&)> press;
     unsigned request;
     friend void PrintTo(const PowerButtonCase& c, std::ostream* os) { *os << c.name; }
 };
@@ -27,7 +26,7 @@ protected:
 };
 
 TEST_P(PowerButton, MakesOneRequestAfterEnablingTheShutdownPrivilege) {
-    GetParam().press(world.ctx);
+    GetParam().press(world.token, world.session);
     EXPECT_EQ(world.session.requests, std::vector<unsigned>{GetParam().request});
     ASSERT_EQ(world.session.privilegeEnabledAtRequest, std::vector<bool>{true});
     // The whole privilege dance, token released, came before the request.
@@ -40,7 +39,7 @@ TEST_P(PowerButton, MakesOneRequestAfterEnablingTheShutdownPrivilege) {
 TEST_P(PowerButton, RefusedRequestIsNotFollowedByAnything) {
     world.session.accept = false;
     world.token.failAdjust = true;
-    GetParam().press(world.ctx);
+    GetParam().press(world.token, world.session);
     EXPECT_EQ(world.session.requests, std::vector<unsigned>{GetParam().request});
     EXPECT_EQ(world.token.openHandles, 0);
 }
