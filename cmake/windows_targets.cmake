@@ -21,13 +21,15 @@ else()
 endif()
 
 add_executable(sparvane WIN32 ${SPARVANE_WIN32_SOURCES} ${CMAKE_SOURCE_DIR}/resources/sparvane.rc)
-target_compile_definitions(sparvane_core PUBLIC UNICODE _UNICODE)
+foreach(library ${SPARVANE_LIBRARIES})
+  target_compile_definitions(${library} PUBLIC UNICODE _UNICODE)
+  target_compile_options(${library} PRIVATE ${SPARVANE_SIZE_FLAGS})
+endforeach()
 target_compile_definitions(sparvane PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
                            _WIN32_WINNT=0x0A00 WINVER=0x0A00)
 target_link_libraries(sparvane PRIVATE sparvane_core ${SPARVANE_WIN32_LIBS} sparvane_warnings)
 target_link_options(sparvane PRIVATE ${SPARVANE_STATIC_FLAGS} ${SPARVANE_STRIP_FLAGS})
 target_compile_options(sparvane PRIVATE ${SPARVANE_SIZE_FLAGS})
-target_compile_options(sparvane_core PRIVATE ${SPARVANE_SIZE_FLAGS})
 
 # The one version source is project() in CMakeLists.txt: the version record, the manifest,
 # the About caption and the packages all take it from here.

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Everything the project checks, in one command: native unit suites, the Windows build
-# (sparvane.exe and the e2e driver) and the end-to-end scenarios under Wine.
+# Everything the project checks, in one command: the include layering, native unit suites,
+# the Windows build (sparvane.exe and the e2e driver) and the end-to-end scenarios under Wine.
 #   scripts/test.sh                 all of it
 #   scripts/test.sh PATTERN...      all unit suites, then only the e2e scenarios whose
 #                                   file name contains a pattern
@@ -29,6 +29,7 @@ step() {
 unit() { cmake --preset native -DSPARVANE_WERROR=ON && cmake --build --preset native && ctest --preset native; }
 windows() { cmake --preset windows -DSPARVANE_WERROR=ON && cmake --build --preset windows; }
 
+step "include layering" python3 scripts/check-includes.py
 step "unit suites (native)" unit
 if step "windows build" windows; then
   step "end-to-end scenarios (Wine)" tests/e2e/run_all.sh "$@"

@@ -1,0 +1,163 @@
+#!/usr/bin/env python3
+"""Holds the tree to its layering: fails on an #include that crosses it.
+
+    scripts/check-includes.py            check; one line per offending include, status 1
+    scripts/check-includes.py --graph    also print which folder includes which
+
+The layers, lowest first (a folder may include its own headers and those of the folders
+listed for it, nothing else):
+
+    platform      the service interfaces and their plain types
+    forms         the portable forms runtime, on top of platform
+    common        shared routines, on top of forms and platform
+    cleaning, network, dialup, screenguard
+                  the subsystems: forms, platform, common and the shell's widget seam
+                  (shell/widget.h) only, never each other
+    shell         start-up, the widget, the network window: composes the subsystems
+    platform/win32, app
+                  the Win32 side, the only code that may include windows.h and the rest
+                  of the Windows SDK
+
+The bundle of every service, common/context.h, is the shell's to compose the forms from:
+only shell, app and the tests include it. The fakes and unit suites build natively and
+include no Windows header either.
+"""
+import pathlib
+import re
+import sys
+
+ROOT = pathlib.Path(__file__).resolve().parent.parent
+SRC = ROOT / "src"
+
+SUBSYSTEMS = {"cleaning", "network", "dialup", "screenguard"}
+WIDGET_SEAM = "shell/widget.h"
+CONTEXT = "common/context.h"
+ALLOWED = {
+    "platform": {"platform"},
+    "forms": {"platform", "forms"},
+    "common": {"platform", "forms", "common"},
+    "shell": {"platform", "forms", "common", "shell"} | SUBSYSTEMS,
+    "platform/win32": {"platform", "platform/win32", "forms"},
+    "app": {"platform", "platform/win32", "forms", "common", "shell"} | SUBSYSTEMS,
+}
+for name in SUBSYSTEMS:
+    ALLOWED[name] = {"platform", "forms", "common", name, WIDGET_SEAM}
+ALLOWED[WIDGET_SEAM] = {"platform", "forms"}
+ALLOWED["shell"].add(WIDGET_SEAM)
+ALLOWED["app"].add(WIDGET_SEAM)
+WIN32_SIDE = {"platform/win32", "app"}
+# Headers of the Windows SDK the program uses or might reach for; portable code includes
+# none (and, being standard C++, no other header ending in .h either).
+SDK_HEADERS = {
+    "windows.h", "windowsx.h", "commctrl.h", "shellapi.h", "shlobj.h", "shlwapi.h", "iphlpapi.h",
+    "ras.h", "raserror.h", "wininet.h", "winsock2.h", "ws2tcpip.h", "uxtheme.h", "objbase.h",
+    "psapi.h", "winreg.h", "winuser.h", "wingdi.h", "winbase.h", "winnt.h", "shobjidl.h",
+    "knownfolders.h", "dwmapi.h", "tlhelp32.h", "sddl.h", "winerror.h", "mmsystem.h",
+}
+INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]')
+
+
+def layer_of(path: pathlib.Path) -> str:
+    """The layer a file under src/ belongs to: its top folder, platform/win32 and the
+    widget seam apart."""
+    if path.relative_to(SRC).as_posix() == WIDGET_SEAM:
+        return WIDGET_SEAM
+    parts = path.relative_to(SRC).parts
+    if parts[0] == "platform" and len(parts) > 2 and parts[1] == "win32":
+        return "platform/win32"
+    return parts[0]
+
+
+def layer_of_include(target: str) -> str:
+    # The widget seam is a target of its own (sparvane_widget_seam): the shell owns it, the
+    # subsystems below the shell depend on it without depending on the shell's library.
+    if target == WIDGET_SEAM:
+        return WIDGET_SEAM
+    parts = target.split("/")
+    if parts[0] == "platform" and len(parts) > 2 and parts[1] == "win32":
+        return "platform/win32"
+    return parts[0]
+
+
+def includes(path: pathlib.Path):
+    for number, line in enumerate(path.read_text(encoding="utf-8", errors="replace").splitlines(), 1):
+        match = INCLUDE.match(line)
+        if match:
+            yield number, match.group(1), match.group(2)
+
+
+def sources(folder: pathlib.Path):
+    return sorted(p for p in folder.rglob("*") if p.suffix in {".h", ".cpp"} and p.is_file())
+
+
+def check_src(problems, graph):
+    for path in sources(SRC):
+        layer = layer_of(path)
+        where = path.relative_to(ROOT)
+        if layer not in ALLOWED:
+            problems.append(f"{where}: folder src/{layer} has no place in the layering (scripts/check-includes.py)")
+            continue
+        for number, kind, target in includes(path):
+            if kind == "<":
+                name = target.lower()
+                if layer not in WIN32_SIDE and (name in SDK_HEADERS or name.endswith(".h")):
+                    problems.append(f"{where}:{number}: <{target}> outside platform/win32 and app")
+                continue
+            if not (SRC / target).is_file():
+                problems.append(f'{where}:{number}: "{target}" is not a header under src/')
+                continue
+            to = layer_of_include(target)
+            if to != layer:
+                graph.setdefault(layer, set()).add(to)
+            if target == CONTEXT and layer not in {"shell", "app"}:
+                problems.append(f'{where}:{number}: "{target}" (every service at once) outside shell and app')
+            elif to not in ALLOWED[layer]:
+                problems.append(f'{where}:{number}: {layer} may not include "{target}" ({to})')
+
+
+def check_tests(problems):
+    for folder in (ROOT / "tests" / "fakes", ROOT / "tests" / "unit"):
+        for path in sources(folder):
+            for number, kind, target in includes(path):
+                if kind == "<" and target.lower() in SDK_HEADERS:
+                    problems.append(f"{path.relative_to(ROOT)}:{number}: <{target}> in a native test")
+                if kind == '"' and layer_of_include(target) == "platform/win32":
+                    problems.append(f'{path.relative_to(ROOT)}:{number}: "{target}" (Win32 side) in a native test')
+
+
+def cycles(graph):
+    """Every folder that lies on a cycle of the include graph."""
+    on_cycle = set()
+    for start in graph:
+        stack, seen = [start], set()
+        while stack:
+            node = stack.pop()
+            for nxt in graph.get(node, ()):
+                if nxt == start:
+                    on_cycle.add(start)
+                elif nxt not in seen:
+                    seen.add(nxt)
+                    stack.append(nxt)
+    return sorted(on_cycle)
+
+
+def main(argv):
+    problems, graph = [], {}
+    check_src(problems, graph)
+    check_tests(problems)
+    for layer in cycles(graph):
+        problems.append(f"src/{layer}: lies on a cycle of includes between folders")
+    if "--graph" in argv:
+        for layer in sorted(graph):
+            print(f"{layer} -> {', '.join(sorted(graph[layer]))}")
+    for problem in problems:
+        print(problem, file=sys.stderr)
+    if problems:
+        print(f"check-includes: {len(problems)} include(s) cross the layering", file=sys.stderr)
+        return 1
+    print("check-includes: the layering holds")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1:]))
