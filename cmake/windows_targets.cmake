@@ -1,10 +1,6 @@
 # Windows build: the one self-contained sparvane.exe, plus the e2e driver and the minimal
 # comparison program used by the benchmarks.
 enable_language(RC)
-file(GLOB_RECURSE SPARVANE_WIN32_SOURCES CONFIGURE_DEPENDS
-     ${CMAKE_SOURCE_DIR}/src/platform/win32/*.cpp
-     ${CMAKE_SOURCE_DIR}/src/app/*.cpp)
-
 set(SPARVANE_WIN32_LIBS user32 gdi32 comctl32 shell32 shlwapi advapi32 iphlpapi
     rasapi32 msimg32 uxtheme)
 # MinGW links its C and C++ runtimes into each exe (one self-contained file, no DLL of
@@ -20,14 +16,26 @@ else()
   set(SPARVANE_SIZE_FLAGS)
 endif()
 
-add_executable(sparvane WIN32 ${SPARVANE_WIN32_SOURCES} ${CMAKE_SOURCE_DIR}/resources/sparvane.rc)
 foreach(library ${SPARVANE_LIBRARIES})
   target_compile_definitions(${library} PUBLIC UNICODE _UNICODE)
   target_compile_options(${library} PRIVATE ${SPARVANE_SIZE_FLAGS})
 endforeach()
-target_compile_definitions(sparvane PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
+
+# The Win32 side: the real platform services and the Win32 backend of the forms runtime,
+# the only library that talks to Win32. It stands on platform and forms alone.
+file(GLOB SPARVANE_WIN32_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/platform/win32/*.cpp)
+add_library(sparvane_win32 STATIC ${SPARVANE_WIN32_SOURCES})
+target_include_directories(sparvane_win32 PUBLIC ${PROJECT_SOURCE_DIR}/src)
+target_compile_definitions(sparvane_win32 PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
                            _WIN32_WINNT=0x0A00 WINVER=0x0A00)
-target_link_libraries(sparvane PRIVATE sparvane_core ${SPARVANE_WIN32_LIBS} sparvane_warnings)
+target_link_libraries(sparvane_win32 PUBLIC sparvane_forms sparvane_platform ${SPARVANE_WIN32_LIBS}
+                      PRIVATE sparvane_warnings)
+target_compile_options(sparvane_win32 PRIVATE ${SPARVANE_SIZE_FLAGS})
+
+# WinMain: builds the real services and the application from both sides.
+file(GLOB SPARVANE_APP_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/app/*.cpp)
+add_executable(sparvane WIN32 ${SPARVANE_APP_SOURCES} ${CMAKE_SOURCE_DIR}/resources/sparvane.rc)
+target_link_libraries(sparvane PRIVATE sparvane_win32 sparvane_core sparvane_warnings)
 target_link_options(sparvane PRIVATE ${SPARVANE_STATIC_FLAGS} ${SPARVANE_STRIP_FLAGS})
 target_compile_options(sparvane PRIVATE ${SPARVANE_SIZE_FLAGS})
 

@@ -19,7 +19,6 @@
 #include "network/traffic_monitor.h"
 #include "network/traffic_tally.h"
 #include "shell/form1.h"
-#include "shell/form3.h"
 #include "shell/widget_link.h"
 
 namespace {
@@ -65,7 +64,10 @@ private:
 class NetworkWindow : public forms::Form {
 public:
     explicit NetworkWindow(sparvane::Context& ctx)
-        : forms::Form(ctx.app, "Form3"), widget(ctx.app), monitor(*this, sparvane::shell::Form3::trafficServices(ctx, widget)) {}
+        : forms::Form(ctx.app, "Form3"),
+          widget(ctx.app),
+          monitor(*this, {ctx.services.interfaceTable, ctx.services.trayIcon, ctx.services.locale, ctx.services.clock,
+                          widget}) {}
     void Form_Load() override { monitor.setUp(); }
     sparvane::shell::WidgetLink widget;
     sparvane::network::TrafficMonitor monitor;

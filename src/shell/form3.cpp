@@ -7,6 +7,29 @@
 
 namespace sparvane::shell {
 
+namespace {
+
+// What the window hands its two parts: the monitor feeds the widget; the dial-up panel's
+// Settings and Connect To Internet open the folder and the temp-file clean-up window.
+network::TrafficMonitor::Services trafficServices(Context& ctx, Widget& widget) {
+    auto& s = ctx.services;
+    return {s.interfaceTable, s.trayIcon, s.locale, s.clock, widget};
+}
+
+dialup::DialupPanel::Services dialupServices(Context& ctx) {
+    auto& app = ctx.app;
+    auto& s = ctx.services;
+    return {s.dialup, s.registry, s.shell,
+            [&app] {
+                auto& settings = app.form<cleaning::Form2>();
+                settings.show();
+                settings.zOrderTop();
+            },
+            [&app] { app.form<cleaning::frmMain>().show(); }};
+}
+
+}  // namespace
+
 Form3::Form3(Context& ctx)
     : forms::Form(ctx.app, "Form3"),
       ctx_(ctx),
@@ -18,23 +41,6 @@ Form3::Form3(Context& ctx)
     setCaption("Form3");
     setStartUpPosition(forms::StartUpPosition::CenterScreen);
     setClientSizeTwips(495, 210);
-}
-
-network::TrafficMonitor::Services Form3::trafficServices(Context& ctx, Widget& widget) {
-    auto& s = ctx.services;
-    return {s.interfaceTable, s.trayIcon, s.locale, s.clock, widget};
-}
-
-dialup::DialupPanel::Services Form3::dialupServices(Context& ctx) {
-    auto& app = ctx.app;
-    auto& s = ctx.services;
-    return {s.dialup, s.registry, s.shell,
-            [&app] {
-                auto& settings = app.form<cleaning::Form2>();
-                settings.show();
-                settings.zOrderTop();
-            },
-            [&app] { app.form<cleaning::frmMain>().show(); }};
 }
 
 void Form3::Form_Initialize() { dialup_.prepare(); }

@@ -23,11 +23,6 @@ public:
     network::TrafficMonitor& traffic() { return traffic_; }
     dialup::DialupPanel& dialupPanel() { return dialup_; }
 
-    // What the window hands its two parts: the monitor feeds `widget`; the dial-up panel's
-    // Settings and Connect To Internet open the folder and the temp-file clean-up window.
-    static network::TrafficMonitor::Services trafficServices(Context& ctx, Widget& widget);
-    static dialup::DialupPanel::Services dialupServices(Context& ctx);
-
 private:
     Context& ctx_;
     WidgetLink widget_;
