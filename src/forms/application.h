@@ -83,6 +83,7 @@ public:
 
     double screenWidth() const { return backend_.screenWidthTwips(); }
     double screenHeight() const { return backend_.screenHeightTwips(); }
+    double workAreaRight() const { return backend_.workAreaRightTwips(); }
     double twipsPerPixelX() const { return backend_.twipsPerPixelX(); }
     double twipsPerPixelY() const { return backend_.twipsPerPixelY(); }
 

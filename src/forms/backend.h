@@ -38,6 +38,8 @@ public:
     virtual void doEvents() = 0;
     virtual double screenWidthTwips() const = 0;
     virtual double screenHeightTwips() const = 0;
+    // Right edge of the work area (the screen less a taskbar docked at its side).
+    virtual double workAreaRightTwips() const { return screenWidthTwips(); }
     virtual double twipsPerPixelX() const = 0;
     virtual double twipsPerPixelY() const = 0;
     // Frame sizes of a window with this border style, in twips (for designed client sizes).

@@ -111,6 +111,10 @@ void Form::userDblClick() {
     if (!unloading_) Form_DblClick();
 }
 
+void Form::displayChanged() {
+    if (!unloading_) Form_DisplayChanged();
+}
+
 void Form::activated() {
     if (unloading_ || !visible_ || app_.activeForm() == this) return;
     app_.setActive(this);

@@ -43,6 +43,8 @@ public:
     virtual void Form_Unload(int& cancel) { (void)cancel; }
     virtual void Form_Terminate() {}
     virtual void Form_DblClick() {}
+    // The screen changed under the form: resolution, work area or DPI (twips per pixel).
+    virtual void Form_DisplayChanged() {}
 
     // Show modeless: creates the window if needed, makes it visible, raises Resize on its
     // first display and Activate when it becomes the active form.
@@ -110,6 +112,7 @@ public:
     void userClose();     // close box, window menu, Alt+F4: unload with kFormControlMenu
     void userDblClick();  // double click on the form's own surface
     void activated();     // the window became the active one
+    void displayChanged();  // the system reported a new resolution, work area or DPI
 
 private:
     friend class Application;

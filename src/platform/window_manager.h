@@ -44,7 +44,9 @@ public:
     [[nodiscard]] virtual bool setLayeredAttributes(WindowHandle w, std::uint32_t colorKey,
                                                     std::uint8_t alpha, unsigned flags) = 0;
     // Builds the region of the plan and gives it to the window (redraw true); the working
-    // regions are released. False when the system refused.
+    // regions are released. A piece the system refuses is left out and the rest still goes
+    // in; when nothing can be made the window keeps the region it had. True only when the
+    // whole plan went in.
     [[nodiscard]] virtual bool setWindowRegion(WindowHandle w, const RegionPlan& plan) = 0;
     [[nodiscard]] virtual WindowHandle desktopWindow() = 0;
     // The application's active window, 0 when none of its windows is active.

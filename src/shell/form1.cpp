@@ -162,20 +162,31 @@ void Form1::switchAutoStartOnce(void (*autoStartSwitch)(forms::Application&, pla
 
 // The column was designed for a screen at least 18855 twips wide. On a narrower one it
 // would hang partly or wholly beyond the right edge, so the whole column moves left just
-// far enough for its right edge to meet the screen's (never past the screen's left edge).
+// far enough for its right edge to meet the work area's (never past the screen's left
+// edge). Run again after every display change, it works from the designed places, so a
+// column moved for a small screen goes back when the screen grows.
 void Form1::fitColumnOnScreen() {
-    const double overhang = kDesignedRightEdge - ctx_.app.screenWidth();
-    if (overhang <= 0) return;
     // The timer is not drawn and has no place in the column.
-    double columnLeft = kDesignedRightEdge;
+    double designedLeft = kDesignedRightEdge;
     for (const auto& c : controls())
-        if (c->hasSize()) columnLeft = std::min(columnLeft, c->leftTwips());
-    const double shift = std::min(overhang, std::max(0.0, columnLeft));
+        if (c->hasSize()) designedLeft = std::min(designedLeft, c->leftTwips() + columnShift_);
+    const double overhang = kDesignedRightEdge - ctx_.app.workAreaRight();
+    const double shift = overhang <= 0 ? 0 : std::min(overhang, std::max(0.0, designedLeft));
+    const double move = shift - columnShift_;
+    if (move == 0) return;
     for (const auto& c : controls())
-        if (c->hasSize()) c->setBoundsTwips(c->leftTwips() - shift, c->topTwips(), c->widthTwips(), c->heightTwips());
+        if (c->hasSize()) c->setBoundsTwips(c->leftTwips() - move, c->topTwips(), c->widthTwips(), c->heightTwips());
+    columnShift_ = shift;
 }
 
 void Form1::Form_Resize() { ShapeFormToControls(*this, ctx_.services.windows); }
+
+// A new resolution or work area may leave the column off screen, a new DPI changes its
+// size in pixels: it is fitted again and its region rebuilt at the new scale.
+void Form1::Form_DisplayChanged() {
+    fitColumnOnScreen();
+    ShapeFormToControls(*this, ctx_.services.windows);
+}
 
 void Form1::Form_QueryUnload(int& cancel, int unloadMode) {
     // Closing the widget from its window menu or with Alt+F4 leaves the user nothing to see

@@ -38,6 +38,7 @@ public:
 
     void Form_Load() override;
     void Form_Resize() override;
+    void Form_DisplayChanged() override;
     void Form_QueryUnload(int& cancel, int unloadMode) override;
 
     // The button handlers, public so that other windows may press them as the user would.
@@ -56,6 +57,7 @@ private:
     // Tick count of the input last shown; empty until the first tick, which always writes.
     std::optional<std::uint32_t> lastInputTick_;
     bool autoStartRunning_ = false;  // a box's switch is under way (reg.exe may be running)
+    double columnShift_ = 0;          // twips the column was moved left of its designed place
 };
 
 }  // namespace sparvane::shell

@@ -43,6 +43,15 @@ void HeadlessBackend::layOut(forms::Form& form, bool raiseResize) {
                          minimized ? 0 : std::max(0.0, height - fh), form.windowState(), raiseResize);
 }
 
+void HeadlessBackend::changeDisplay() {
+    if (app_ == nullptr) return;
+    forms::Application::EventScope scope(*app_);
+    for (forms::Form* form : app_->forms()) {
+        if (form->hasWindow()) layOut(*form, true);
+        form->displayChanged();
+    }
+}
+
 void HeadlessBackend::destroyForm(forms::Form& form) {
     windowLog.push_back("destroy:" + form.name());
     for (const auto& c : form.controls()) {

@@ -34,6 +34,12 @@ public:
     double twipsPerPixel = 15;
     int borderPx = 4;    // each side, for bordered windows
     int captionPx = 23;  // caption bar of bordered windows
+    int workAreaRightPx = -1;  // -1: the work area reaches the screen's right edge
+
+    // The system changed the screen (set the metrics above first): maximized windows take
+    // the new size, then every loaded form hears of the change, as WM_DISPLAYCHANGE,
+    // WM_SETTINGCHANGE or WM_DPICHANGED would tell it.
+    void changeDisplay();
 
     // Message boxes: answers are taken from the front of the queue; with none queued
     // the box answers OK (or Yes for yes/no boxes).
@@ -80,6 +86,9 @@ public:
     void doEvents() override;
     double screenWidthTwips() const override { return screenWidthPx * twipsPerPixel; }
     double screenHeightTwips() const override { return screenHeightPx * twipsPerPixel; }
+    double workAreaRightTwips() const override {
+        return (workAreaRightPx < 0 ? screenWidthPx : workAreaRightPx) * twipsPerPixel;
+    }
     double twipsPerPixelX() const override { return twipsPerPixel; }
     double twipsPerPixelY() const override { return twipsPerPixel; }
     double frameWidthTwips(const forms::Form& form) const override;

@@ -116,11 +116,19 @@ LRESULT FormWindow::onMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
             }
             return 0;
         case WM_DPICHANGED: {
+            backend.applyDpi(HIWORD(wParam));
             const auto* suggested = reinterpret_cast<const RECT*>(lParam);
             SetWindowPos(hwnd, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
                          suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+            onDisplayChanged(hwnd);
             return 0;
         }
+        case WM_DISPLAYCHANGE:
+            onDisplayChanged(hwnd);
+            break;
+        case WM_SETTINGCHANGE:
+            if (wParam == SPI_SETWORKAREA) onDisplayChanged(hwnd);
+            break;
         case WM_QUERYENDSESSION:
             return TRUE;
         case WM_ENDSESSION:
@@ -138,6 +146,28 @@ LRESULT FormWindow::onMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
             break;
     }
     return DefWindowProcW(hwnd, msg, wParam, lParam);
+}
+
+void FormWindow::onDisplayChanged(HWND hwnd) {
+    if (!created) return;
+    if (IsZoomed(hwnd)) {
+        // A maximized window keeps covering its monitor as the system would maximize it
+        // now: the whole monitor without a caption, the work area with one.
+        MONITORINFO mi{};
+        mi.cbSize = sizeof(mi);
+        if (GetMonitorInfoW(MonitorFromWindow(hwnd, MONITOR_DEFAULTTOPRIMARY), &mi)) {
+            const bool caption = (GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_CAPTION) == WS_CAPTION;
+            const RECT target = caption ? mi.rcWork : mi.rcMonitor;
+            RECT now{};
+            GetWindowRect(hwnd, &now);
+            if (!EqualRect(&now, &target))
+                SetWindowPos(hwnd, nullptr, target.left, target.top, target.right - target.left,
+                             target.bottom - target.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+    }
+    Win32Backend::InputScope scope(backend);
+    backend.reportGeometry(*this, true);
+    if (created) form.displayChanged();
 }
 
 void FormWindow::onActivate(HWND hwnd, WPARAM wParam) {

@@ -56,6 +56,8 @@ struct FormWindow {
 private:
     LRESULT onMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     void onActivate(HWND hwnd, WPARAM wParam);
+    // Resolution, work area or DPI changed: the window follows, then the form hears.
+    void onDisplayChanged(HWND hwnd);
     NativeControl* nativeOf(HWND child) const;
 };
 

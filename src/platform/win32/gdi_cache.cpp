@@ -20,8 +20,9 @@ GdiCache::~GdiCache() {
 }
 
 HFONT GdiCache::font(const forms::Font& font) {
-    // Sizes are points with two decimals at most (8.25); keyed in hundredths.
-    const auto key = std::make_tuple(font.name, std::llround(font.size * 100), font.bold, font.underline);
+    // Sizes are points with two decimals at most (8.25); keyed in hundredths, per DPI, since
+    // windows still using a font of the old DPI must find it alive.
+    const auto key = std::make_tuple(font.name, std::llround(font.size * 100), font.bold, font.underline, dpi_);
     if (auto it = fonts_.find(key); it != fonts_.end()) return it->second;
     LOGFONTW lf{};
     lf.lfHeight = -static_cast<LONG>(std::lround(font.size * dpi_ / 72.0));

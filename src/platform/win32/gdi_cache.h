@@ -18,6 +18,8 @@ COLORREF toColorRef(forms::Color color);
 class GdiCache {
 public:
     explicit GdiCache(int dpi);
+    // Fonts made from now on are sized for this DPI; those made before stay valid.
+    void setDpi(int dpi) { dpi_ = dpi > 0 ? dpi : 96; }
     ~GdiCache();
     GdiCache(const GdiCache&) = delete;
     GdiCache& operator=(const GdiCache&) = delete;
@@ -31,7 +33,7 @@ public:
 
 private:
     int dpi_;
-    std::map<std::tuple<std::string, long long, bool, bool>, HFONT> fonts_;
+    std::map<std::tuple<std::string, long long, bool, bool, int>, HFONT> fonts_;
     std::map<COLORREF, HBRUSH> brushes_;
     std::map<std::pair<COLORREF, int>, HPEN> pens_;
 };

@@ -153,6 +153,32 @@ int Win32Backend::toPixels(double twips) const { return static_cast<int>(std::ne
 double Win32Backend::screenWidthTwips() const { return toTwips(GetSystemMetrics(SM_CXSCREEN)); }
 double Win32Backend::screenHeightTwips() const { return toTwips(GetSystemMetrics(SM_CYSCREEN)); }
 
+void Win32Backend::applyDpi(int dpi) {
+    if (dpi <= 0 || dpi == dpi_) return;
+    dpi_ = dpi;
+    twipsPerPixel_ = 1440.0 / dpi;
+    gdi_.setDpi(dpi);
+    // Positions and sizes are kept in twips, so every control's pixels change with the DPI.
+    for (const auto& [form, fw] : forms_) {
+        for (const auto& control : fw->controls) {
+            control->place();
+            control->changed(forms::Property::Font);
+        }
+        InvalidateRect(fw->window.get(), nullptr, TRUE);
+    }
+}
+
+double Win32Backend::workAreaRightTwips() const {
+    // The primary monitor's work area, where the widget lives. Not SPI_GETWORKAREA: under
+    // Wine a process keeps the work area it first read when the resolution changes.
+    MONITORINFO mi{};
+    mi.cbSize = sizeof(mi);
+    if (!GetMonitorInfoW(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY), &mi) ||
+        mi.rcWork.right <= mi.rcWork.left)
+        return screenWidthTwips();
+    return toTwips(mi.rcWork.right);
+}
+
 FormWindow* Win32Backend::windowOf(const forms::Form& form) const {
     auto it = forms_.find(&form);
     return it == forms_.end() ? nullptr : it->second.get();

@@ -62,6 +62,7 @@ public:
     void doEvents() override;
     double screenWidthTwips() const override;
     double screenHeightTwips() const override;
+    double workAreaRightTwips() const override;
     double twipsPerPixelX() const override { return twipsPerPixel_; }
     double twipsPerPixelY() const override { return twipsPerPixel_; }
     double frameWidthTwips(const forms::Form& form) const override;
@@ -80,6 +81,9 @@ public:
     bool showing() const { return showing_ > 0; }
     // Inside hideForm/destroyForm: activation is passed on afterwards.
     bool hiding() const { return hiding_ > 0; }
+    // A new DPI for every window: controls re-placed at the new twips per pixel, fonts made
+    // again at the new size (pictures follow their controls' sizes).
+    void applyDpi(int dpi);
     // The window's real place, size and state, told to the model.
     void reportGeometry(FormWindow& fw, bool raiseResize);
 

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "platform/region_assembly.h"
 #include "platform/win32/handles_win32.h"
 
 namespace platform::win32 {
@@ -56,19 +57,34 @@ bool WindowManagerWin32::setLayeredAttributes(WindowHandle w, std::uint32_t colo
     return ::SetLayeredWindowAttributes(toHwnd(w), static_cast<COLORREF>(colorKey), alpha, flags) != FALSE;
 }
 
-bool WindowManagerWin32::setWindowRegion(WindowHandle w, const RegionPlan& plan) {
-    Region outer = rectRegion(plan.outer);
-    Region inner = rectRegion(plan.inner);
-    Region combined(::CreateRectRgn(0, 0, 0, 0));
-    if (!outer || !inner || !combined) return false;
-    if (::CombineRgn(combined.get(), outer.get(), inner.get(), RGN_DIFF) == ERROR) return false;
-    for (const PixelRect& r : plan.added) {
-        Region piece = rectRegion(r);
-        if (!piece || ::CombineRgn(combined.get(), combined.get(), piece.get(), RGN_OR) == ERROR) return false;
+namespace {
+
+// The GDI side of AssembleRegion.
+struct GdiRegionOps {
+    std::optional<Region> rect(const PixelRect& r) {
+        Region made = rectRegion(r);
+        if (!made) return std::nullopt;
+        return made;
     }
-    if (::SetWindowRgn(toHwnd(w), combined.get(), TRUE) == 0) return false;  // still ours: freed here
-    (void)combined.release();  // the window owns the region from now on
-    return true;
+    bool difference(Region& into, const Region& a, const Region& b) {
+        return ::CombineRgn(into.get(), a.get(), b.get(), RGN_DIFF) != ERROR;
+    }
+    bool add(Region& into, const Region& piece) {
+        return ::CombineRgn(into.get(), into.get(), piece.get(), RGN_OR) != ERROR;
+    }
+};
+
+}  // namespace
+
+bool WindowManagerWin32::setWindowRegion(WindowHandle w, const RegionPlan& plan) {
+    GdiRegionOps ops;
+    RegionAssembly report;
+    std::optional<Region> combined = AssembleRegion(plan, ops, report);
+    // Nothing could be made: the window keeps the region it has rather than none at all.
+    if (!combined) return false;
+    if (::SetWindowRgn(toHwnd(w), combined->get(), TRUE) == 0) return false;  // still ours: freed here
+    (void)combined->release();  // the window owns the region from now on
+    return report.rectanglesSkipped == 0 && report.framePart;
 }
 
 WindowHandle WindowManagerWin32::desktopWindow() { return fromHwnd(::GetDesktopWindow()); }

@@ -41,6 +41,8 @@ const Command kCommands[] = {
     {L"tray-tips", driver::cmd_tray_tips, 0, 0, "tray-tips (one line per shown icon)"},
     {L"list-count", driver::cmd_list_count, 2, 2, "list-count FORM CONTROL"},
     {L"place", driver::cmd_place, 5, 5, "place FORM LEFT TOP WIDTH HEIGHT (shows it, no activation)"},
+    {L"display-mode", driver::cmd_display_mode, 2, 2, "display-mode WIDTH HEIGHT (changes the screen resolution)"},
+    {L"display", driver::cmd_display, 0, 0, "display (screen size, work area, primary monitor and its work area)"},
     {L"gui-resources", driver::cmd_gui_resources, 1, 1, "gui-resources FORM (GDI/USER objects, windows, memory of its process)"},
     {L"latency", driver::cmd_latency, 2, 3, "latency FORM MAX_MS [STOP_FILE] (longest wait for the window to answer)"},
 };

@@ -123,7 +123,9 @@ python3 "$tools" figures "$kernel" "$full" 0 0.4 1.7 | tee "$E2E_ARTIFACTS/full_
   e2e_fail "full speed: a widget figure is off the kernel's count (see full_speed_check.txt)"
 python3 "$tools" tip "$kernel" "$tips" 0 | tee "$E2E_ARTIFACTS/full_speed_tip_check.txt" ||
   e2e_fail "full speed: the tray tip is off the kernel's count or fell (see full_speed_tip_check.txt)"
-awk '$4 != 100 { bad++ } END { exit bad > 0 }' "$full" || e2e_fail "the bar is not full at full speed"
+# A read taken before the first full tick (the kernel agreed: nothing had arrived yet) shows
+# 0 with an empty bar; the figure check above already holds every read to the kernel.
+awk '$3 > 0 && $4 != 100 { bad++ } END { exit bad > 0 }' "$full" || e2e_fail "the bar is not full at full speed"
 drv tray-tips >"$E2E_ARTIFACTS/tray_tips.txt"
 e2e_screenshot traffic_full_speed
 stop_loads

@@ -34,6 +34,45 @@ TEST_F(WidgetTest, OnAScreenExactlyAsWideAsTheColumnNothingMoves) {
     EXPECT_EQ(boundingBox(widgetRegion()).right, 1257);
 }
 
+// A display change while the widget runs: resolution, work area or DPI.
+struct DisplayChange {
+    const char* name;
+    int widthBefore, tppBefore;   // screen width (pixels) and twips per pixel at start-up
+    int widthAfter, tppAfter, workAreaRightAfter;  // -1: the work area reaches the edge
+    forms::PixelRect column;      // the region's bounding box afterwards, in pixels
+};
+
+class WidgetDisplayChange : public WidgetTest, public ::testing::WithParamInterface<DisplayChange> {};
+
+TEST_P(WidgetDisplayChange, RefitsAndRescalesTheColumn) {
+    const DisplayChange& c = GetParam();
+    world.backend.twipsPerPixel = c.tppBefore;
+    start(c.widthBefore, 900);
+    widget().Label1.setCaption("20.16");
+    world.backend.screenWidthPx = c.widthAfter;
+    world.backend.twipsPerPixel = c.tppAfter;
+    world.backend.workAreaRightPx = c.workAreaRightAfter;
+    world.backend.changeDisplay();
+    EXPECT_EQ(boundingBox(widgetRegion()), c.column);
+    EXPECT_EQ(widget().Label1.caption(), "20.16") << "a display change keeps the figures";
+    // The column moves as one: the designed distances between its controls stay.
+    EXPECT_DOUBLE_EQ(widget().Picture2.leftTwips() - widget().Picture1.leftTwips(), 480);
+}
+
+// Designed column: 17760..18855 twips across, 120..4455 down (Shape1).
+INSTANTIATE_TEST_SUITE_P(
+    Widget, WidgetDisplayChange,
+    ::testing::Values(
+        DisplayChange{"ResolutionShrinks", 1600, 15, 1024, 15, -1, {951, 8, 1024, 297}},
+        DisplayChange{"ResolutionGrowsBack", 1024, 15, 1600, 15, -1, {1184, 8, 1257, 297}},
+        DisplayChange{"ResolutionUnchanged", 1600, 15, 1600, 15, -1, {1184, 8, 1257, 297}},
+        DisplayChange{"TaskbarDockedRight", 1600, 15, 1600, 15, 1200, {1127, 8, 1200, 297}},
+        // 1776 + 109.5 and 12 + 433.5 pixels: halves go to the even neighbour.
+        DisplayChange{"DpiRisesTo144", 1920, 15, 1920, 10, -1, {1776, 12, 1886, 446}},
+        DisplayChange{"DpiRisesOnANarrowScreen", 1600, 15, 1280, 10, -1, {1170, 12, 1280, 446}},
+        DisplayChange{"DpiFallsTo96", 1920, 10, 1920, 15, -1, {1184, 8, 1257, 297}}),
+    [](const ::testing::TestParamInfo<DisplayChange>& info) { return std::string(info.param.name); });
+
 // The clock written on the first tick and after input only: 12_widget_activity_clock.
 TEST_F(WidgetTest, AFailedLastInputQueryWritesNothing) {
     world.lastInput.tick.reset();

@@ -2,7 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <set>
+#include <string>
+
 #include "fakes/test_world.h"
+#include "platform/region_assembly.h"
 
 namespace {
 
@@ -92,5 +97,91 @@ TEST_F(ShapeForm, EdgesRoundHalvesToEven) {
     ShapeFormToControls(p, world.windows);
     EXPECT_EQ(region(p)->added.front(), (forms::PixelRect{38, 2, 38, 4}));
 }
+
+// Region calls that refuse chosen steps. A region here is the list of rectangles it was
+// made of; every live one is counted, so that a piece left out must also be freed.
+struct RefusingRegionOps {
+    struct Region {
+        std::vector<forms::PixelRect> parts;
+        bool frame = false;
+        std::shared_ptr<int> live;
+        Region(std::vector<forms::PixelRect> p, std::shared_ptr<int> counter)
+            : parts(std::move(p)), live(std::move(counter)) { ++*live; }
+        Region(Region&& o) noexcept : parts(std::move(o.parts)), frame(o.frame), live(std::move(o.live)) {}
+        Region& operator=(Region&&) = delete;
+        ~Region() {
+            if (live) --*live;
+        }
+    };
+    std::set<std::pair<int, int>> refuseMaking;  // rectangles (left, top) that cannot be made
+    std::set<std::pair<int, int>> refuseAdding;  // rectangles that cannot be added
+    bool refuseDifference = false;
+    std::shared_ptr<int> live = std::make_shared<int>(0);
+
+    std::optional<Region> rect(const forms::PixelRect& r) {
+        if (refuseMaking.count({r.left, r.top})) return std::nullopt;
+        return Region({r}, live);
+    }
+    bool difference(Region& into, const Region&, const Region&) {
+        if (refuseDifference) return false;
+        into.parts.clear();
+        into.frame = true;
+        return true;
+    }
+    bool add(Region& into, const Region& piece) {
+        if (refuseAdding.count({piece.parts.front().left, piece.parts.front().top})) return false;
+        into.parts.insert(into.parts.end(), piece.parts.begin(), piece.parts.end());
+        return true;
+    }
+};
+
+struct RegionRefusal {
+    const char* name;
+    std::set<std::pair<int, int>> refuseMaking, refuseAdding;
+    bool refuseDifference;
+    bool framePart;
+    std::vector<forms::PixelRect> kept;  // the controls' rectangles in the region
+};
+
+class RegionAssembly : public ::testing::TestWithParam<RegionRefusal> {};
+
+// Frame 0,0-400,300 minus 4,27-396,296; three controls at 10, 100 and 300 across.
+TEST_P(RegionAssembly, ARefusedStepCostsOnlyItsOwnPiece) {
+    const RegionRefusal& c = GetParam();
+    const platform::RegionPlan plan{{0, 0, 400, 300}, {4, 27, 396, 296}, {{10, 20, 50, 33}, {100, 20, 140, 33}, {300, 20, 340, 33}}};
+    RefusingRegionOps ops;
+    ops.refuseMaking = c.refuseMaking;
+    ops.refuseAdding = c.refuseAdding;
+    ops.refuseDifference = c.refuseDifference;
+    platform::RegionAssembly report;
+    {
+        auto region = platform::AssembleRegion(plan, ops, report);
+        ASSERT_EQ(region.has_value(), c.framePart || !c.kept.empty());
+        if (region) {
+            EXPECT_EQ(region->frame, c.framePart);
+            EXPECT_EQ(region->parts, c.kept);
+            EXPECT_EQ(*ops.live, 1) << "every working region but the result must be freed";
+        }
+    }
+    EXPECT_EQ(report.framePart, c.framePart);
+    EXPECT_EQ(report.rectanglesAdded, c.kept.size());
+    EXPECT_EQ(report.rectanglesSkipped, plan.added.size() - c.kept.size());
+    EXPECT_EQ(*ops.live, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Shape, RegionAssembly,
+    ::testing::Values(
+        RegionRefusal{"NothingRefused", {}, {}, false, true, {{10, 20, 50, 33}, {100, 20, 140, 33}, {300, 20, 340, 33}}},
+        RegionRefusal{"ARectangleCannotBeMade", {{100, 20}}, {}, false, true, {{10, 20, 50, 33}, {300, 20, 340, 33}}},
+        RegionRefusal{"ARectangleCannotBeAdded", {}, {{10, 20}}, false, true, {{100, 20, 140, 33}, {300, 20, 340, 33}}},
+        RegionRefusal{"TheFramePartCannotBeCut", {}, {}, true, false,
+                      {{10, 20, 50, 33}, {100, 20, 140, 33}, {300, 20, 340, 33}}},
+        RegionRefusal{"TheOuterRectangleCannotBeMade", {{0, 0}}, {}, false, false,
+                      {{10, 20, 50, 33}, {100, 20, 140, 33}, {300, 20, 340, 33}}},
+        RegionRefusal{"NoFrameAndTheFirstRectangleCannotBeMade", {{0, 0}, {10, 20}}, {}, false, false,
+                      {{100, 20, 140, 33}, {300, 20, 340, 33}}},
+        RegionRefusal{"NothingCanBeMade", {{0, 0}, {4, 27}, {10, 20}, {100, 20}, {300, 20}}, {}, false, false, {}}),
+    [](const ::testing::TestParamInfo<RegionRefusal>& info) { return std::string(info.param.name); });
 
 }  // namespace
