@@ -156,8 +156,8 @@ void FormWindow::onDisplayChanged(HWND hwnd) {
         MONITORINFO mi{};
         mi.cbSize = sizeof(mi);
         if (GetMonitorInfoW(MonitorFromWindow(hwnd, MONITOR_DEFAULTTOPRIMARY), &mi)) {
-            const bool caption = (GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_CAPTION) == WS_CAPTION;
-            const RECT target = caption ? mi.rcWork : mi.rcMonitor;
+            const bool hasCaption = (GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_CAPTION) == WS_CAPTION;
+            const RECT target = hasCaption ? mi.rcWork : mi.rcMonitor;
             RECT now{};
             GetWindowRect(hwnd, &now);
             if (!EqualRect(&now, &target))

@@ -71,7 +71,7 @@ INSTANTIATE_TEST_SUITE_P(
         DisplayChange{"DpiRisesTo144", 1920, 15, 1920, 10, -1, {1776, 12, 1886, 446}},
         DisplayChange{"DpiRisesOnANarrowScreen", 1600, 15, 1280, 10, -1, {1170, 12, 1280, 446}},
         DisplayChange{"DpiFallsTo96", 1920, 10, 1920, 15, -1, {1184, 8, 1257, 297}}),
-    [](const ::testing::TestParamInfo<DisplayChange>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<DisplayChange>& testCase) { return std::string(testCase.param.name); });
 
 // The clock written on the first tick and after input only: 12_widget_activity_clock.
 TEST_F(WidgetTest, AFailedLastInputQueryWritesNothing) {

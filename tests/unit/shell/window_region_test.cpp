@@ -182,6 +182,6 @@ INSTANTIATE_TEST_SUITE_P(
         RegionRefusal{"NoFrameAndTheFirstRectangleCannotBeMade", {{0, 0}, {10, 20}}, {}, false, false,
                       {{100, 20, 140, 33}, {300, 20, 340, 33}}},
         RegionRefusal{"NothingCanBeMade", {{0, 0}, {4, 27}, {10, 20}, {100, 20}, {300, 20}}, {}, false, false, {}}),
-    [](const ::testing::TestParamInfo<RegionRefusal>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<RegionRefusal>& testCase) { return std::string(testCase.param.name); });
 
 }  // namespace
