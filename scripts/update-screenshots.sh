@@ -16,6 +16,7 @@ chosen=(
   "dialup/form3_panel.png network_window_panel.png"
   "widget_labels_96dpi/labels_96dpi.png widget_labels_96dpi.png"
   "widget_labels_144dpi/labels_144dpi.png widget_labels_144dpi.png"
+  "widget_display_change/widget_after_resolution_change.png widget_resolution_change.png"
 )
 
 mkdir -p "$dst"
