@@ -1,12 +1,11 @@
 #include "cleaning/frm_main.h"
 
-#include <cmath>
-
 #include "cleaning/clean_up.h"
 #include "cleaning/pause.h"
 #include "common/process_control.h"
 #include "common/window_frame.h"
 #include "forms/application.h"
+#include "platform/rounding.h"
 
 namespace sparvane::cleaning {
 
@@ -15,9 +14,6 @@ namespace {
 const forms::Font kSegoe{"Segoe UI", 8.25, false, false};
 constexpr double kRowTops[frmMain::kTaskCount] = {270, 630, 990};
 constexpr const char* kTaskCaptions[frmMain::kTaskCount] = {"Windows Temp", "Recycle Bin", "Most Recently Used"};
-
-// Rounds half to even, as the integer conversion of the centring rule does.
-long long roundHalfEven(double v) { return static_cast<long long>(std::nearbyint(v)); }
 
 }  // namespace
 
@@ -130,8 +126,9 @@ void frmMain::Form_Load() {
 }
 
 void frmMain::centreOnScreen() {
-    const long long left = roundHalfEven(app().screenWidth() - width()) / 2;
-    const long long top = roundHalfEven(app().screenHeight() - height()) / 2;
+    // The free space is rounded (halves to even) before it is halved in integers.
+    const long long left = platform::roundHalfEven<long long>(app().screenWidth() - width()) / 2;
+    const long long top = platform::roundHalfEven<long long>(app().screenHeight() - height()) / 2;
     move(static_cast<double>(left), static_cast<double>(top), width(), height());
 }
 

@@ -2,16 +2,12 @@
 
 #include <limits>
 
+#include "platform/rounding.h"
+
 namespace sparvane::cleaning {
 
 std::string FormatKilobytes(std::uint64_t bytes, std::string_view groupSeparator) {
-    // Integer arithmetic keeps the halfway case exact, where a floating-point division
-    // would round sizes near 2^53 on its own.
-    std::uint64_t kb = bytes / 1024;
-    const std::uint64_t rest = bytes % 1024;
-    if (rest > 512 || (rest == 512 && (kb % 2) == 1)) ++kb;
-
-    const std::string digits = std::to_string(kb);
+    const std::string digits = std::to_string(platform::divideRoundHalfEven(bytes, 1024));
     std::string out;
     for (std::size_t i = 0; i < digits.size(); ++i) {
         if (i > 0 && (digits.size() - i) % 3 == 0) out += groupSeparator;

@@ -8,6 +8,7 @@
 
 #include "forms/control.h"
 #include "forms/types.h"
+#include "platform/rounding.h"
 
 namespace forms {
 
@@ -15,7 +16,7 @@ namespace forms {
 // region helper uses, so a control's window and its slot in the region line up exactly.
 inline int twipsToPixels(double twips, double twipsPerPixel) {
     if (!(twipsPerPixel > 0)) return 0;
-    return static_cast<int>(std::nearbyint(twips / twipsPerPixel));
+    return platform::roundHalfEven(twips / twipsPerPixel);
 }
 
 // The control's rectangle in the form's client area, in pixels. Controls inside a frame or

@@ -1,23 +1,14 @@
 #include "shell/window_region.h"
 
-#include <cmath>
-
 #include "forms/application.h"
+#include "platform/rounding.h"
 
 namespace sparvane::shell {
-
-int roundHalfEven(float value) {
-    const float lower = std::floor(value);
-    const float fraction = value - lower;
-    if (fraction > 0.5f) return static_cast<int>(lower) + 1;
-    if (fraction < 0.5f) return static_cast<int>(lower);
-    const int down = static_cast<int>(lower);
-    return down % 2 == 0 ? down : down + 1;
-}
 
 namespace {
 
 forms::PixelRect rect(float left, float top, float right, float bottom) {
+    using platform::roundHalfEven;
     return {roundHalfEven(left), roundHalfEven(top), roundHalfEven(right), roundHalfEven(bottom)};
 }
 

@@ -15,7 +15,4 @@ void ShapeFormToControls(forms::Form& form, platform::WindowManager& windows);
 // The region as ShapeFormToControls computes it (no scale change, no window call).
 platform::RegionPlan RegionPlanFor(const forms::Form& form);
 
-// Round to the nearest integer, halves to the even neighbour.
-int roundHalfEven(float value);
-
 }  // namespace sparvane::shell

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/rounding.h"
 #include "platform/win32/gdi_guards.h"
 #include "platform/win32/text.h"
 #include "platform/win32/window_names.h"
@@ -148,7 +149,7 @@ double Win32Backend::frameHeightTwips(const forms::Form& form) const {
     return toTwips(r.bottom - r.top);
 }
 
-int Win32Backend::toPixels(double twips) const { return static_cast<int>(std::nearbyint(twips / twipsPerPixel_)); }
+int Win32Backend::toPixels(double twips) const { return platform::roundHalfEven(twips / twipsPerPixel_); }
 
 double Win32Backend::screenWidthTwips() const { return toTwips(GetSystemMetrics(SM_CXSCREEN)); }
 double Win32Backend::screenHeightTwips() const { return toTwips(GetSystemMetrics(SM_CYSCREEN)); }
