@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Everything the project checks, in one command: the include layering, native unit suites,
-# the Windows build (sparvane.exe and the e2e driver) and the end-to-end scenarios under Wine.
+# Everything the project checks, in one command: the include layering, native unit suites
+# (plain and under AddressSanitizer + UBSan), the Windows build (sparvane.exe and the e2e
+# driver) and the end-to-end scenarios under Wine. Warnings are errors in every build.
 #   scripts/test.sh                 all of it
 #   scripts/test.sh PATTERN...      all unit suites, then only the e2e scenarios whose
 #                                   file name contains a pattern
@@ -28,9 +29,12 @@ step() {
 # Warnings are errors here (SPARVANE_WERROR), for every target of both builds.
 unit() { cmake --preset native -DSPARVANE_WERROR=ON && cmake --build --preset native && ctest --preset native; }
 windows() { cmake --preset windows -DSPARVANE_WERROR=ON && cmake --build --preset windows; }
+# The unit suites once more, built with AddressSanitizer and UBSan (any report fails them).
+sanitized() { cmake --preset asan -DSPARVANE_WERROR=ON && cmake --build --preset asan && ctest --preset asan; }
 
 step "include layering" python3 scripts/check-includes.py
 step "unit suites (native)" unit
+step "unit suites (AddressSanitizer + UBSan)" sanitized
 if step "windows build" windows; then
   step "end-to-end scenarios (Wine)" tests/e2e/run_all.sh "$@"
 else

@@ -12,6 +12,12 @@ void put32(std::uint8_t* p, std::uint32_t v) {
     p[2] = static_cast<std::uint8_t>(v >> 16);
     p[3] = static_cast<std::uint8_t>(v >> 24);
 }
+
+// memcpy that accepts an empty source: an empty vector's data() may be null, and memcpy
+// from a null pointer is undefined even for zero bytes.
+void copyBytes(std::uint8_t* to, const void* from, std::size_t count) {
+    if (count != 0) std::memcpy(to, from, count);
+}
 }  // namespace
 
 std::vector<std::uint8_t> FakeInterfaceTable::serialize(const std::vector<FakeInterfaceRow>& rows) {
@@ -29,7 +35,7 @@ std::vector<std::uint8_t> FakeInterfaceTable::serialize(const std::vector<FakeIn
         put32(r + 520, row.mtu);
         put32(r + 524, row.speed);
         put32(r + 528, row.physicalAddressLength.value_or(static_cast<std::uint32_t>(row.physicalAddress.size())));
-        std::memcpy(r + 532, row.physicalAddress.data(), std::min<std::size_t>(8, row.physicalAddress.size()));
+        copyBytes(r + 532, row.physicalAddress.data(), std::min<std::size_t>(8, row.physicalAddress.size()));
         put32(r + 540, row.adminStatus);
         put32(r + 544, row.operStatus);
         put32(r + 548, row.lastChange);
@@ -47,7 +53,7 @@ std::vector<std::uint8_t> FakeInterfaceTable::serialize(const std::vector<FakeIn
         put32(r + 596, row.outQueueLength);
         put32(r + 600, row.descriptionLength.value_or(
                            static_cast<std::uint32_t>(std::min<std::size_t>(row.description.size(), 256))));
-        std::memcpy(r + 604, row.description.data(), std::min<std::size_t>(row.description.size(), 256));
+        copyBytes(r + 604, row.description.data(), std::min<std::size_t>(row.description.size(), 256));
     }
     return out;
 }
@@ -63,7 +69,7 @@ std::uint32_t FakeInterfaceTable::getIfTable(std::uint8_t* buffer, std::uint32_t
         return platform::kErrorInsufficientBuffer;
     }
     if (fillResult != platform::kNoError) return fillResult;
-    std::memcpy(buffer, bytes.data(), bytes.size());
+    copyBytes(buffer, bytes.data(), bytes.size());
     size = static_cast<std::uint32_t>(bytes.size());
     return platform::kNoError;
 }

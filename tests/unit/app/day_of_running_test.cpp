@@ -107,6 +107,7 @@ protected:
 };
 
 TEST_F(ADayOfRunning, WindowsTimersFormsAndHeapStayFlatAfterWarmUp) {
+    if (!footprint_test::kHeapCounted) GTEST_SKIP() << footprint_test::kNotCountedReason;
     int tick = 0;
     for (; tick < kWarmUpTicks; ++tick) {
         moveTheWorld(tick);
@@ -154,6 +155,7 @@ TEST_F(ADayOfRunning, WindowsTimersFormsAndHeapStayFlatAfterWarmUp) {
 
 // The heap counter itself: without it the test above would pass whatever the program did.
 TEST(HeapCounter, SeesABlockThatIsKeptAndItsRelease) {
+    if (!footprint_test::kHeapCounted) GTEST_SKIP() << footprint_test::kNotCountedReason;
     const auto before = footprint_test::heapNow();
     std::vector<int>* volatile kept = new std::vector<int>(1000);  // volatile: not elided
     const auto during = footprint_test::heapNow();

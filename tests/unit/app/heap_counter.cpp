@@ -14,6 +14,7 @@ namespace {
 std::atomic<long long> liveBlocks{0};
 std::atomic<long long> liveBytes{0};
 
+#ifndef FOOTPRINT_TEST_UNDER_ASAN
 // Each block carries its size in front of it, so that the unsized delete can count bytes.
 constexpr std::size_t kHeader = alignof(std::max_align_t);
 
@@ -38,6 +39,7 @@ void* allocateOrThrow(std::size_t size) {
     if (void* p = allocate(size)) return p;
     throw std::bad_alloc();
 }
+#endif  // FOOTPRINT_TEST_UNDER_ASAN
 
 }  // namespace
 
@@ -46,6 +48,8 @@ namespace footprint_test {
 HeapFigures heapNow() { return {liveBlocks.load(), liveBytes.load()}; }
 
 }  // namespace footprint_test
+
+#ifndef FOOTPRINT_TEST_UNDER_ASAN
 
 void* operator new(std::size_t size) { return allocateOrThrow(size); }
 void* operator new[](std::size_t size) { return allocateOrThrow(size); }
@@ -57,3 +61,4 @@ void operator delete(void* p, std::size_t) noexcept { release(p); }
 void operator delete[](void* p, std::size_t) noexcept { release(p); }
 void operator delete(void* p, const std::nothrow_t&) noexcept { release(p); }
 void operator delete[](void* p, const std::nothrow_t&) noexcept { release(p); }
+#endif  // FOOTPRINT_TEST_UNDER_ASAN
