@@ -13,10 +13,4 @@ CInterface* CInterfaces::Item(std::size_t position) const {
     return items_[position - 1].get();
 }
 
-bool CInterfaces::Remove(std::size_t position) {
-    if (position < 1 || position > items_.size()) return false;
-    items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(position - 1));
-    return true;
-}
-
 }  // namespace sparvane::network

@@ -22,7 +22,6 @@ public:
     [[nodiscard]] CInterface* Item(std::size_t position) const;
     [[nodiscard]] std::size_t Count() const { return items_.size(); }
     // Removes the record at a 1-based position; false when there is none there.
-    [[nodiscard]] bool Remove(std::size_t position);
     void reserve(std::size_t n) { items_.reserve(n); }
 
     // Iteration over the records in order (for (const CInterface& i : interfaces)).

@@ -7,7 +7,6 @@ namespace sparvane::network {
 
 CIpHelper::CIpHelper(platform::InterfaceTable& table, forms::Application& app) : table_(table), app_(app) {}
 
-void CIpHelper::setInterfaces(std::unique_ptr<CInterfaces> interfaces) { interfaces_ = std::move(interfaces); }
 
 const CInterfaces& CIpHelper::Interfaces() {
     interfaces_.reset();

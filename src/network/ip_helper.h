@@ -15,8 +15,6 @@ class CIpHelper {
 public:
     CIpHelper(platform::InterfaceTable& table, forms::Application& app);
 
-    // Stores the given collection as the current one.
-    void setInterfaces(std::unique_ptr<CInterfaces> interfaces);
     // A complete new reading: drops the current collection, reads the table and returns
     // the fresh collection (empty when the reading failed).
     const CInterfaces& Interfaces();

@@ -69,8 +69,6 @@ public:
     // caller's windows keep painting and their timers keep running.
     [[nodiscard]] virtual RunResult runAndWait(const std::string& commandLine, unsigned timeoutMs,
                                                const std::function<void()>& whileWaiting = {}) = 0;
-    // GetExitCodeProcess on the current process; true when the query succeeded.
-    [[nodiscard]] virtual bool currentExitCode(std::uint32_t& code) = 0;
     // ExitProcess: ends the process at once. Fakes record the status and return.
     virtual void exitProcess(std::uint32_t status) = 0;
 };

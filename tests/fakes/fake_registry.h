@@ -12,7 +12,6 @@ namespace fakes {
 class FakeRegistry : public platform::Registry {
 public:
     std::map<std::string, std::map<std::string, std::uint32_t>> keys;  // sub key -> value -> data
-    int openKeys = 0;  // keys opened and not closed (must stay 0)
 
     platform::RegistryRead readLocalMachineDword(const std::string& subKey, const std::string& valueName) override {
         platform::RegistryRead r;

@@ -103,7 +103,6 @@ public:
     std::vector<unsigned> timeouts;
     platform::RunResult nextResult{true, false, 0};
     std::function<void()> duringWait;  // what happens while the tool runs
-    bool exitCodeQueryWorks = true;
     std::vector<std::uint32_t> exitStatuses;
     platform::RunResult runAndWait(const std::string& commandLine, unsigned timeoutMs,
                                    const std::function<void()>& whileWaiting) override {
@@ -114,10 +113,6 @@ public:
         if (whileWaiting) whileWaiting();
         if (duringWait) duringWait();
         return nextResult;
-    }
-    bool currentExitCode(std::uint32_t& code) override {
-        code = 259;  // STILL_ACTIVE
-        return exitCodeQueryWorks;
     }
     void exitProcess(std::uint32_t status) override { exitStatuses.push_back(status); }
 };

@@ -126,13 +126,6 @@ RunResult ProcessesWin32::runAndWait(const std::string& commandLine, unsigned ti
     return result;
 }
 
-bool ProcessesWin32::currentExitCode(std::uint32_t& code) {
-    DWORD value = 0;
-    if (!::GetExitCodeProcess(::GetCurrentProcess(), &value)) return false;
-    code = value;
-    return true;
-}
-
 void ProcessesWin32::exitProcess(std::uint32_t status) { ::ExitProcess(status); }
 
 }  // namespace platform::win32

@@ -37,7 +37,6 @@ class ProcessesWin32 final : public Processes {
 public:
     [[nodiscard]] RunResult runAndWait(const std::string& commandLine, unsigned timeoutMs,
                                        const std::function<void()>& whileWaiting) override;
-    [[nodiscard]] bool currentExitCode(std::uint32_t& code) override;
     void exitProcess(std::uint32_t status) override;
 };
 
