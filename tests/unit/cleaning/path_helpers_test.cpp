@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <ostream>
+#include <cstdint>
+#include <tuple>
 
 #include "cleaning/path_helpers.h"
 #include "cleaning/size_display.h"
@@ -23,22 +24,18 @@ TEST(GetProperCasePath, ExpandsShortNamesToProperCaseAndGivesUnknownForAMissingC
     EXPECT_EQ(GetProperCasePath(fs, "C:\\Users\\José\\Temp\\"), "C:\\Users\\José\\Temp");
 }
 
-struct ReadCase {
-    const char* name;
-    std::string caption, separator;
-    std::uint64_t number;
-    friend void PrintTo(const ReadCase& c, std::ostream* os) { *os << c.name; }
-};
-class ShownNumber : public ::testing::TestWithParam<ReadCase> {};
+using Caption = std::tuple<std::string, std::string, std::string, std::uint64_t>;
+class ShownNumber : public ::testing::TestWithParam<Caption> {};
 
 TEST_P(ShownNumber, ReadsLeadingDigitsWithoutGroupSeparators) {
-    EXPECT_EQ(ReadShownNumber(GetParam().caption, GetParam().separator), GetParam().number);
+    const auto& [name, caption, separator, number] = GetParam();
+    EXPECT_EQ(ReadShownNumber(caption, separator), number);
 }
 
 INSTANTIATE_TEST_SUITE_P(Captions, ShownNumber,
-                         ::testing::Values(ReadCase{"NumberAndUnit", "36 Kbs left", ",", 36},
-                                           ReadCase{"DesignText", "Label4", ",", 0}, ReadCase{"Empty", "", ",", 0},
-                                           ReadCase{"NoBreakSpaceGroups", "1\xC2\xA0" "000", "\xC2\xA0", 1000},
-                                           ReadCase{"TooLargeStopsAtTheMaximum", "99999999999999999999999", ",",
-                                                    UINT64_MAX}),
-                         [](const auto& testCase) { return std::string(testCase.param.name); });
+                         ::testing::Values(Caption{"NumberAndUnit", "36 Kbs left", ",", 36},
+                                           Caption{"DesignText", "Label4", ",", 0}, Caption{"Empty", "", ",", 0},
+                                           Caption{"NoBreakSpaceGroups", "1\xC2\xA0" "000", "\xC2\xA0", 1000},
+                                           Caption{"TooLargeStopsAtTheMaximum", "99999999999999999999999", ",",
+                                                      UINT64_MAX}),
+                         [](const auto& testCase) { return std::string(std::get<0>(testCase.param)); });
