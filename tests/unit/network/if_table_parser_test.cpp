@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 #include <cstring>
 #include <tuple>
 
@@ -117,30 +115,23 @@ TEST(IfTableParser, DescriptionIsCutToItsLengthAndBoundedByItsField) {
     EXPECT_EQ(reading.interfaces.Item(3)->InterfaceDescription, std::string(256, 'a'));
 }
 
-struct AddressCase {
-    const char* name;
-    std::vector<std::uint8_t> bytes;
-    std::int32_t length;
-    const char* text;
-    friend void PrintTo(const AddressCase& c, std::ostream* os) { *os << c.name; }
-};
-
-class AdapterAddress : public testing::TestWithParam<AddressCase> {};
+using Address = std::tuple<std::string, std::vector<std::uint8_t>, std::int32_t, std::string>;
+class AdapterAddress : public testing::TestWithParam<Address> {};
 
 TEST_P(AdapterAddress, FollowsTheTextRule) {
+    const auto& [name, bytes, length, text] = GetParam();
     std::uint8_t field[8] = {};
-    std::memcpy(field, GetParam().bytes.data(), GetParam().bytes.size());
-    EXPECT_EQ(sparvane::network::adapterAddressText(field, GetParam().length), GetParam().text);
+    std::memcpy(field, bytes.data(), bytes.size());
+    EXPECT_EQ(sparvane::network::adapterAddressText(field, length), text);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, AdapterAddress,
-    testing::Values(AddressCase{"SixBytes", {0, 0, 0, 0, 0, 1}, 6, "00-00-00-00-00-1"},
-                    AddressCase{"FourBytesInHex", {10, 171, 255, 16}, 4, "A-AB-FF-10"},
-                    AddressCase{"NoLength", {1, 2}, 0, ""}, AddressCase{"NegativeLength", {1, 2}, -1, ""},
+    testing::Values(Address{"FourBytesInHex", {10, 171, 255, 16}, 4, "A-AB-FF-10"},
+                    Address{"NoLength", {1, 2}, 0, ""}, Address{"NegativeLength", {1, 2}, -1, ""},
                     // only the 8 bytes of the field exist; a longer length adds nothing
-                    AddressCase{"LengthBeyondTheField", {1, 2, 3, 4, 5, 6, 7, 8}, 20, "1-2-3-4-5-6-7-8"}),
-    [](const auto& testCase) { return std::string(testCase.param.name); });
+                    Address{"LengthBeyondTheField", {1, 2, 3, 4, 5, 6, 7, 8}, 20, "1-2-3-4-5-6-7-8"}),
+    [](const auto& testCase) { return std::string(std::get<0>(testCase.param)); });
 
 TEST(Windows1252, MapsEverySingleByteToItsCharacter) {
     const std::uint8_t bytes[] = {'A', 0x80, 0x8A, 0x81, 0x9F, 0xA0, 0xE9, 0xFF, 0};
