@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <ostream>
-
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "cleaning/frm_main.h"
@@ -40,10 +40,7 @@ struct PanelTest : ::testing::Test {
             if (list.list(i) == chosen) list.setListIndex(i);
         panel().cmdConnect.setValue(true);
     }
-    void disconnect() { panel().cmdDisconnect.setValue(true); }
 };
-
-// ---- Preparation ----
 
 struct ListingCase {
     const char* label;
@@ -69,12 +66,10 @@ TEST_P(ListingTest, ListsUpTo256EntriesInOrderAndCountsTheRestInTheLog) {
 
 INSTANTIATE_TEST_SUITE_P(
     PhoneBooks, ListingTest,
-    ::testing::Values(ListingCase{"None", 0, true, 0, nullptr}, ListingCase{"Three", 3, true, 3, nullptr},
+    ::testing::Values(ListingCase{"Three", 3, true, 3, nullptr},  // an empty phone book: 60_dialup
                       ListingCase{"MoreThanFitFilled", 300, true, 256, "44 more dial-up entries were not listed."},
                       ListingCase{"MoreThanFitUnwritten", 300, false, 0, "300 more dial-up entries were not listed."}),
     [](const auto& testCase) { return std::string(testCase.param.label); });
-
-// ---- Connect and Disconnect (without a selection and before any dial: 60_dialup) ----
 
 struct Scenario {
     const char* label;
@@ -126,34 +121,26 @@ INSTANTIATE_TEST_SUITE_P(
                  {kMade[0], kMade[1], kClosed, "Unable to terminate connection, error: 668", kNone}, kReady, 1}),
     [](const auto& testCase) { return std::string(testCase.param.label); });
 
-// ---- Release ----
-
-struct ReleaseCase {
-    const char* name;
-    bool disconnectOnTerminate, dialled, hangsUp;
-    friend void PrintTo(const ReleaseCase& c, std::ostream* os) { *os << c.name; }
-};
-struct ReleaseTest : PanelTest, ::testing::WithParamInterface<ReleaseCase> {};
+using Release = std::tuple<std::string, bool, bool, bool>;
+struct ReleaseTest : PanelTest, ::testing::WithParamInterface<Release> {};
 
 TEST_P(ReleaseTest, UnloadHangsUpOnlyWhenAskedAndHoldingAConnectionAndLogsNothing) {
-    const ReleaseCase& c = GetParam();
-    if (c.dialled) connect({"ISP"}, "ISP");
+    const auto& [name, disconnectOnTerminate, dialled, hangsUp] = GetParam();
+    if (dialled) connect({"ISP"}, "ISP");
     DialupPanel& p = panel();
-    if (c.disconnectOnTerminate) p.fInet()->DisconnectOnTerminate(true);  // off unless asked
+    if (disconnectOnTerminate) p.fInet()->DisconnectOnTerminate(true);  // off unless asked
     const std::string before = status();
     ASSERT_TRUE(window().unload());
     EXPECT_EQ(p.fInet(), nullptr);
-    EXPECT_EQ(world.dialup.hungUp, c.hangsUp ? std::vector<std::uint32_t>{0xC0} : std::vector<std::uint32_t>{});
+    EXPECT_EQ(world.dialup.hungUp, hangsUp ? std::vector<std::uint32_t>{0xC0} : std::vector<std::uint32_t>{});
     EXPECT_EQ(p.txtStatus.text(), before);  // no closed event on release
 }
 
 INSTANTIATE_TEST_SUITE_P(Flags, ReleaseTest,
-                         ::testing::Values(ReleaseCase{"AskedAndConnected", true, true, true},
-                                           ReleaseCase{"AskedNotConnected", true, false, false},
-                                           ReleaseCase{"ConnectedNotAsked", false, true, false}),
-                         [](const auto& testCase) { return std::string(testCase.param.name); });
-
-// ---- Commands ----
+                         ::testing::Values(Release{"AskedAndConnected", true, true, true},
+                                           Release{"AskedNotConnected", true, false, false},
+                                           Release{"ConnectedNotAsked", false, true, false}),
+                         [](const auto& testCase) { return std::string(std::get<0>(testCase.param)); });
 
 TEST_F(PanelTest, SettingsAndConnectToInternetOpenTheCleanUpWindows) {
     panel().Command1.setValue(true);

@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 #include <optional>
+#include <ostream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "fakes/fake_dialup.h"
@@ -29,26 +29,24 @@ struct WinInetTest : ::testing::Test {
     }
 };
 
-// ---- ListDUNs ----
-
-struct ListCase {
+struct PhoneBook {
     const char* label;
     std::vector<std::string> phoneBook;
     std::vector<std::string> expected;
-    friend void PrintTo(const ListCase& c, std::ostream* os) { *os << c.label; }
+    friend void PrintTo(const PhoneBook& c, std::ostream* os) { *os << c.label; }
 };
-
-struct ListDUNsTest : WinInetTest, ::testing::WithParamInterface<ListCase> {};
+struct ListDUNsTest : WinInetTest, ::testing::WithParamInterface<PhoneBook> {};
 
 TEST_P(ListDUNsTest, ReplacesTheListWithTheNamesAsTheSystemWroteThem) {
-    dialer.entries = GetParam().phoneBook;
+    const auto& [label, phoneBook, expected] = GetParam();
+    dialer.entries = phoneBook;
     std::vector<std::string> list{"left over"};
     inet.ListDUNs(list);
-    EXPECT_EQ(list, GetParam().expected);
+    EXPECT_EQ(list, expected);
     if (list.empty()) {
         EXPECT_EQ(list.capacity(), 0u);  // no entries: no storage either
     }
-    EXPECT_EQ(inet.EntriesInPhoneBook(), GetParam().phoneBook.size());
+    EXPECT_EQ(inet.EntriesInPhoneBook(), phoneBook.size());
     // The system is always handed 256 records of 264 bytes, only the first one sized.
     EXPECT_EQ(dialer.enumByteCountIn, 264u * 256u);
     EXPECT_EQ(dialer.enumFirstRecordSize, 264u);
@@ -56,49 +54,35 @@ TEST_P(ListDUNsTest, ReplacesTheListWithTheNamesAsTheSystemWroteThem) {
 
 INSTANTIATE_TEST_SUITE_P(
     PhoneBooks, ListDUNsTest,
-    ::testing::Values(ListCase{"Empty", {}, {}}, ListCase{"BytesAfterNulDropped", {std::string("ISP\0junk", 8)}, {"ISP"}},
-                      ListCase{"AnsiCodePageConverted", {"Caf\xE9"}, {"Caf\xC3\xA9"}},
-                      ListCase{"Exactly256", {256, "Entry"}, {256, "Entry"}}),
+    ::testing::Values(PhoneBook{"Empty", {}, {}},
+                      PhoneBook{"BytesAfterNulDropped", {std::string("ISP\0junk", 8)}, {"ISP"}},
+                      PhoneBook{"AnsiCodePageConverted", {"Caf\xE9"}, {"Caf\xC3\xA9"}},
+                      PhoneBook{"Exactly256", {256, "Entry"}, {256, "Entry"}}),
     [](const auto& testCase) { return std::string(testCase.param.label); });
 
-// ---- Connected and the already-connected refusal ----
-
-struct StateCase {
-    const char* label;
-    bool keyExists;
-    std::optional<std::uint32_t> value;
-    bool heldConnection;
-    bool connected;  // Remote Access alone decides
-    bool blocked;    // needs Remote Access and a connection of our own
-    friend void PrintTo(const StateCase& c, std::ostream* os) { *os << c.label; }
-};
-
-struct StateTest : WinInetTest, ::testing::WithParamInterface<StateCase> {};
+// With a connection of our own held; Remote Access up with nothing held is the panel's
+// AlreadyConnected. Connected() follows Remote Access alone; a second dial needs both to refuse.
+using RegistryState = std::tuple<std::string, bool, std::optional<std::uint32_t>, bool, bool>;
+struct StateTest : WinInetTest, ::testing::WithParamInterface<RegistryState> {};
 
 TEST_P(StateTest, ConnectedFollowsTheRegistryAndStartDunRefusesOnlyWhenBothSaySo) {
-    const StateCase& c = GetParam();
-    if (c.keyExists) registry.keys[sparvane::dialup::kRemoteAccessKey];
-    if (c.heldConnection) {
-        ASSERT_EQ(inet.StartDUN(1, "First"), 0);
-    }
-    if (c.value) setRemoteConnection(*c.value);
-    EXPECT_EQ(inet.Connected(), c.connected);
-    EXPECT_EQ(inet.StartDUN(1, "Second"), c.blocked ? -1 : 0);
-    const int dials = (c.heldConnection ? 1 : 0) + (c.blocked ? 0 : 1);
+    const auto& [name, keyExists, value, connected, blocked] = GetParam();
+    if (keyExists) registry.keys[sparvane::dialup::kRemoteAccessKey];
+    ASSERT_EQ(inet.StartDUN(1, "First"), 0);
+    if (value) setRemoteConnection(*value);
+    EXPECT_EQ(inet.Connected(), connected);
+    EXPECT_EQ(inet.StartDUN(1, "Second"), blocked ? -1 : 0);
+    const int dials = blocked ? 1 : 2;
     EXPECT_EQ(dialer.dialCalls.size(), static_cast<std::size_t>(dials));
     EXPECT_EQ(made, dials);
 }
 
 INSTANTIATE_TEST_SUITE_P(RegistryStates, StateTest,
-                         ::testing::Values(StateCase{"NoKey", false, std::nullopt, true, false, false},
-                                           StateCase{"NoValue", true, std::nullopt, true, false, false},
-                                           StateCase{"Zero", true, 0u, true, false, false},
-                                           StateCase{"OneAndHeld", true, 1u, true, true, true},
-                                           StateCase{"OneNotHeld", true, 1u, false, true, false},
-                                           StateCase{"HighByteOnlyAndHeld", true, 0x01000000u, true, true, true}),
-                         [](const auto& testCase) { return std::string(testCase.param.label); });
-
-// ---- StartDUN ----
+                         ::testing::Values(RegistryState{"NoKey", false, std::nullopt, false, false},
+                                           RegistryState{"NoValue", true, std::nullopt, false, false},
+                                           RegistryState{"Zero", true, 0u, false, false},
+                                           RegistryState{"HighByteOnly", true, 0x01000000u, true, true}),
+                         [](const auto& testCase) { return std::string(std::get<0>(testCase.param)); });
 
 TEST_F(WinInetTest, RedialReplacesTheHandleAndAFailedOneDropsIt) {
     ASSERT_EQ(inet.StartDUN(1, "ISP"), 0);  // handle 0xC0
