@@ -1,16 +1,8 @@
 #!/usr/bin/env bash
-# Traffic over a real link reaches the widget with the kernel's own figures. The program
-# runs in a network namespace of its own ("prog") whose only link is a veth pair to a
-# second namespace ("peer"), so nothing else on the machine (other runs, the host's own
-# traffic) reaches its interface table. Checked against /sys/class/net/IF/statistics:
-#   - a fast loopback transfer shows nothing;
-#   - a paced transfer over the veth pair, loopback still running: every sampled figure
-#     matches the kernel's count and the bar follows the figure;
-#   - a full-speed transfer that wraps the 32-bit counters every few seconds: every
-#     sampled figure matches, the bar is full, and the tray tip's received total only
-#     grows, with the kernel's count;
-#   - no traffic: the figure settles to 0 and the bar empties.
-# Needs root (network namespaces). The namespaces are removed whatever happens.
+# Traffic over a real link reaches the widget and the tray tip with the kernel's own
+# figures (/sys/class/net/IF/statistics). The program runs in a network namespace of its
+# own whose only link is a veth pair to a second one, so nothing else on the machine
+# reaches its interface table. Needs root; the namespaces are removed whatever happens.
 source "$(dirname "$0")/../lib.sh"
 e2e_begin traffic 1600x900
 
@@ -23,14 +15,12 @@ stop_loads() {
   LOADS=()
   rm -f "$E2E_TMP/stop"
 }
-# The load and the namespaces go first, then the library's own clean-up (Wine, Xvfb,
-# scratch HOME), which must run whatever happened before it.
+# The load and the namespaces go first, then the library's own clean-up.
 trap 'status=$?; trap - ERR; set +e; stop_loads; e2e_netns_remove; (exit $status); e2e_end' EXIT
 e2e_netns_link 213
 prog=$E2E_PROG_NS peer=$E2E_PEER_NS link=spvnet0
 in_prog() { ip netns exec "$prog" "$@"; }
-# In the background, without this shell's error trap (a load ended by the clean-up is no
-# failure of the scenario).
+# Without this shell's error trap: a load ended by the clean-up is no failure.
 in_background() { (exec "$@") & }
 
 e2e_start_program
@@ -43,9 +33,9 @@ e2e_wait_for 20 ticking >/dev/null
 tray_present() { local n; n=$(drv tray-count) && ((n >= 1)) && printf '%s\n' "$n"; }
 echo "tray icons: $(e2e_wait_for 20 tray_present)"
 
-# The kernel's count of the link and of loopback, every 50 ms, for the whole run.
+# The kernel's count of the link and of loopback every 50 ms; the sampler and the receiver
+# end with the namespace.
 kernel=$E2E_ARTIFACTS/kernel_rx.log
-# The sampler and the receiver end with the namespace: no job report for them.
 in_background ip netns exec "$prog" timeout 220 python3 "$tools" sample "$kernel" "$E2E_TMP/stop-sampler" "$link" lo
 disown "$!"
 in_background ip netns exec "$prog" timeout 220 python3 "$tools" receive 5001
@@ -73,6 +63,21 @@ read_tip() {
   printf '%s %s %s\n' "$t0" "$t1" "$total" >>"$1"
 }
 kernel_rx() { in_prog cat "/sys/class/net/$1/statistics/rx_bytes"; }
+# measure NAME SECONDS PAUSE: the widget's figures for SECONDS and meanwhile the tray tip
+# (every PAUSE seconds), each held to the kernel's count; the tip's total must never fall.
+measure() {
+  local figures=$E2E_ARTIFACTS/$1.txt tips=$E2E_ARTIFACTS/$1_tips.txt watcher
+  read_tip "$tips"
+  watch_figures "$figures" "$2" &
+  watcher=$!
+  while kill -0 "$watcher" 2>/dev/null; do read_tip "$tips"; sleep "$3"; done
+  wait "$watcher"
+  read_tip "$tips"
+  python3 "$tools" figures "$kernel" "$figures" 0 0.4 1.7 | tee "$E2E_ARTIFACTS/$1_check.txt" ||
+    e2e_fail "$1: a widget figure is off the kernel's count (see $1_check.txt)"
+  python3 "$tools" tip "$kernel" "$tips" 0 | tee "$E2E_ARTIFACTS/$1_tip_check.txt" ||
+    e2e_fail "$1: the tray tip is off the kernel's count or fell (see $1_tip_check.txt)"
+}
 
 # 1. A fast loopback transfer (200 MB/s) inside the program's namespace: nothing shows.
 start_load "$prog" 127.0.0.1 200000000 2000000
@@ -89,19 +94,10 @@ awk '{ if ($3 != 0) bad = 1 } END { exit bad || NR < 12 }' "$quiet" || e2e_fail 
 # tick with the headers, some 50 kilobits: inside the bar's range).
 start_load "$peer" 192.168.213.1 10000 250
 sleep 2
-paced=$E2E_ARTIFACTS/paced.txt tips=$E2E_ARTIFACTS/paced_tips.txt
-read_tip "$tips"
-watch_figures "$paced" 15 &
-watcher=$!
-while kill -0 "$watcher" 2>/dev/null; do read_tip "$tips"; sleep 1; done
-wait "$watcher"
-read_tip "$tips"
-python3 "$tools" figures "$kernel" "$paced" 0 0.4 1.7 | tee "$E2E_ARTIFACTS/paced_check.txt" ||
-  e2e_fail "paced transfer: a widget figure is off the kernel's count (see paced_check.txt)"
-python3 "$tools" tip "$kernel" "$tips" 0 || e2e_fail "paced transfer: the tray tip is off the kernel's count"
+measure paced 15 1
 # The bar sits where the figure is (it reports whole positions, as the system's bar does).
 awk '{ f = $3; p = $4; if (!(f > 0 && f <= 100 && p - f <= 1 && f - p <= 1)) bad++ }
-     END { exit bad > 0 }' "$paced" || e2e_fail "the bar does not follow the figure: $(cat "$paced")"
+     END { exit bad > 0 }' "$E2E_ARTIFACTS/paced.txt" || e2e_fail "the bar does not follow the figure (see paced.txt)"
 e2e_screenshot traffic
 stop_loads
 
@@ -109,23 +105,15 @@ stop_loads
 # four seconds or so.
 start_load "$peer" 192.168.213.1 0 1048576
 sleep 1
-full=$E2E_ARTIFACTS/full_speed.txt tips=$E2E_ARTIFACTS/full_speed_tips.txt
 first=$(kernel_rx "$link")
-watch_figures "$full" 24 &
-watcher=$!
-while kill -0 "$watcher" 2>/dev/null; do read_tip "$tips"; done
-wait "$watcher"
-read_tip "$tips"
+measure full_speed 24 0
 wraps=$((($(kernel_rx "$link") >> 32) - (first >> 32)))
 echo "full speed: kernel $link received $(($(kernel_rx "$link") - first)) bytes, its 32-bit counter wrapped $wraps times"
 ((wraps >= 1)) || e2e_fail "the full-speed transfer was too slow to wrap the counters"
-python3 "$tools" figures "$kernel" "$full" 0 0.4 1.7 | tee "$E2E_ARTIFACTS/full_speed_check.txt" ||
-  e2e_fail "full speed: a widget figure is off the kernel's count (see full_speed_check.txt)"
-python3 "$tools" tip "$kernel" "$tips" 0 | tee "$E2E_ARTIFACTS/full_speed_tip_check.txt" ||
-  e2e_fail "full speed: the tray tip is off the kernel's count or fell (see full_speed_tip_check.txt)"
 # A read taken before the first full tick (the kernel agreed: nothing had arrived yet) shows
-# 0 with an empty bar; the figure check above already holds every read to the kernel.
-awk '$3 > 0 && $4 != 100 { bad++ } END { exit bad > 0 }' "$full" || e2e_fail "the bar is not full at full speed"
+# 0 with an empty bar; the figure check already held every read to the kernel.
+awk '$3 > 0 && $4 != 100 { bad++ } END { exit bad > 0 }' "$E2E_ARTIFACTS/full_speed.txt" ||
+  e2e_fail "the bar is not full at full speed"
 drv tray-tips >"$E2E_ARTIFACTS/tray_tips.txt"
 e2e_screenshot traffic_full_speed
 stop_loads

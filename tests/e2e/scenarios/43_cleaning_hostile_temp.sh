@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # Clean Junk on a temporary folder as a real desktop has it, with every hazard we know:
-# names in other scripts, a tree deeper than 260 characters, Unix names holding "\" that
-# climb out of Temp ("..\AppData", "..\..\..\..\windows"), names Windows cannot hold, file
-# and folder links out of Temp (to a read-only file, to the drive root), hard links to
-# files outside, a named pipe (files held open are 41's). Canaries outside Temp are checked byte for
-# byte and mode for mode afterwards, and the program must still be running. Then Temp itself
-# is made a link: to the user's profile (refused), and to another folder named Temp (swept
+# names in other scripts, a tree deeper than 260 characters, files and a folder protected
+# by Windows attributes, Unix names holding "\" that climb out of Temp ("..\AppData",
+# "..\..\..\..\windows"), names Windows cannot hold, file and folder links out of Temp (to a
+# read-only file, to the drive root, one level down), hard links to files outside, a named
+# pipe, a file another program holds open without sharing. Canaries outside Temp are
+# checked byte for byte and mode for mode afterwards. The recycle bin (the scratch HOME's
+# Trash, every drive's bin under Wine) is emptied. The clean-up window is loaded by the
+# first Clean Junk and stays hidden, with only the widget on screen. Then Temp itself is
+# made a link: to the user's profile (refused), and to another folder named Temp (swept
 # there).
 source "$(dirname "$0")/../lib.sh"
 e2e_begin cleaning_hostile_temp
@@ -35,13 +38,16 @@ before=$(snapshot)
 windows_before=$(cd "$WINEPREFIX/drive_c/windows" && find . -maxdepth 2 | sort | sha256sum)
 
 # Junk that must go.
-mkdir -p "$temp/Новая папка" "$temp/新建文件夹" "$temp/café" "$temp/🎉 party" "$temp/ro_folder"
+mkdir -p "$temp/Новая папка" "$temp/新建文件夹" "$temp/café" "$temp/🎉 party" "$temp/ro_folder" "$temp/cache"
 echo junk >"$temp/Новая папка/отчёт.txt"
 echo junk >"$temp/新建文件夹/数据.tmp"
 echo junk >"$temp/café/menu.tmp"
 echo junk >"$temp/🎉 party/🎂.tmp"
 echo junk >"$temp/naïve résumé.tmp"
 echo junk >"$temp/ro_folder/inside.tmp" && chmod 444 "$temp/ro_folder/inside.tmp"
+echo junk >"$temp/.hidden.tmp" && echo junk >"$temp/system.tmp" && echo junk >"$temp/cache/x.dat"
+timeout 60 wine cmd /c attrib +h +s "C:\\users\\$user\\Temp\\system.tmp" >/dev/null 2>&1
+timeout 60 wine cmd /c attrib +r "C:\\users\\$user\\Temp\\ro_folder" >/dev/null 2>&1
 deep=$temp
 for i in $(seq -w 1 30); do deep="$deep/level_${i}_abcdefghij"; done   # over 600 characters
 mkdir -p "$deep" && echo junk >"$deep/bottom.tmp" && chmod 444 "$deep/bottom.tmp"
@@ -56,25 +62,59 @@ echo odd >"$temp/trailing dot." && echo odd >"$temp/trailing blank " && echo odd
 echo odd >"$temp/a:b" && echo odd >"$temp/star*name"
 ln -s "$outside/ro_target.txt" "$temp/link_to_ro.tmp"
 ln -s "$outside/tree" "$temp/folder_link"
+ln -s "$outside/tree" "$temp/cache/inner_link"                            # keeps its folder
 ln -s / "$temp/root_link"
 ln -s "$temp/loop_b" "$temp/loop_a" && ln -s "$temp/loop_a" "$temp/loop_b"
 ln "$outside/hard_ro.txt" "$temp/hard_ro_name.tmp"
 mkfifo "$temp/a_pipe"
+mkdir -p "$temp/held_dir" && echo "in use" >"$temp/held_dir/held.log"
 find "$temp" >"$E2E_ARTIFACTS/temp_before.txt"
 
+# A small Windows program that opens the file with no sharing at all and keeps it open
+# until it is ended. A Linux process holding the file would not lock it for Wine.
+cat >"$E2E_TMP/holdfile.c" <<'C'
+#include <windows.h>
+int wmain(int argc, wchar_t** argv) {
+    if (argc < 3) return 2;
+    HANDLE h = CreateFileW(argv[1], GENERIC_READ | GENERIC_WRITE, 0, NULL, OPEN_EXISTING, 0, NULL);
+    if (h == INVALID_HANDLE_VALUE) return 1;
+    CloseHandle(CreateFileW(argv[2], GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL));  /* ready */
+    Sleep(600000);
+    return 0;
+}
+C
+x86_64-w64-mingw32-gcc -municode -O2 -o "$WINEPREFIX/drive_c/holdfile.exe" "$E2E_TMP/holdfile.c" ||
+  e2e_fail "cannot build the file holder"
+wine 'C:\holdfile.exe' "C:\\users\\$user\\Temp\\held_dir\\held.log" 'C:\holder.ready' >/dev/null 2>&1 &
+holder_pid=$!
+e2e_wait_for 30 test -e "$WINEPREFIX/drive_c/holder.ready"
+
+# Items in the recycle bin: files with their .trashinfo records, as the desktop writes them.
+trash=$HOME/.local/share/Trash
+mkdir -p "$trash/files" "$trash/info"
+for name in old_report.txt photo.jpg; do
+  echo "deleted earlier" >"$trash/files/$name"
+  printf '[Trash Info]\nPath=/tmp/%s\nDeletionDate=2024-01-01T10:00:00\n' "$name" >"$trash/info/$name.trashinfo"
+done
+
 e2e_start_program
+drv windows | grep -q '^frmMain ' && e2e_fail "frmMain is loaded before the first Clean Junk"
 drv click Form1 Command63
 e2e_wait_for 120 test ! -e "$temp/bulk_1.tmp" || e2e_fail "Clean Junk did not empty Temp"
 e2e_wait_for 30 drv wait-window frmMain hidden 1000 >/dev/null
+e2e_wait_for 30 bash -c "[[ -z \"\$(ls -A '$trash/files')\" ]]"
 left=$(cd "$temp" && find . -mindepth 1 -maxdepth 1 | sort)
 printf '%s\n' "$left" >"$E2E_ARTIFACTS/temp_after.txt"
 echo "left in Temp:"; printf '  %s\n' "$left"
 
 expect_left=$(printf '%s\n' './..\AppData' './..\..\..\..\windows' './..\settings.ini' './...' './a:b' \
-  './a_pipe' './folder_link' './hard_ro_name.tmp' './link_to_ro.tmp' './loop_a' './loop_b' \
-  './root_link' './star*name' './trailing blank ' './trailing dot.' | sort)
+  './a_pipe' './cache' './folder_link' './hard_ro_name.tmp' './held_dir' './link_to_ro.tmp' './loop_a' \
+  './loop_b' './root_link' './star*name' './trailing blank ' './trailing dot.' | sort)
 [[ "$left" == "$expect_left" ]] || e2e_fail "Temp holds other than expected: $({ diff <(echo "$expect_left") <(echo "$left") || true; } | tr '\n' ' ')"
 [[ -f "$temp/..\\AppData/bait.txt" ]] || e2e_fail "the inside of a Unix-named folder was swept"
+[[ "$(ls -A "$temp/held_dir")" == held.log && "$(cat "$temp/held_dir/held.log")" == "in use" ]] ||
+  e2e_fail "the held file was changed"
+kill -0 "$holder_pid" 2>/dev/null || e2e_fail "the holder ended early, so the file was not held throughout"
 after=$(snapshot)
 [[ "$before" == "$after" ]] || e2e_fail "something outside Temp changed: $({ diff <(echo "$before") <(echo "$after") || true; } | tr '\n' ' ')"
 [[ "$(cd "$WINEPREFIX/drive_c/windows" && find . -maxdepth 2 | sort | sha256sum)" == "$windows_before" ]] ||
@@ -82,7 +122,8 @@ after=$(snapshot)
 [[ "$(stat -c %a "$outside/hard_ro.txt")" == 444 && "$(stat -c %h "$outside/hard_ro.txt")" == 2 ]] ||
   e2e_fail "the read-only file with a name in Temp lost its protection or its name"
 [[ "$(stat -c %h "$outside/hard_rw.txt")" == 1 ]] || e2e_fail "the writable file's second name in Temp stayed"
-grep -q '^Form1 visible=1' <<<"$(drv windows)" || e2e_fail "the widget is gone after Clean Junk"
+visible=$(drv windows | awk '$2 == "visible=1" { print $1 }' | sort | paste -sd' ')
+[[ "$visible" == Form1 ]] || e2e_fail "expected only Form1 on screen after Clean Junk, visible: '$visible'"
 e2e_screenshot after_hostile_clean
 
 # Temp as a link to the user's profile: refused, nothing in the profile changes.
@@ -90,8 +131,8 @@ mv "$temp" "$profile/Temp.real"
 ln -s "$profile" "$temp"
 profile_before=$(cd "$profile" && find . -path ./Temp.real -prune -o -printf '%p %m %s\n' | sort)
 drv click Form1 Command63
-e2e_wait_for 30 drv wait-window frmMain hidden 1000 >/dev/null
 sleep 2
+drv wait-window frmMain hidden 1000 >/dev/null || e2e_fail "frmMain came back on screen"
 profile_after=$(cd "$profile" && find . -path ./Temp.real -prune -o -printf '%p %m %s\n' | sort)
 [[ "$profile_before" == "$profile_after" ]] || e2e_fail "a Temp linked to the profile was swept"
 

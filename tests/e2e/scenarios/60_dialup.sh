@@ -1,14 +1,11 @@
 #!/usr/bin/env bash
 # The network window's dial-up panel under Wine, whose dial-up services are stubs with an
-# empty phone book: the panel starts with an empty entry list and the one log line, Connect
-# without a selection asks for one, Disconnect before any dial logs so, and the browser
-# button without om.exe beside the program explains itself while the program goes on.
-# The panel lies outside the network window's tiny client area; the driver places and
-# shows that window (without activating it) only to photograph the panel.
-#
-# Remote Access reports a connection here (the "Remote Connection" value is seeded), yet
-# nothing on the panel shows that end to end: the only reader is Connect's refusal, which
-# needs an entry to select, and Wine lists none. The unit suite covers it.
+# empty phone book: one log line at start-up, Connect without a selection asks for one,
+# Disconnect before any dial logs so, and the browser button without om.exe explains itself
+# while the program goes on. The panel lies outside the network window's tiny client area;
+# the driver places and shows that window (without activating it) only to photograph it.
+# Remote Access reports a connection here (seeded), yet its only reader is Connect's
+# refusal, which needs an entry to select, and Wine lists none: the unit suite covers it.
 source "$(dirname "$0")/../lib.sh"
 # A desktop wider than 1893 pixels: the panel spans 6720 to 28335 twips across (448 to 1889
 # pixels), and Wine keeps a window no wider than the desktop and its frame.
