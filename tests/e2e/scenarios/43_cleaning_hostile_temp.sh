@@ -27,12 +27,10 @@ echo "hard read-only" >"$outside/hard_ro.txt" && chmod 444 "$outside/hard_ro.txt
 echo "hard writable" >"$outside/hard_rw.txt" && chmod 644 "$outside/hard_rw.txt"
 for i in 1 2 3; do head -c 4096 /dev/urandom >"$outside/tree/blob$i.bin"; done
 echo "profile" >"$profile/ntuser_canary.dat"
-snapshot() {
-  # Path, mode, size and content hash of every canary, links not followed.
-  (cd "$WINEPREFIX/drive_c" && find outside windows/canary "users/$user/AppData/Roaming" "users/$user/ntuser_canary.dat" \
-    -printf '%p %m %s %y\n' | sort
-   cd "$WINEPREFIX/drive_c" && find outside windows/canary "users/$user/AppData/Roaming" "users/$user/ntuser_canary.dat" \
-    -type f -exec sha256sum {} + | sort -k2)
+canaries=(outside windows/canary "users/$user/AppData/Roaming" "users/$user/ntuser_canary.dat")
+snapshot() {  # path, mode, size and content hash of every canary, links not followed
+  cd "$WINEPREFIX/drive_c" && find "${canaries[@]}" -printf '%p %m %s %y\n' | sort &&
+    find "${canaries[@]}" -type f -exec sha256sum {} + | sort -k2
 }
 before=$(snapshot)
 windows_before=$(cd "$WINEPREFIX/drive_c/windows" && find . -maxdepth 2 | sort | sha256sum)

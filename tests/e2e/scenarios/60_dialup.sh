@@ -34,8 +34,7 @@ expect_text() {  # FORM CONTROL EXPECTED
 
 # Start-up: no entries, one log line.
 expect_text Form3 txtStatus "Class initialized."
-count=$(drv list-count Form3 lstConnections) || e2e_fail "cannot count lstConnections"
-count=${count//[$'\r\n']/}
+count=$(drv list-count Form3 lstConnections | tr -d '\r\n') || e2e_fail "cannot count lstConnections"
 [[ "$count" == 0 ]] || e2e_fail "lstConnections holds $count entries, expected 0"
 expect_text Form3 Label14 "Ready to connect"
 

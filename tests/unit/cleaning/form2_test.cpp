@@ -7,7 +7,6 @@
 #include "shell/form1.h"
 
 using namespace sparvane::cleaning;
-using cleaning_test::CleaningWorld;
 using sparvane::shell::Form1;
 
 namespace {

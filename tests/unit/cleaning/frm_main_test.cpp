@@ -11,14 +11,9 @@
 using namespace sparvane::cleaning;
 using cleaning_test::CleaningWorld;
 
-namespace {
-
-class FrmMainTest : public cleaning_test::CleaningTest {
-protected:
+struct FrmMainTest : cleaning_test::CleaningTest {
     frmMain& form() { return w.app.form<frmMain>(); }
 };
-
-}  // namespace
 
 TEST_F(FrmMainTest, LoadSelectsEveryTaskAndShowsTheWindowCentred) {
     auto& f = form();

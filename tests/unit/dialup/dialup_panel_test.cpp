@@ -42,34 +42,29 @@ struct PanelTest : ::testing::Test {
     }
 };
 
-struct ListingCase {
-    const char* label;
-    int entries;
-    bool fillWhenTooSmall;  // systems differ: fill what fits, or write nothing
-    int listed;
-    const char* extraLine;  // after "Class initialized.", if any
-    friend void PrintTo(const ListingCase& c, std::ostream* os) { *os << c.label; }
-};
-struct ListingTest : PanelTest, ::testing::WithParamInterface<ListingCase> {};
+// A case: entries in the phone book; whether the system fills what fits when the buffer is
+// too small (systems differ) or writes nothing; entries listed; the log's second line, if any.
+using Listing = std::tuple<std::string, int, bool, int, std::string>;
+struct ListingTest : PanelTest, ::testing::WithParamInterface<Listing> {};
 
 TEST_P(ListingTest, ListsUpTo256EntriesInOrderAndCountsTheRestInTheLog) {
-    const ListingCase& c = GetParam();
+    const auto& [name, entries, fillWhenTooSmall, listed, extraLine] = GetParam();
     std::vector<std::string> names;
-    for (int i = 0; i < c.entries; ++i) names.push_back(i == 1 ? std::string(256, 'x') : "Entry " + std::to_string(i));
+    for (int i = 0; i < entries; ++i) names.push_back(i == 1 ? std::string(256, 'x') : "Entry " + std::to_string(i));
     world.dialup.entries = names;
-    world.dialup.fillWhenTooSmall = c.fillWhenTooSmall;
-    names.resize(c.listed);
+    world.dialup.fillWhenTooSmall = fillWhenTooSmall;
+    names.resize(static_cast<std::size_t>(listed));
     EXPECT_EQ(panel().lstConnections.items(), names);
     EXPECT_EQ(panel().lstConnections.listIndex(), -1);
-    EXPECT_EQ(status(), c.extraLine ? log({c.extraLine}) : log({}));
+    EXPECT_EQ(status(), extraLine.empty() ? log({}) : log({extraLine.c_str()}));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     PhoneBooks, ListingTest,
-    ::testing::Values(ListingCase{"Three", 3, true, 3, nullptr},  // an empty phone book: 60_dialup
-                      ListingCase{"MoreThanFitFilled", 300, true, 256, "44 more dial-up entries were not listed."},
-                      ListingCase{"MoreThanFitUnwritten", 300, false, 0, "300 more dial-up entries were not listed."}),
-    [](const auto& testCase) { return std::string(testCase.param.label); });
+    ::testing::Values(Listing{"Three", 3, true, 3, ""},  // an empty phone book: 60_dialup
+                      Listing{"MoreThanFitFilled", 300, true, 256, "44 more dial-up entries were not listed."},
+                      Listing{"MoreThanFitUnwritten", 300, false, 0, "300 more dial-up entries were not listed."}),
+    [](const auto& testCase) { return std::string(std::get<0>(testCase.param)); });
 
 struct Scenario {
     const char* label;

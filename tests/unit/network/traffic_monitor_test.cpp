@@ -5,7 +5,6 @@
 #include <stdexcept>
 #include <tuple>
 
-#include "network/number_text.h"
 #include "traffic_fixture.h"
 
 using traffic_test::TrafficTest;
