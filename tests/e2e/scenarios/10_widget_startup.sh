@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
-# After start-up the widget is the only window on screen (the network window and the folder
-# clean-up window are loaded but hidden), and its window is cut down to the
-# column of controls: at 1600x900 the column's region spans 1184,8 to 1257,297 (Shape1 at
-# 17760,120 twips, 1095 x 4335, at 15 twips per pixel).
+# The widget from start to end. After start-up it is the only window on screen (the network
+# window and the folder clean-up window are loaded but hidden), its window is cut down to the
+# column of controls (at 1600x900 the region spans 1184,8 to 1257,297: Shape1 at 17760,120
+# twips, 1095 x 4335, at 15 twips per pixel) and its icon is in the notification area. The
+# activity clock: the first tick writes the time, without input the label keeps it, a real
+# pointer movement over the widget shows a new time within about two seconds. Close Widget
+# ends the program at once with status 0 and takes the icon away; so does a close from the
+# system (WM_CLOSE, what Alt+F4 sends), instead of leaving it running with nothing on screen.
 source "$(dirname "$0")/../lib.sh"
 e2e_begin widget_startup 1600x900
 
@@ -30,10 +34,39 @@ read -r cl ct cr cb <<<"$(drv rect Form1 Command1)"
 ((cl >= 0 && ct >= 0 && cr <= right && cb <= bottom && cr <= 1600 && cb <= 900)) ||
   e2e_fail "Command1 ($cl $ct $cr $cb) lies outside the widget window or the screen"
 
-# The README's picture, once the first tick has written the clock.
-clock_written() { [[ "$(drv text Form1 Label3)" != "00" ]]; }
-e2e_wait_for 10 clock_written
-e2e_screenshot widget
+# shows_time [OTHER_THAN]: Label3's text once it is a time (other than the one given).
+shows_time() {
+  local text
+  text=$(drv text Form1 Label3) || return 1
+  [[ "$text" != "${1:-}" && "$text" =~ [0-9]+:[0-9]{2}:[0-9]{2} ]] && printf '%s\n' "$text"
+}
+first=$(e2e_wait_for 10 shows_time)
+echo "first tick wrote: $first"
+e2e_screenshot widget  # the README's picture
+
+# Let the wall clock move on by two seconds; with no input the label must keep its time.
+started=$SECONDS
+clock_moved_on() { ((SECONDS - started >= 2)); }
+e2e_wait_for 10 clock_moved_on
+still=$(drv text Form1 Label3)
+[[ "$still" == "$first" ]] || e2e_fail "Label3 changed without any input: '$first' -> '$still'"
+
+# Real X input over the column (Command3 at 1192..1249, 56..81 on screen).
+xdotool mousemove 1220 60
+xdotool mousemove 1225 70
+after=$(e2e_wait_for 3 shows_time "$first")
+echo "after pointer motion: $after"
+
+has_tray_icon() { local n; n=$(drv tray-count) && ((n >= 1)); }
+e2e_wait_for 20 has_tray_icon
+echo "tray icons while running: $(drv tray-count)"
 
 drv click Form1 Command1
+e2e_expect_exit 0 20
+no_tray_icon() { local n; n=$(drv tray-count) && ((n == 0)); }
+e2e_wait_for 10 no_tray_icon
+e2e_screenshot after_close
+
+e2e_start_program
+drv close Form1
 e2e_expect_exit 0 20

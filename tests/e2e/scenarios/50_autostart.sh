@@ -47,7 +47,12 @@ e2e_screenshot autostart_report
 drv answer OK
 value=$(run_value) || e2e_fail "no Sparvane value after switching auto-start on"
 [[ "$value" == "$quoted" ]] || e2e_fail "Run value is '$value', expected '$quoted'"
-echo "on: $value"
+
+# Cancel leaves the value as it was. Had Cancel gone on, its report would be the next box;
+# the next box is instead the question of the following click.
+click_box Picture2 Cancel
+value=$(run_value) || e2e_fail "the Sparvane value is gone after Cancel"
+[[ "$value" == "$quoted" ]] || e2e_fail "Run value is '$value' after Cancel, expected '$quoted'"
 
 # Off: the value stays, with an empty string.
 click_box Picture2 OK
@@ -55,19 +60,6 @@ expect_box 'Sparvane|Sparvane will not run on windows startup'
 drv answer OK
 value=$(run_value) || e2e_fail "the Sparvane value is gone after switching auto-start off"
 [[ -z "$value" ]] || e2e_fail "Run value is '$value' after switching off, expected an empty string"
-echo "off: (empty)"
-
-# Cancel leaves the value as it was: switch on again, then cancel switching off.
-click_box Picture1 OK
-expect_box 'Sparvane|Sparvane will now auto start on windows logon'
-drv answer OK
-click_box Picture2 Cancel
-# Had Cancel gone on, its report would be the next box; the next box is instead the
-# question of the following click.
-click_box Picture2 Cancel
-value=$(run_value) || e2e_fail "the Sparvane value is gone after Cancel"
-[[ "$value" == "$quoted" ]] || e2e_fail "Run value is '$value' after Cancel, expected '$quoted'"
-echo "after cancel: $value"
 
 drv click Form1 Command1
 e2e_expect_exit 0 20

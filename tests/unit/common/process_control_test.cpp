@@ -16,8 +16,6 @@ using sparvane::common::UnloadAllForms;
 
 constexpr const char* kSourceLine = "\r\n\r\nSource:    modMain.AdjustPrivileges";
 
-// ---- AdjustPrivileges ------------------------------------------------------------------
-
 class AdjustPrivilegesTest : public ::testing::Test {
 protected:
     fakes::TestWorld world;
@@ -79,8 +77,6 @@ TEST_F(AdjustPrivilegesTest, DisablingReportsNothingAndAnswersWhatTheSystemSaid)
     EXPECT_EQ(world.token.openHandles, 0);
 }
 
-// ---- UnloadAllForms and TerminateProgram -----------------------------------------------
-
 // A form that logs its unload handlers and can be told to misbehave in them.
 class LoggingForm : public forms::Form {
 public:
@@ -124,14 +120,6 @@ protected:
     std::vector<std::string> log;
 };
 
-TEST_F(Orderly, UnloadAllFormsUnloadsInLoadOrderFromCode) {
-    UnloadAllForms(world.app);
-    EXPECT_EQ(log, (std::vector<std::string>{"First:QueryUnload(1)", "First:Unload", "Second:QueryUnload(1)",
-                                             "Second:Unload"}));
-    EXPECT_TRUE(world.app.forms().empty());
-    EXPECT_EQ(world.backend.windowLog.back(), "destroy:Second");
-}
-
 TEST_F(Orderly, AFormThatCancelsIsPassedOverHiddenWithItsTimersStopped) {
     auto& second = world.app.form<Second>();
     second.cancelUnload = true;
@@ -154,6 +142,7 @@ TEST_F(Orderly, TerminateDropsTheDebugPrivilegeUnloadsAllAndEndsWithStatusZero) 
     EXPECT_EQ(world.processes.exitStatuses, (std::vector<std::uint32_t>{0}));
 }
 
+// Every form unloaded once, in load order, as from code.
 TEST_F(Orderly, AnUnloadHandlerAskingToTerminateDoesNotStartASecondTermination) {
     world.app.form<First>().terminateOnUnload = true;
     world.app.form<Second>().terminateOnUnload = true;

@@ -34,7 +34,10 @@ protected:
     fakes::TestWorld world;
 };
 
-TEST_F(ScreenGuard, TellsHowToCloseItThenRaisesAMaximizedTopmostVeilAtAlpha80) {
+// The message's text, and the veil maximized, topmost, at alpha 80 and taking the keys, are
+// read under Wine in 51_screen_guard, and so is closing it by a double click and opening it
+// again. What the system's answers cannot show is pinned here.
+TEST_F(ScreenGuard, TellsHowToCloseItBeforeLoadingThenRaisesTheVeilKeepingItsOtherStyles) {
     bool loadedWhileAsking = true;
     world.backend.onMessageBox = [&](const fakes::ShownMessage&) { loadedWhileAsking = guard() != nullptr; };
     const forms::WindowHandle w = nextWindow();
@@ -43,25 +46,16 @@ TEST_F(ScreenGuard, TellsHowToCloseItThenRaisesAMaximizedTopmostVeilAtAlpha80) {
     openScreenGuard(world.app);
 
     ASSERT_EQ(world.backend.messages.size(), 1u);
-    EXPECT_EQ(world.backend.messages[0].text, "Double click on screen guard to close");
     EXPECT_FALSE(loadedWhileAsking);
     ASSERT_NE(guard(), nullptr);
     ASSERT_EQ(guard()->hWnd(), w);
-    EXPECT_TRUE(guard()->visible());
-    EXPECT_EQ(guard()->windowState(), forms::WindowState::Maximized);
     EXPECT_EQ(world.backend.broughtToFront, std::vector<std::string>{"Form4"});
-    EXPECT_TRUE(veil(w).topmost);
     EXPECT_EQ(veil(w).exStyle & (0x100u | platform::kWsExLayered), 0x100u | platform::kWsExLayered)
         << "the other extended styles stay";
-    EXPECT_EQ(veil(w).alpha, 80);
     ASSERT_EQ(world.windows.posCalls.size(), 1u);
     EXPECT_EQ(world.windows.posCalls[0].second, 3u) << "neither moved nor sized";
-    // The hidden text box, left of the client area, takes the keyboard.
-    EXPECT_EQ(world.backend.focusRequests, std::vector<std::string>{"Form4.Text1"});
-    EXPECT_LT(guard()->Text1.leftTwips() + guard()->Text1.widthTwips(), 0);
+    EXPECT_LT(guard()->Text1.leftTwips() + guard()->Text1.widthTwips(), 0) << "the box taking the keys is seen";
 }
-
-// Closing it by a double click and opening it again: 51_screen_guard.
 
 // A failing step leaves the veil as far as the other steps got it.
 struct StepFailure {

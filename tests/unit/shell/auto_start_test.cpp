@@ -19,34 +19,34 @@ constexpr const char* kOnCommand =
 constexpr const char* kOffCommand =
     R"(REG add HKLM\Software\Microsoft\Windows\CurrentVersion\Run /v Sparvane /t REG_SZ /d "" /f)";
 
+// The questions' and reports' texts, and the value reg.exe then stores, are read under
+// Wine in 50_autostart.
 struct SwitchCase {
     const char* name;
     std::function<void(forms::Application&, platform::Processes&)> click;
-    const char *question, *command, *report;
+    const char* command;
     friend void PrintTo(const SwitchCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class AutoStartBox : public ::testing::TestWithParam<SwitchCase> {
 protected:
     fakes::TestWorld world;
-    const std::vector<fakes::ShownMessage>& shown() const { return world.backend.messages; }
 };
 
 TEST_P(AutoStartBox, OkRunsTheToolToTheEndAndReportsItsSuccessCancelDoesNothing) {
+    const auto& shown = world.backend.messages;
     world.backend.answers = {msgbox::kAnswerOk, msgbox::kAnswerOk, msgbox::kAnswerCancel};
     GetParam().click(world.app, world.processes);
     ASSERT_EQ(world.processes.commandLines, std::vector<std::string>{GetParam().command});
     ASSERT_EQ(world.processes.timeouts.size(), 1u);
     EXPECT_TRUE(world.processes.timeouts[0] > 0 && world.processes.timeouts[0] <= 60000u) << "the wait is bounded";
-    ASSERT_EQ(shown().size(), 2u);
-    EXPECT_EQ(shown()[0].text, GetParam().question);
-    EXPECT_EQ(shown()[0].style, msgbox::kOkCancel | msgbox::kQuestion);
-    EXPECT_EQ(shown()[1].text, GetParam().report);
-    EXPECT_EQ(shown()[1].style, msgbox::kInformation);
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[0].style, msgbox::kOkCancel | msgbox::kQuestion);
+    EXPECT_EQ(shown[1].style, msgbox::kInformation);
 
     GetParam().click(world.app, world.processes);  // declined this time
     EXPECT_EQ(world.processes.commandLines.size(), 1u);
-    EXPECT_EQ(shown().size(), 3u);
+    EXPECT_EQ(shown.size(), 3u);
 }
 
 struct ToolFailure {
@@ -73,12 +73,8 @@ TEST_P(AutoStartFailure, SaysAutoStartCouldNotBeChangedAndWhy) {
     EXPECT_EQ(shown[1].style, msgbox::kExclamation);
 }
 
-const SwitchCase kBoxes[] = {
-    {"On", sparvane::shell::switchAutoStartOn, "Run on windows startup", kOnCommand,
-     "Sparvane will now auto start on windows logon"},
-    {"Off", sparvane::shell::switchAutoStartOff, "Stop running on windows startup?", kOffCommand,
-     "Sparvane will not run on windows startup"},
-};
+const SwitchCase kBoxes[] = {{"On", sparvane::shell::switchAutoStartOn, kOnCommand},
+                              {"Off", sparvane::shell::switchAutoStartOff, kOffCommand}};
 
 INSTANTIATE_TEST_SUITE_P(Widget, AutoStartBox, ::testing::ValuesIn(kBoxes),
                          [](const auto& testCase) { return std::string(testCase.param.name); });
@@ -94,11 +90,10 @@ INSTANTIATE_TEST_SUITE_P(
         return std::string(std::get<0>(testCase.param).name) + "_" + std::get<1>(testCase.param).name;
     });
 
+// Under Wine the program runs from the default folder only when it switches auto-start on.
 TEST(AutoStartBoxPath, StoresTheRunningProgramsOwnPath) {
     fakes::TestWorld world;
-    auto info = world.app.info();
-    ASSERT_EQ(info.exePath, R"(C:\Program Files\Sparvane\sparvane.exe)");
-    // A second application in the same world, started from elsewhere.
+    auto info = world.app.info();  // for a second application in the same world
     info.exePath = R"(D:\Tools\spv\sparvane.exe)";
     forms::Application other(world.backend, info);
 

@@ -3,12 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <ostream>
-
 #include <string>
 
 namespace {
 
-using sparvane::shell::compactFigure;
 using sparvane::shell::figureDisplayText;
 
 struct FigureCase {
@@ -44,13 +42,9 @@ INSTANTIATE_TEST_SUITE_P(
         FigureCase{"EightDigits", "12345678", ".", "12.3M"}, FigureCase{"ENotationLarge", "1.5E+10", ".", "15G"},
         FigureCase{"CommaDecimal", "20,16", ",", "20,2"}, FigureCase{"CommaDecimalScaled", "5123456,25", ",", "5,12M"},
         FigureCase{"DesignText", "000", ".", "0"}, FigureCase{"NotANumber", "Text1", ".", "Text1"},
-        FigureCase{"PointWithCommaLocale", "20.16", ",", "20.16"}, FigureCase{"Empty", "", ".", ""}),
+        FigureCase{"PointWithCommaLocale", "20.16", ",", "20.16"}, FigureCase{"Empty", "", ".", ""},
+        FigureCase{"NegativeKeepsItsSign", "-20.16", ".", "-20.2"}, FigureCase{"TinyNegativeIsZero", "-0.001", ".", "0"},
+        FigureCase{"NegativeScaled", "-123456", ".", "-123k"}),
     [](const ::testing::TestParamInfo<FigureCase>& testCase) { return std::string(testCase.param.name); });
-
-TEST(CompactFigure, NegativeValuesKeepTheirSignAndTinyOnesShowZero) {
-    EXPECT_EQ(compactFigure(-20.16, "."), "-20.2");
-    EXPECT_EQ(compactFigure(-0.001, "."), "0");
-    EXPECT_EQ(compactFigure(-123456, "."), "-123k");
-}
 
 }  // namespace
