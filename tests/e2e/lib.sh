@@ -223,6 +223,16 @@ e2e_screenshot() {
   timeout 30 import -display "$DISPLAY" -window root "$E2E_ARTIFACTS/$1.png"
 }
 
+# e2e_run_value: the data of the program's auto-start value (HKLM ...\Run, Sparvane) exactly
+# as stored, read with the real reg.exe; fails when the value does not exist.
+e2e_run_value() {
+  local out
+  out=$(timeout 60 wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Run' /v Sparvane 2>/dev/null) ||
+    return 1
+  out=$(printf '%s\n' "$out" | tr -d '\r' | grep -E '^ +Sparvane +REG_SZ') || return 1
+  printf '%s\n' "$out" | sed -E 's/^ +Sparvane +REG_SZ {4}//'
+}
+
 # e2e_expect_exit STATUS TIMEOUT_S: waits for sparvane.exe to end and checks its status.
 e2e_expect_exit() {
   local expected=$1 timeout_s=$2

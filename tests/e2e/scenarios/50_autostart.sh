@@ -6,16 +6,6 @@
 source "$(dirname "$0")/../lib.sh"
 e2e_begin autostart
 
-RUN_KEY='HKLM\Software\Microsoft\Windows\CurrentVersion\Run'
-
-# The data of the value, exactly as stored; fails when the value does not exist.
-run_value() {
-  local out
-  out=$(timeout 60 wine reg query "$RUN_KEY" /v Sparvane 2>/dev/null) || return 1
-  out=$(printf '%s\n' "$out" | tr -d '\r' | grep -E '^ +Sparvane +REG_SZ') || return 1
-  printf '%s\n' "$out" | sed -E 's/^ +Sparvane +REG_SZ {4}//'
-}
-
 # expect_box TITLE|TEXT: the next message box of the program is this one.
 expect_box() {
   local shown
@@ -35,7 +25,7 @@ click_box() {
   drv answer "$answer"
 }
 
-if run_value >/dev/null; then e2e_fail "the fresh prefix already has a Sparvane Run value"; fi
+if e2e_run_value >/dev/null; then e2e_fail "the fresh prefix already has a Sparvane Run value"; fi
 
 e2e_start_program
 quoted="\"$E2E_EXE_WIN\""
@@ -45,20 +35,20 @@ click_box Picture1 OK
 expect_box 'Sparvane|Sparvane will now auto start on windows logon'
 e2e_screenshot autostart_report
 drv answer OK
-value=$(run_value) || e2e_fail "no Sparvane value after switching auto-start on"
+value=$(e2e_run_value) || e2e_fail "no Sparvane value after switching auto-start on"
 [[ "$value" == "$quoted" ]] || e2e_fail "Run value is '$value', expected '$quoted'"
 
 # Cancel leaves the value as it was. Had Cancel gone on, its report would be the next box;
 # the next box is instead the question of the following click.
 click_box Picture2 Cancel
-value=$(run_value) || e2e_fail "the Sparvane value is gone after Cancel"
+value=$(e2e_run_value) || e2e_fail "the Sparvane value is gone after Cancel"
 [[ "$value" == "$quoted" ]] || e2e_fail "Run value is '$value' after Cancel, expected '$quoted'"
 
 # Off: the value stays, with an empty string.
 click_box Picture2 OK
 expect_box 'Sparvane|Sparvane will not run on windows startup'
 drv answer OK
-value=$(run_value) || e2e_fail "the Sparvane value is gone after switching auto-start off"
+value=$(e2e_run_value) || e2e_fail "the Sparvane value is gone after switching auto-start off"
 [[ -z "$value" ]] || e2e_fail "Run value is '$value' after switching off, expected an empty string"
 
 drv click Form1 Command1

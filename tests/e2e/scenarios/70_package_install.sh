@@ -9,7 +9,6 @@
 source "$(dirname "$0")/../lib.sh"
 e2e_begin package_install
 
-RUN_KEY='HKLM\Software\Microsoft\Windows\CurrentVersion\Run'
 UNINSTALL_KEY='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
 build=$E2E_WIN_BUILD
 drive_c=$WINEPREFIX/drive_c
@@ -51,11 +50,6 @@ sparvane_entries() {
 entry_value() {
   timeout 60 wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' |
     sed -nE "s/^ +$2 +REG_[A-Z_]+ {4}//p"
-}
-run_value() {
-  local out
-  out=$(timeout 60 wine reg query "$RUN_KEY" /v Sparvane 2>/dev/null) || return 1
-  printf '%s\n' "$out" | tr -d '\r' | sed -nE 's/^ +Sparvane +REG_SZ {4}//p'
 }
 # Windows puts a per-machine package's ProgramMenuFolder in ProgramData; Wine 8's installer
 # always uses the user's Start menu. Either place counts, once.
@@ -120,7 +114,7 @@ drv answer OK
 [[ "$(drv msgbox 30000)" == 'Sparvane|Sparvane will now auto start on windows logon' ]] ||
   e2e_fail "no auto-start report"
 drv answer OK
-value=$(run_value) || e2e_fail "no Sparvane Run value after switching auto-start on"
+value=$(e2e_run_value) || e2e_fail "no Sparvane Run value after switching auto-start on"
 [[ "$value" == '"C:\Program Files\Sparvane\sparvane.exe"' ]] || e2e_fail "Run value is '$value'"
 drv click Form1 Command1
 e2e_expect_exit 0 20
@@ -132,7 +126,7 @@ left=()
 [[ -z "$(shortcuts)" ]] || left+=("shortcut $(shortcuts)")
 [[ -z "$(sparvane_entries)" ]] || left+=("entry $(sparvane_entries)")
 [[ ! -e "$drive_c/windows/Installer/$product" ]] || left+=("C:\\windows\\Installer\\$product")
-if run_value >/dev/null; then left+=("Run value Sparvane='$(run_value)'"); fi
+if e2e_run_value >/dev/null; then left+=("Run value Sparvane='$(e2e_run_value)'"); fi
 ((${#left[@]} == 0)) || e2e_fail "left after uninstall: ${left[*]}"
 echo "uninstalled: nothing left"
 

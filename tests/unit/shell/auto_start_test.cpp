@@ -28,64 +28,53 @@ struct SwitchCase {
     friend void PrintTo(const SwitchCase& c, std::ostream* os) { *os << c.name; }
 };
 
-class AutoStartBox : public ::testing::TestWithParam<SwitchCase> {
+struct ToolOutcome {
+    const char* name;
+    platform::RunResult result;
+    const char *reportStart, *reason;  // how the report begins, what else it must tell
+    int style;
+    friend void PrintTo(const ToolOutcome& o, std::ostream* os) { *os << o.name; }
+};
+
+class AutoStartBox : public ::testing::TestWithParam<std::tuple<SwitchCase, ToolOutcome>> {
 protected:
     fakes::TestWorld world;
 };
 
-TEST_P(AutoStartBox, OkRunsTheToolToTheEndAndReportsItsSuccessCancelDoesNothing) {
+TEST_P(AutoStartBox, OkRunsTheToolOnceWithABoundedWaitAndReportsHowItWentCancelDoesNothing) {
+    const auto& [box, outcome] = GetParam();
     const auto& shown = world.backend.messages;
+    world.processes.nextResult = outcome.result;
     world.backend.answers = {msgbox::kAnswerOk, msgbox::kAnswerOk, msgbox::kAnswerCancel};
-    GetParam().click(world.app, world.processes);
-    ASSERT_EQ(world.processes.commandLines, std::vector<std::string>{GetParam().command});
+    box.click(world.app, world.processes);
+    ASSERT_EQ(world.processes.commandLines, std::vector<std::string>{box.command});
     ASSERT_EQ(world.processes.timeouts.size(), 1u);
     EXPECT_TRUE(world.processes.timeouts[0] > 0 && world.processes.timeouts[0] <= 60000u) << "the wait is bounded";
     ASSERT_EQ(shown.size(), 2u);
     EXPECT_EQ(shown[0].style, msgbox::kOkCancel | msgbox::kQuestion);
-    EXPECT_EQ(shown[1].style, msgbox::kInformation);
+    EXPECT_EQ(shown[1].text.rfind(outcome.reportStart, 0), 0u) << shown[1].text;
+    EXPECT_NE(shown[1].text.find(outcome.reason), std::string::npos) << shown[1].text;
+    EXPECT_EQ(shown[1].style, outcome.style);
 
-    GetParam().click(world.app, world.processes);  // declined this time
+    box.click(world.app, world.processes);  // declined this time
     EXPECT_EQ(world.processes.commandLines.size(), 1u);
     EXPECT_EQ(shown.size(), 3u);
 }
 
-struct ToolFailure {
-    const char* name;
-    platform::RunResult result;
-    const char* reason;  // what the message must tell
-    friend void PrintTo(const ToolFailure& f, std::ostream* os) { *os << f.name; }
-};
-
-class AutoStartFailure : public ::testing::TestWithParam<std::tuple<SwitchCase, ToolFailure>> {
-protected:
-    fakes::TestWorld world;
-};
-
-TEST_P(AutoStartFailure, SaysAutoStartCouldNotBeChangedAndWhy) {
-    const auto& [box, failure] = GetParam();
-    world.processes.nextResult = failure.result;
-
-    box.click(world.app, world.processes);
-    const auto& shown = world.backend.messages;
-    ASSERT_EQ(shown.size(), 2u);
-    EXPECT_EQ(shown[1].text.rfind("Auto-start could not be changed.", 0), 0u) << shown[1].text;
-    EXPECT_NE(shown[1].text.find(failure.reason), std::string::npos) << shown[1].text;
-    EXPECT_EQ(shown[1].style, msgbox::kExclamation);
-}
-
 const SwitchCase kBoxes[] = {{"On", sparvane::shell::switchAutoStartOn, kOnCommand},
                               {"Off", sparvane::shell::switchAutoStartOff, kOffCommand}};
-
-INSTANTIATE_TEST_SUITE_P(Widget, AutoStartBox, ::testing::ValuesIn(kBoxes),
-                         [](const auto& testCase) { return std::string(testCase.param.name); });
+constexpr const char* kFailed = "Auto-start could not be changed.";
+constexpr int kWarning = msgbox::kExclamation;
 
 INSTANTIATE_TEST_SUITE_P(
-    Widget, AutoStartFailure,
-    ::testing::Combine(::testing::ValuesIn(kBoxes),
-                       ::testing::Values(ToolFailure{"ExitCode1", {true, false, 1}, "failed with code 1"},
-                                         ToolFailure{"ExitCode5", {true, false, 5}, "failed with code 5"},
-                                         ToolFailure{"TimedOut", {true, true, 0}, "did not finish"},
-                                         ToolFailure{"NotStarted", {false, false, 0}, "could not be started"})),
+    Widget, AutoStartBox,
+    ::testing::Combine(
+        ::testing::ValuesIn(kBoxes),
+        ::testing::Values(ToolOutcome{"Succeeds", {true, false, 0}, "Sparvane will ", "", msgbox::kInformation},
+                          ToolOutcome{"ExitCode1", {true, false, 1}, kFailed, "failed with code 1", kWarning},
+                          ToolOutcome{"ExitCode5", {true, false, 5}, kFailed, "failed with code 5", kWarning},
+                          ToolOutcome{"TimedOut", {true, true, 0}, kFailed, "did not finish", kWarning},
+                          ToolOutcome{"NotStarted", {false, false, 0}, kFailed, "could not be started", kWarning})),
     [](const auto& testCase) {
         return std::string(std::get<0>(testCase.param).name) + "_" + std::get<1>(testCase.param).name;
     });

@@ -27,12 +27,9 @@ protected:
     // Bounding box of the rectangles added to the region.
     forms::PixelRect boundingBox(const platform::RegionPlan& plan) {
         forms::PixelRect box{1 << 30, 1 << 30, -(1 << 30), -(1 << 30)};
-        for (const auto& r : plan.added) {
-            box.left = std::min(box.left, r.left);
-            box.top = std::min(box.top, r.top);
-            box.right = std::max(box.right, r.right);
-            box.bottom = std::max(box.bottom, r.bottom);
-        }
+        for (const auto& r : plan.added)
+            box = {std::min(box.left, r.left), std::min(box.top, r.top), std::max(box.right, r.right),
+                   std::max(box.bottom, r.bottom)};
         return box;
     }
     long logIndex(const std::string& entry) {
