@@ -113,12 +113,15 @@ _e2e_build_template() {
   )
 }
 
-# e2e_begin NAME [WIDTHxHEIGHT]
+# e2e_begin NAME [WIDTHxHEIGHT [DESKTOP]]: the X screen's size, and the Wine desktop's at
+# start if smaller (a resolution change may then grow it up to the screen's).
 e2e_begin() {
   set -Eeuo pipefail
   E2E_NAME=$1
   local size=${2:-$E2E_DEFAULT_SIZE}
-  [[ "$size" =~ ^[0-9]+x[0-9]+$ ]] || { echo "e2e_begin: bad size $size" >&2; exit 2; }
+  local desktop=${3:-$size}
+  [[ "$size $desktop" =~ ^[0-9]+x[0-9]+\ [0-9]+x[0-9]+$ ]] ||
+    { echo "e2e_begin: bad size $size $desktop" >&2; exit 2; }
   export E2E_NAME E2E_SIZE=$size
   export E2E_ARTIFACTS=$E2E_ARTIFACTS_ROOT/$E2E_NAME
   rm -rf "$E2E_ARTIFACTS"
@@ -141,9 +144,9 @@ e2e_begin() {
   export WINEPREFIX=$E2E_TMP/home/prefix
   cp -a "$E2E_TEMPLATE" "$WINEPREFIX"
   rm -f "$WINEPREFIX/.ready"
-  if [[ "$size" != "$E2E_DEFAULT_SIZE" ]]; then
+  if [[ "$desktop" != "$E2E_DEFAULT_SIZE" ]]; then
     # The server is not running yet, so the registry file can be edited directly.
-    sed -i "s/^\"Default\"=\"$E2E_DEFAULT_SIZE\"/\"Default\"=\"$size\"/" "$WINEPREFIX/user.reg"
+    sed -i "s/^\"Default\"=\"$E2E_DEFAULT_SIZE\"/\"Default\"=\"$desktop\"/" "$WINEPREFIX/user.reg"
   fi
 
   _e2e_start_xvfb "$size" "$E2E_TMP"
@@ -157,7 +160,7 @@ e2e_begin() {
   export E2E_EXE_WIN='C:\Program Files\Sparvane\sparvane.exe'
   export E2E_DRIVER_UNIX=$dir/sparvane-driver.exe
   APP_PID=
-  _e2e_log "display $DISPLAY, desktop $size, prefix $WINEPREFIX"
+  _e2e_log "display $DISPLAY ($size), desktop $desktop, prefix $WINEPREFIX"
 }
 
 _e2e_on_error() {

@@ -10,7 +10,7 @@ namespace {
 
 using sparvane::shell::Form1;
 
-// A narrower screen moves the whole column left: 11_widget_narrow_screen.
+// A narrower screen moves the whole column left: 19_widget_display_change, from start-up on.
 TEST_F(WidgetTest, OnAScreenExactlyAsWideAsTheColumnNothingMoves) {
     start(1257, 900);
     EXPECT_DOUBLE_EQ(widget().Shape1.leftTwips(), 17760);
