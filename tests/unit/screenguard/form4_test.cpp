@@ -35,8 +35,8 @@ protected:
 };
 
 // The message's text, and the veil maximized, topmost, at alpha 80 and taking the keys, are
-// read under Wine in 51_screen_guard, and so is closing it by a double click and opening it
-// again. What the system's answers cannot show is pinned here.
+// read under Wine in 51_screen_guard_and_logoff, and so is closing it by a double click and
+// opening it again. What the system's answers cannot show is pinned here.
 TEST_F(ScreenGuard, TellsHowToCloseItBeforeLoadingThenRaisesTheVeilKeepingItsOtherStyles) {
     bool loadedWhileAsking = true;
     world.backend.onMessageBox = [&](const fakes::ShownMessage&) { loadedWhileAsking = guard() != nullptr; };

@@ -36,7 +36,7 @@ TEST_F(StartUp, TheNetworkWindowHandsOverToTheWidgetWhichAloneStaysOnScreen) {
     EXPECT_EQ(world.app.activeForm(), &widget());
 }
 
-// The tray icon going with the network window's unload: TrafficTest, and 52_logoff under Wine.
+// The tray icon going with the network window's unload: TrafficTest, and 51_screen_guard_and_logoff under Wine.
 TEST_F(StartUp, SessionEndUnloadsEveryWindowInLoadOrder) {
     start();
     world.app.endSession();

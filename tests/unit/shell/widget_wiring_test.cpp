@@ -1,6 +1,6 @@
 // Shut Down and Restart reach their requests (the requests themselves are tested with the
-// power actions). The other buttons are clicked under Wine: Log Off in 52_logoff, the
-// auto-start boxes in 50_autostart, Screen Guard in 51_screen_guard, Clean Junk in 42 and 43.
+// power actions). The other buttons are clicked under Wine: Log Off and Screen Guard in
+// 51_screen_guard_and_logoff, the auto-start boxes in 50_autostart, Clean Junk in 42 and 43.
 #include <gtest/gtest.h>
 
 #include <ostream>

@@ -166,7 +166,7 @@ INSTANTIATE_TEST_SUITE_P(
         RegionRefusal{"ARectangleCannotBeAdded", {}, {{10, 20}}, false, true, {kAt100, kAt300}},
         RegionRefusal{"TheFramePartCannotBeCut", {}, {}, true, false, {kAt10, kAt100, kAt300}},
         RegionRefusal{"TheOuterRectangleCannotBeMade", {{0, 0}}, {}, false, false, {kAt10, kAt100, kAt300}},
-        RegionRefusal{"NoFrameAndTheFirstRectangleCannotBeMade", {{0, 0}, {10, 20}}, {}, false, false, {kAt100, kAt300}},
+        RegionRefusal{"NoFrameAndTheFirstRectangleNotMade", {{0, 0}, {10, 20}}, {}, false, false, {kAt100, kAt300}},
         RegionRefusal{"NothingCanBeMade", {{0, 0}, {4, 27}, {10, 20}, {100, 20}, {300, 20}}, {}, false, false, {}}),
     [](const ::testing::TestParamInfo<RegionRefusal>& testCase) { return std::string(testCase.param.name); });
 
