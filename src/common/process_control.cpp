@@ -1,7 +1,6 @@
 #include "common/process_control.h"
 
 #include <algorithm>
-#include <optional>
 
 #include "common/messages.h"
 #include "forms/control.h"
@@ -22,19 +21,6 @@ std::string trimBlanks(const std::string& s) {
     if (first == std::string::npos) return {};
     return s.substr(first, s.find_last_not_of(' ') - first + 1);
 }
-
-// Closes the token on every way out of AdjustPrivileges.
-class TokenGuard {
-public:
-    TokenGuard(platform::Token& token, platform::TokenHandle handle) : token_(token), handle_(handle) {}
-    ~TokenGuard() { token_.closeHandle(handle_); }
-    TokenGuard(const TokenGuard&) = delete;
-    TokenGuard& operator=(const TokenGuard&) = delete;
-
-private:
-    platform::Token& token_;
-    platform::TokenHandle handle_;
-};
 
 }  // namespace
 
@@ -70,29 +56,21 @@ bool AdjustPrivileges(forms::Application& app, platform::Token& token, platform:
         InfoMsg(app, ErrorReport("Cannot identify type of privilege to use.", kSource));
         return false;
     }
-    const std::optional<platform::TokenHandle> handle =
-        token.openProcessToken(platform::kTokenAdjustPrivileges | platform::kTokenQuery);
-    if (!handle) {
+    const platform::ScopedToken process(token, platform::kTokenAdjustPrivileges | platform::kTokenQuery);
+    if (!process.isOpen()) {
         const std::uint32_t code = token.lastError();
         InfoMsg(app, ErrorReport("Cannot determine current process. ",
                                  SystemErrorText(errors, code), kSource));
         return false;
     }
-    TokenGuard guard(token, *handle);
-    const std::optional<platform::Luid> luid = token.lookupPrivilegeValue(privilege);
-    if (!luid) {
+    const platform::PrivilegeChange change = platform::SetPrivilege(process, privilege, enable);
+    if (change == platform::PrivilegeChange::kUnknownPrivilege) {
         const std::uint32_t code = token.lastError();
         InfoMsg(app, ErrorReport("Cannot find \"" + privilege + "\" privilege value. ",
                                  SystemErrorText(errors, code), kSource));
         return false;
     }
-    // One entry; switched off it carries no attribute, which leaves the privilege disabled.
-    platform::TokenPrivileges state;
-    state.privilegeCount = 1;
-    state.luid = *luid;
-    state.attributes = enable ? platform::kSePrivilegeEnabled : 0;
-    // Only the call's own answer counts; "not all assigned" is not examined.
-    const bool accepted = token.adjustTokenPrivileges(*handle, false, state);
+    const bool accepted = change == platform::PrivilegeChange::kApplied;
     if (!accepted && enable) {
         InfoMsg(app, ErrorReport("Failed to elevate user privileges.  This\r\napplication may not function as desired.",
                                  kSource));

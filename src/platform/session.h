@@ -48,6 +48,48 @@ public:
     [[nodiscard]] virtual std::uint32_t lastError() = 0;
 };
 
+// An open token of the current process that closes itself on every way out of the routine
+// that opened it. Opening can fail (then it is empty, and the service's lastError says why);
+// an empty one closes nothing.
+class ScopedToken {
+public:
+    ScopedToken(Token& token, unsigned access) : token_(token), handle_(token.openProcessToken(access)) {}
+    ~ScopedToken() {
+        if (handle_) token_.closeHandle(*handle_);
+    }
+    ScopedToken(const ScopedToken&) = delete;
+    ScopedToken& operator=(const ScopedToken&) = delete;
+
+    [[nodiscard]] bool isOpen() const { return handle_.has_value(); }
+    [[nodiscard]] TokenHandle handle() const { return *handle_; }
+    [[nodiscard]] Token& service() const { return token_; }
+
+private:
+    Token& token_;
+    std::optional<TokenHandle> handle_;
+};
+
+enum class PrivilegeChange {
+    kApplied,           // the system accepted the new state
+    kUnknownPrivilege,  // no identifier for the name (the service's lastError says why)
+    kRefused,           // the system refused the adjustment
+};
+
+// Switches one named privilege of an open token on or off. Without the privilege's
+// identifier nothing is adjusted: an adjustment with an empty identifier could only fail.
+// The state has one entry; switched off it carries no attribute, which leaves the privilege
+// disabled. Only the call's own answer counts; "not all assigned" is not examined.
+[[nodiscard]] inline PrivilegeChange SetPrivilege(const ScopedToken& token, const std::string& name, bool enable) {
+    const std::optional<Luid> luid = token.service().lookupPrivilegeValue(name);
+    if (!luid) return PrivilegeChange::kUnknownPrivilege;
+    TokenPrivileges state;
+    state.privilegeCount = 1;
+    state.luid = *luid;
+    state.attributes = enable ? kSePrivilegeEnabled : 0;
+    return token.service().adjustTokenPrivileges(token.handle(), false, state) ? PrivilegeChange::kApplied
+                                                                             : PrivilegeChange::kRefused;
+}
+
 class Session {
 public:
     virtual ~Session() = default;

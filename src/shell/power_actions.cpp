@@ -3,20 +3,12 @@
 namespace sparvane::shell {
 
 void EnableShutdownPrivilege(platform::Token& token) {
-    const auto handle = token.openProcessToken(platform::kTokenAdjustPrivileges | platform::kTokenQuery);
-    if (!handle) return;  // nothing to adjust and nothing to close; the request still goes out
-    // Without the privilege's identifier there is nothing sensible to enable: an adjustment
-    // with an empty identifier would only fail. The token is released either way.
-    if (const auto luid = token.lookupPrivilegeValue("SeShutdownPrivilege")) {
-        platform::TokenPrivileges state;
-        state.privilegeCount = 1;
-        state.luid = *luid;
-        state.attributes = platform::kSePrivilegeEnabled;
-        // A refusal is not reported: Windows then refuses the request itself, which is the
-        // outcome the user sees either way.
-        (void)token.adjustTokenPrivileges(*handle, false, state);
-    }
-    token.closeHandle(*handle);
+    // Not opened: nothing to adjust and nothing to close; the request still goes out.
+    const platform::ScopedToken process(token, platform::kTokenAdjustPrivileges | platform::kTokenQuery);
+    if (!process.isOpen()) return;
+    // Neither an unknown name nor a refusal is reported: Windows then refuses the request
+    // itself, which is the outcome the user sees either way.
+    (void)platform::SetPrivilege(process, "SeShutdownPrivilege", true);
 }
 
 std::int16_t shutdownWindowsOS(platform::Token& token, platform::Session& session, std::int32_t shutdownType) {

@@ -7,7 +7,7 @@
 namespace platform::win32 {
 
 // Token handles are handed to the caller as numbers (the caller closes them with
-// closeHandle, as the privilege routine does). The ones still open when the service goes
+// closeHandle, as platform::ScopedToken does). The ones still open when the service goes
 // away are closed then, so a caller that bails out early leaks nothing.
 class TokenWin32 final : public Token {
 public:
