@@ -40,8 +40,15 @@ function(sparvane_library name)
   endif()
 endfunction()
 
+# The version header, written from project() into the build tree (sparvane/version.h): the
+# one place the version is set. The forms runtime's AppInfo defaults to it, so every library,
+# the exe's resource, the fakes and the suites see it through sparvane_forms.
+configure_file(${PROJECT_SOURCE_DIR}/cmake/version.h.in ${PROJECT_BINARY_DIR}/generated/sparvane/version.h @ONLY)
+add_library(sparvane_version INTERFACE)
+target_include_directories(sparvane_version INTERFACE ${PROJECT_BINARY_DIR}/generated)
+
 sparvane_library(platform FOLDERS platform)
-sparvane_library(forms FOLDERS forms DEPENDS sparvane_platform)
+sparvane_library(forms FOLDERS forms DEPENDS sparvane_platform sparvane_version)
 sparvane_library(common FOLDERS common DEPENDS sparvane_forms sparvane_platform)
 sparvane_library(widget_seam DEPENDS sparvane_forms sparvane_platform)
 sparvane_library(cleaning FOLDERS cleaning DEPENDS sparvane_common sparvane_forms sparvane_platform

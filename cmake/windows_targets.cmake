@@ -39,11 +39,10 @@ target_link_libraries(sparvane PRIVATE sparvane_win32 sparvane_core sparvane_war
 target_link_options(sparvane PRIVATE ${SPARVANE_STATIC_FLAGS} ${SPARVANE_STRIP_FLAGS})
 target_compile_options(sparvane PRIVATE ${SPARVANE_SIZE_FLAGS})
 
-# The one version source is project() in CMakeLists.txt: the version record, the manifest,
-# the About caption and the packages all take it from here.
-target_compile_definitions(sparvane PRIVATE SPARVANE_VERSION_MAJOR=${PROJECT_VERSION_MAJOR}
-                           SPARVANE_VERSION_MINOR=${PROJECT_VERSION_MINOR}
-                           SPARVANE_VERSION_PATCH=${PROJECT_VERSION_PATCH})
+# The one version source is project() in CMakeLists.txt: the version record and the About
+# caption read sparvane/version.h (cmake/libraries.cmake writes it), the manifest and the
+# packages take it from here.
+target_link_libraries(sparvane PRIVATE sparvane_version)
 configure_file(${CMAKE_SOURCE_DIR}/resources/sparvane.manifest.in
                ${CMAKE_BINARY_DIR}/resources/sparvane.manifest @ONLY)
 target_include_directories(sparvane PRIVATE ${CMAKE_BINARY_DIR}/resources)

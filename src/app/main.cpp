@@ -11,16 +11,17 @@
 #include "platform/win32/text.h"
 #include "platform/win32/win32_backend.h"
 #include "shell/registration.h"
+#include "sparvane/version.h"
 
 namespace {
 
 forms::AppInfo appInfoFromModule() {
     forms::AppInfo info;
     info.title = "Sparvane";
-    // The project version in CMakeLists.txt, handed in by the build.
-    info.major = SPARVANE_VERSION_MAJOR;
-    info.minor = SPARVANE_VERSION_MINOR;
-    info.revision = SPARVANE_VERSION_PATCH;
+    // The project version in CMakeLists.txt, written by the build into sparvane/version.h.
+    info.major = sparvane::version::kMajor;
+    info.minor = sparvane::version::kMinor;
+    info.revision = sparvane::version::kPatch;
     // Paths can exceed MAX_PATH; grow the buffer until the name fits.
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {

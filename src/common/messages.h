@@ -12,7 +12,7 @@ namespace sparvane::common {
 void InfoMsg(forms::Application& app, const std::string& message, const std::string& title = {});
 
 // The trimmed title, or, when nothing printable is left of it, the executable's name and
-// version ("sparvane v2.0.264").
+// version ("sparvane v" and sparvane::version::kText).
 std::string FormatCaption(const forms::AppInfo& info, const std::string& title);
 
 // The system's text for an error code as it wrote it (line break included), from a

@@ -10,6 +10,7 @@
 
 #include "forms/backend.h"
 #include "forms/form.h"
+#include "sparvane/version.h"
 
 namespace forms {
 
@@ -18,7 +19,7 @@ struct AppInfo {
     std::string exeName = "sparvane";  // file name without extension
     std::string exeFolder;             // folder of the running executable, no trailing separator
     std::string exePath;               // full path of the running executable
-    int major = 2, minor = 0, revision = 264;
+    int major = sparvane::version::kMajor, minor = sparvane::version::kMinor, revision = sparvane::version::kPatch;
 };
 
 class Application {

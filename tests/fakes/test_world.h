@@ -13,6 +13,7 @@
 #include "fakes/fake_window_manager.h"
 #include "fakes/headless_backend.h"
 #include "forms/application.h"
+#include "sparvane/version.h"
 
 namespace fakes {
 
@@ -38,7 +39,9 @@ struct TestWorld {
                                 session, processes, registry, dialup, trayIcon, lastInput, clock,
                                 locale, systemErrors, windows};
     forms::Application app{backend, forms::AppInfo{"Sparvane", "sparvane", "C:\\Program Files\\Sparvane",
-                                                     "C:\\Program Files\\Sparvane\\sparvane.exe", 2, 0, 264}};
+                                                     "C:\\Program Files\\Sparvane\\sparvane.exe",
+                                                     sparvane::version::kMajor, sparvane::version::kMinor,
+                                                     sparvane::version::kPatch}};
     sparvane::Context ctx{app, services};
 
     TestWorld() {

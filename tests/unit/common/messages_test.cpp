@@ -6,6 +6,7 @@
 
 #include "common/window_frame.h"
 #include "fakes/test_world.h"
+#include "sparvane/version.h"
 
 namespace {
 
@@ -33,8 +34,8 @@ TEST_P(InfoMsgCaption, ShowsAnInformationBoxWithTheCaptionRule) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, InfoMsgCaption,
-                         ::testing::Values(CaptionCase{"NoTitle", "", "sparvane v2.0.264"},
-                                           CaptionCase{"BlanksAndControls", " \t\r\n ", "sparvane v2.0.264"},
+                         ::testing::Values(CaptionCase{"NoTitle", "", std::string("sparvane v") + sparvane::version::kText},
+                                           CaptionCase{"BlanksAndControls", " \t\r\n ", std::string("sparvane v") + sparvane::version::kText},
                                            CaptionCase{"OneWordBetweenBlanks", "  Cleaner  ", "Cleaner"},
                                            CaptionCase{"InnerBlanksStay", " Temp Files ", "Temp Files"}),
                          [](const auto& testCase) { return std::string(testCase.param.name); });

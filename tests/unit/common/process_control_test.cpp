@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "fakes/test_world.h"
+#include "sparvane/version.h"
 
 namespace {
 
@@ -33,7 +34,7 @@ TEST_F(AdjustPrivilegesTest, ABlankNameIsReportedWithoutTouchingTheToken) {
     EXPECT_FALSE(AdjustPrivileges(world.app, world.token, world.systemErrors, true, "   "));
     ASSERT_EQ(shown().size(), 1u);
     EXPECT_EQ(shown()[0].text, std::string("Cannot identify type of privilege to use.") + kSourceLine);
-    EXPECT_EQ(shown()[0].title, "sparvane v2.0.264");
+    EXPECT_EQ(shown()[0].title, std::string("sparvane v") + sparvane::version::kText);
     EXPECT_EQ(shown()[0].style, forms::msgbox::kInformation);
     EXPECT_TRUE(world.token.calls.empty());
 }
