@@ -20,7 +20,7 @@ enum class ControlType {
 // What changed, so that a backend pushes only that to its native window.
 enum class Property {
     Geometry, Visible, Enabled, Text, Colors, Font, ToolTip, Value, Range, Items, Selection,
-    Data, Picture, Timer, ZOrder,
+    Data, Picture,
 };
 
 class Control {
@@ -112,7 +112,7 @@ private:
     std::string toolTip_;
     std::string tag_;
     Color backColor_ = kSystemButtonFace;
-    Color foreColor_ = kSystemWindowText;
+    Color foreColor_ = kSystemButtonText;
     Font font_;
     WindowHandle handle_ = 0;
 };

@@ -91,10 +91,6 @@ void NativeControl::changed(forms::Property what) {
         case Property::Selection: syncSelection(); break;
         case Property::Data:
         case Property::Picture: pictureChanged(); break;
-        case Property::Timer: break;
-        case Property::ZOrder:
-            if (h) SetWindowPos(h, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-            break;
     }
 }
 
