@@ -15,7 +15,7 @@ constexpr Color rgb(int red, int green, int blue) {
 }
 // Values with the top bit set name a system colour (low byte = the system colour index).
 constexpr Color kSystemButtonFace = 0x8000000F;
-constexpr Color kSystemWindowText = 0x80000012;
+constexpr Color kSystemButtonText = 0x80000012;
 constexpr Color kSystemWindow = 0x80000005;
 constexpr bool isSystemColor(Color c) { return (c & 0x80000000u) != 0; }
 

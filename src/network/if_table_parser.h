@@ -15,6 +15,36 @@ namespace sparvane::network {
 constexpr std::size_t kIfTableHeaderBytes = 4;
 constexpr std::size_t kIfRowBytes = 860;
 
+// Field offsets inside one row (MIB_IFROW), and the name and description sizes.
+namespace if_row {
+constexpr std::size_t kName = 0;
+constexpr std::size_t kNameUnits = 256;
+constexpr std::size_t kIndex = 512;
+constexpr std::size_t kType = 516;
+constexpr std::size_t kMtu = 520;
+constexpr std::size_t kSpeed = 524;
+constexpr std::size_t kPhysAddrLen = 528;
+constexpr std::size_t kPhysAddr = 532;
+constexpr std::size_t kAdminStatus = 540;
+constexpr std::size_t kOperStatus = 544;
+constexpr std::size_t kLastChange = 548;
+constexpr std::size_t kInOctets = 552;
+constexpr std::size_t kInUcastPkts = 556;
+constexpr std::size_t kInNUcastPkts = 560;
+constexpr std::size_t kInDiscards = 564;
+constexpr std::size_t kInErrors = 568;
+constexpr std::size_t kInUnknownProtos = 572;
+constexpr std::size_t kOutOctets = 576;
+constexpr std::size_t kOutUcastPkts = 580;
+constexpr std::size_t kOutNUcastPkts = 584;
+constexpr std::size_t kOutDiscards = 588;
+constexpr std::size_t kOutErrors = 592;
+constexpr std::size_t kOutQLen = 596;
+constexpr std::size_t kDescrLen = 600;
+constexpr std::size_t kDescr = 604;
+constexpr std::size_t kDescrBytes = 256;
+}  // namespace if_row
+
 // The fields of one row that the traffic figures are taken from, unsigned as the table
 // holds them (the records keep them bit for bit in signed fields, and no time of change).
 struct RowCounters {

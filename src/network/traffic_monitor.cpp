@@ -9,7 +9,6 @@
 namespace sparvane::network {
 
 namespace {
-constexpr unsigned kWmMouseMove = 512;  // the tray entry's callback message; nothing handles it
 constexpr forms::Color kIncomingFill = forms::rgb(255, 0, 0);
 constexpr forms::Color kOutgoingFill = forms::rgb(30, 144, 255);
 
@@ -134,7 +133,7 @@ void TrafficMonitor::setUp() {
     trayIcon_.window = form_.hWnd();
     trayIcon_.id = 0;
     trayIcon_.flags = platform::tray_flags::kMessage | platform::tray_flags::kIcon | platform::tray_flags::kTip;
-    trayIcon_.callbackMessage = kWmMouseMove;
+    trayIcon_.callbackMessage = kTrayCallbackMessage;
     // The entry needs a picture to be seen at all; it shows the program's own icon.
     trayIcon_.programIcon = true;
     setTrayTip(ipHelper_->BytesReceived(), ipHelper_->BytesSent());

@@ -19,6 +19,9 @@
 
 namespace sparvane::network {
 
+// The tray entry's callback message (the number of WM_MOUSEMOVE); nothing handles it.
+constexpr unsigned kTrayCallbackMessage = 512;
+
 class TrafficMonitor {
 public:
     // What the monitor reads, writes and shows its figures with.
