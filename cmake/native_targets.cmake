@@ -1,5 +1,26 @@
-# Native build: unit suites (one executable per folder under tests/unit), benchmarks and,
+# Native build: unit suites (one executable per folder under tests/unit) and benchmarks or,
 # with clang, fuzz targets.
+
+# The fuzz tree holds the program's libraries, built with libFuzzer's coverage and the
+# sanitizers, and the fuzz targets that link them; nothing else. A suite or benchmark linked
+# against those libraries would need the same runtimes at link time, and the suites already
+# run under the sanitizers in their own preset (asan).
+option(SPARVANE_FUZZ "Build libFuzzer targets (needs clang) instead of the suites and benchmarks" OFF)
+if(SPARVANE_FUZZ)
+  foreach(library ${SPARVANE_LIBRARIES})
+    target_compile_options(${library} PRIVATE -fsanitize=fuzzer-no-link,address,undefined)
+  endforeach()
+  file(GLOB SPARVANE_FUZZ_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/fuzz/*.cpp)
+  foreach(src ${SPARVANE_FUZZ_SOURCES})
+    get_filename_component(name ${src} NAME_WE)
+    add_executable(fuzz_${name} ${src})
+    target_compile_options(fuzz_${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+    target_link_options(fuzz_${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+    target_link_libraries(fuzz_${name} PRIVATE sparvane_core sparvane_warnings)
+  endforeach()
+  return()
+endif()
+
 enable_testing()
 find_package(GTest REQUIRED)
 
@@ -35,20 +56,5 @@ if(SPARVANE_BENCHMARKS AND benchmark_FOUND)
     add_executable(bench_${name} ${src})
     target_link_libraries(bench_${name} PRIVATE sparvane_fakes benchmark::benchmark_main
                           sparvane_warnings)
-  endforeach()
-endif()
-
-option(SPARVANE_FUZZ "Build libFuzzer targets (needs clang)" OFF)
-if(SPARVANE_FUZZ)
-  foreach(library ${SPARVANE_LIBRARIES})
-    target_compile_options(${library} PRIVATE -fsanitize=fuzzer-no-link,address,undefined)
-  endforeach()
-  file(GLOB SPARVANE_FUZZ_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/fuzz/*.cpp)
-  foreach(src ${SPARVANE_FUZZ_SOURCES})
-    get_filename_component(name ${src} NAME_WE)
-    add_executable(fuzz_${name} ${src})
-    target_compile_options(fuzz_${name} PRIVATE -fsanitize=fuzzer,address,undefined)
-    target_link_options(fuzz_${name} PRIVATE -fsanitize=fuzzer,address,undefined)
-    target_link_libraries(fuzz_${name} PRIVATE sparvane_core sparvane_warnings)
   endforeach()
 endif()
