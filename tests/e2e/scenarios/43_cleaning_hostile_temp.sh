@@ -44,8 +44,9 @@ echo junk >"$temp/🎉 party/🎂.tmp"
 echo junk >"$temp/naïve résumé.tmp"
 echo junk >"$temp/ro_folder/inside.tmp" && chmod 444 "$temp/ro_folder/inside.tmp"
 echo junk >"$temp/.hidden.tmp" && echo junk >"$temp/system.tmp" && echo junk >"$temp/cache/x.dat"
-timeout 60 wine cmd /c attrib +h +s "C:\\users\\$user\\Temp\\system.tmp" >/dev/null 2>&1
-timeout 60 wine cmd /c attrib +r "C:\\users\\$user\\Temp\\ro_folder" >/dev/null 2>&1
+# Through Windows' own tool, tried twice (one run on a loaded machine saw a try fail).
+attrib() { timeout 60 wine cmd /c attrib "$@" >/dev/null 2>&1 || timeout 60 wine cmd /c attrib "$@" >/dev/null 2>&1; }
+attrib +h +s "C:\\users\\$user\\Temp\\system.tmp"; attrib +r "C:\\users\\$user\\Temp\\ro_folder"
 deep=$temp
 for i in $(seq -w 1 30); do deep="$deep/level_${i}_abcdefghij"; done   # over 600 characters
 mkdir -p "$deep" && echo junk >"$deep/bottom.tmp" && chmod 444 "$deep/bottom.tmp"
