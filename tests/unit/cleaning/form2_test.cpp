@@ -13,8 +13,7 @@ namespace {
 
 constexpr forms::Color kGreen = 32768, kDarkRed = 192;
 
-class Form2Test : public cleaning_test::CleaningTest {
-protected:
+struct Form2Test : cleaning_test::CleaningTest {
     Form2& form() { return w.app.form<Form2>(); }
     std::string shown() { return form().Label4.caption(); }
     forms::Color frame() { return w.app.form<Form1>().Shape1.borderColor(); }
@@ -31,7 +30,7 @@ struct SizeCase {
     forms::Color colour;
     // "Bytes36864", with the group separator named when it is not the comma.
     std::string name() const {
-        const char* sep = separator == "," ? "" : separator == "." ? "Point" : separator == " " ? "Blank" : "NoBreakSpace";
+        const char* sep = separator == "," ? "" : separator == "." ? "Point" : "NoBreakSpace";
         return "Bytes" + std::to_string(bytes) + sep;
     }
     friend void PrintTo(const SizeCase& c, std::ostream* os) { *os << c.name(); }

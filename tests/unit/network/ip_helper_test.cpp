@@ -4,8 +4,7 @@
 #include "network/interfaces.h"
 #include "network/ip_helper.h"
 
-class IpHelperTest : public testing::Test {
-protected:
+struct IpHelperTest : testing::Test {
     IpHelperTest() {
         fakes::FakeInterfaceRow lo, eth;
         lo.type = 24;
