@@ -19,16 +19,14 @@ stop_loads() {
 trap 'status=$?; trap - ERR; set +e; stop_loads; e2e_netns_remove; (exit $status); e2e_end' EXIT
 e2e_netns_link 213
 prog=$E2E_PROG_NS peer=$E2E_PEER_NS link=spvnet0
-in_prog() { ip netns exec "$prog" "$@"; }
 # Without this shell's error trap: a load ended by the clean-up is no failure.
 in_background() { (exec "$@") & }
 
 e2e_start_program
 
-figure() { drv text Form1 Label1; }
 # A figure the widget writes: a plain number ("0", "12.5", "1E-05"); its design text is "000".
 is_figure() { [[ "$1" =~ ^-?[0-9]+(\.[0-9]+)?(E[-+][0-9]+)?$ && "$1" != "000" ]]; }
-ticking() { local f; f=$(figure) && is_figure "$f" && printf '%s\n' "$f"; }
+ticking() { local f; f=$(drv text Form1 Label1) && is_figure "$f" && printf '%s\n' "$f"; }
 e2e_wait_for 20 ticking >/dev/null
 tray_present() { local n; n=$(drv tray-count) && ((n >= 1)) && printf '%s\n' "$n"; }
 echo "tray icons: $(e2e_wait_for 20 tray_present)"
@@ -62,7 +60,7 @@ read_tip() {
   t1=$(date +%s.%N)
   printf '%s %s %s\n' "$t0" "$t1" "$total" >>"$1"
 }
-kernel_rx() { in_prog cat "/sys/class/net/$1/statistics/rx_bytes"; }
+kernel_rx() { ip netns exec "$prog" cat "/sys/class/net/$1/statistics/rx_bytes"; }
 # measure NAME SECONDS PAUSE: the widget's figures for SECONDS and meanwhile the tray tip
 # (every PAUSE seconds), each held to the kernel's count; the tip's total must never fall.
 measure() {

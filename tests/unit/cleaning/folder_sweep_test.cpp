@@ -124,8 +124,7 @@ TEST_P(TempFolderChecks, SweepsOnlyAnExistingFolderNamedTemp) {
 
 INSTANTIATE_TEST_SUITE_P(
     Paths, TempFolderChecks,
-    ::testing::Values(TempPath{"UsersTemp", "C:\\Users\\Tester\\AppData\\Local\\Temp\\", kTemp},
-                      TempPath{"BlanksAndOtherCase", "  c:\\users\\tester\\appdata\\local\\TEMP\r\n", kTemp},
+    ::testing::Values(TempPath{"BlanksAndOtherCase", "  c:\\users\\tester\\appdata\\local\\TEMP\r\n", kTemp},
                       TempPath{"ShortNames", "C:\\DOCUME~1\\Tester\\LOCALS~1\\Temp\\",
                                "C:\\Documents and Settings\\Tester\\Local Settings\\Temp"},
                       TempPath{"DriveTemp", "C:\\Temp\\", "C:\\Temp"},

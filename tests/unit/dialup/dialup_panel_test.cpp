@@ -105,7 +105,6 @@ const char* kDisconnected = "You are Disconnected From the Internet.";
 INSTANTIATE_TEST_SUITE_P(
     Clicks, ScenarioTest,
     ::testing::Values(
-        Scenario{"Dialled", 0, 0, 0, "C", {kMade[0], kMade[1]}, kReady, 1},
         Scenario{"Failed623NoEvent", 623, 0, 0, "C", {"Error 623 attempting to connect to ISP"}, kReady, 1},
         // Remote Access up alone does not refuse; with our own connection as well it does.
         Scenario{"AlreadyConnected", 0, 0, 1, "CC", {kMade[0], kMade[1], "Already connected."}, kReady, 1},
