@@ -43,11 +43,11 @@ public:
         const bool tooSmall = count > fits;
         const std::uint32_t written = tooSmall && !fillWhenTooSmall ? 0 : std::min(fits, count);
         for (std::uint32_t i = 0; i < written; ++i) {
-            std::uint8_t* rec = buffer + i * platform::kRasEntryNameSize;
+            std::uint8_t* rec = buffer + std::size_t{i} * platform::kRasEntryNameSize;
             std::memset(rec, 0, platform::kRasEntryNameSize);
             const std::uint32_t size = platform::kRasEntryNameSize;
             std::memcpy(rec, &size, 4);
-            std::memcpy(rec + 4, entries[i].data(), std::min<std::size_t>(entries[i].size(), 256));
+            std::copy_n(entries[i].data(), std::min<std::size_t>(entries[i].size(), 256), rec + 4);
         }
         entryCount = tooSmall && !fillWhenTooSmall ? count : written;
         if (tooSmall) {

@@ -146,6 +146,7 @@ std::vector<std::string> FakeFileSystem::childrenOf(const std::string& folder) c
         if (n.parent == k) found.emplace_back(n.order, n.name);
     std::sort(found.begin(), found.end());
     std::vector<std::string> names;
+    names.reserve(found.size());
     for (auto& f : found) names.push_back(f.second);
     return names;
 }
@@ -231,7 +232,7 @@ void FakeFileSystem::addShortName(const std::string& path, const std::string& sh
 }
 
 std::string FakeFileSystem::resolve(const std::string& path) const {
-    const std::string k = key(path);
+    std::string k = key(path);
     if (nodes_.count(k) || shortNames_.empty()) return k;
     // Walk the components, replacing each short one by the entry it names.
     std::string resolved;

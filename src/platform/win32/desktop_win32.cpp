@@ -45,7 +45,7 @@ std::string LocaleWin32::thousandsSeparator() { return localeText(LOCALE_STHOUSA
 
 std::string SystemErrorsWin32::formatMessage(std::uint32_t code, std::size_t bufferChars) {
     // FormatMessage writes at most 64 K characters whatever it is offered.
-    const std::size_t size = std::min<std::size_t>(bufferChars, 64 * 1024);
+    const std::size_t size = std::min<std::size_t>(bufferChars, std::size_t{64} * 1024);
     if (size == 0) return {};
     std::wstring buffer(size, L'\0');
     const DWORD n = ::FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0,

@@ -51,7 +51,7 @@ void nameToUtf8(std::uint8_t* record) {
         utf8.resize(cut);
     }
     std::memset(name, 0, kRasEntryNameLength);
-    std::memcpy(name, utf8.data(), utf8.size());
+    utf8.copy(name, utf8.size());  // the cut above leaves room for the terminating zero
 }
 
 }  // namespace

@@ -96,8 +96,9 @@ private:
     HPEN solidPen(COLORREF color, int w) const { return CreatePen(PS_SOLID, w, color); }
     HPEN roundPen(COLORREF color, double thickness) const {
         LOGBRUSH lb{BS_SOLID, color, 0};
-        return ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_ROUND | PS_JOIN_ROUND, width(thickness), &lb, 0,
-                            nullptr);
+        // PS_SOLID, PS_ENDCAP_ROUND and PS_JOIN_ROUND are all 0; they stay for the reader.
+        return ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_ROUND | PS_JOIN_ROUND,  // NOLINT(misc-redundant-expression)
+                            width(thickness), &lb, 0, nullptr);
     }
 
     HDC dc_;

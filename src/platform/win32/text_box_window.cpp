@@ -76,7 +76,7 @@ private:
         const size_t end = std::min(start + box_.selLength(), t.size());
         const auto from = editText(t.substr(0, start), box_.multiLine()).size();
         const auto to = editText(t.substr(0, end), box_.multiLine()).size();
-        SendMessageW(h, EM_SETSEL, from, to);
+        SendMessageW(h, EM_SETSEL, static_cast<WPARAM>(from), static_cast<LPARAM>(to));
         SendMessageW(h, EM_SCROLLCARET, 0, 0);
     }
 
