@@ -3,7 +3,6 @@
 #include <ostream>
 #include <string>
 
-#include "shell/form3.h"
 #include "widget_fixture.h"
 
 namespace {

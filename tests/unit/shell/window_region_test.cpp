@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <set>
 #include <ostream>
+#include <set>
 #include <string>
 
 #include "fakes/test_world.h"
@@ -59,8 +59,7 @@ TEST_F(ShapeForm, KeepsTheFrameAndAddsTheFormsOwnControlsOnly) {
     EXPECT_EQ(region(p)->outer, (forms::PixelRect{0, 0, 400, 300}));
     EXPECT_EQ(region(p)->inner, (forms::PixelRect{4, 27, 396, 296}));
     // The label inside the box and the timer add nothing.
-    EXPECT_EQ(region(p)->added,
-              (std::vector<forms::PixelRect>{{14, 47, 54, 60}, {104, 127, 204, 177}}));
+    EXPECT_EQ(region(p)->added, (std::vector<forms::PixelRect>{{14, 47, 54, 60}, {104, 127, 204, 177}}));
     EXPECT_EQ(p.scaleMode(), forms::ScaleMode::Pixels) << "the pixel scale must stay in force";
 }
 
