@@ -32,7 +32,7 @@ protected:
     fakes::TestWorld world;
 };
 
-TEST_P(PowerButton, MakesOneRequestAfterEnablingTheShutdownPrivilegeAndNothingElse) {
+TEST_P(PowerButton, AsksForTheShutdownPrivilegeThenMakesOneRequestAndNothingElse) {
     const auto& [button, accepted] = GetParam();
     world.session.accept = accepted;
     world.token.failAdjust = !accepted;
