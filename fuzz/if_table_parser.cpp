@@ -61,14 +61,17 @@ struct Stream {
     const std::uint8_t* data;
     std::size_t size, at = 0;
     std::uint8_t byte() { return data[at++ % size]; }
-    std::uint32_t word() { return byte() | (byte() << 8) | (byte() << 16) | (static_cast<std::uint32_t>(byte()) << 24); }
+    std::uint32_t word() {
+        return byte() | (byte() << 8) | (byte() << 16) | (static_cast<std::uint32_t>(byte()) << 24);
+    }
 };
 
 // The bytes received by the second reading, found the slow way: each counted row of the
 // second table is paired with the row of the first that has its index and as many rows of
 // that index before it.
 std::uint64_t expectedBytes(const std::vector<RowCounters>& before, const std::vector<RowCounters>& now) {
-    const auto nth = [](const std::vector<RowCounters>& rows, std::uint32_t index, std::size_t n) -> const RowCounters* {
+    const auto nth = [](const std::vector<RowCounters>& rows, std::uint32_t index,
+                        std::size_t n) -> const RowCounters* {
         for (const RowCounters& r : rows)
             if (r.type != kSoftwareLoopbackType && r.index == index && n-- == 0) return &r;
         return nullptr;
@@ -118,7 +121,7 @@ void checkTally(const std::uint8_t* data, std::size_t size) {
         const std::uint8_t* from = first.data() + kIfTableHeaderBytes + r * kIfRowBytes;
         second.insert(second.end(), from, from + kIfRowBytes);
         std::uint8_t* row = second.data() + second.size() - kIfRowBytes;
-        put32(row + 552, le32(row + 552) + in.word());  // may wrap
+        put32(row + 552, le32(row + 552) + in.word());              // may wrap
         if (what % 16 == 1) put32(row + 556, le32(row + 556) - 1);  // a packet counter fell
         if (what % 16 == 2) put32(row + 548, le32(row + 548) + 1);  // status changed
         ++kept;

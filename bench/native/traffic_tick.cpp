@@ -106,10 +106,10 @@ BENCHMARK(BM_Tally)->Arg(4)->Arg(300)->Unit(benchmark::kMicrosecond);
 void BM_Tick(benchmark::State& state) {
     fakes::TestWorld world;
     PreserializedTable table(static_cast<std::size_t>(state.range(0)));
-    platform::Services services{table, world.fileSystem, world.recycleBin, world.recentDocuments, world.shell,
-                                world.token, world.session, world.processes, world.registry, world.dialup,
-                                world.trayIcon, world.lastInput, world.clock, world.locale, world.systemErrors,
-                                world.windows};
+    platform::Services services{table,          world.fileSystem, world.recycleBin,   world.recentDocuments,
+                                world.shell,    world.token,      world.session,      world.processes,
+                                world.registry, world.dialup,     world.trayIcon,     world.lastInput,
+                                world.clock,    world.locale,     world.systemErrors, world.windows};
     sparvane::Context ctx{world.app, services};
     world.app.registerForm<NetworkWindow>([&ctx] { return std::make_unique<NetworkWindow>(ctx); });
     world.app.registerForm<sparvane::shell::Form1>([&ctx] { return std::make_unique<sparvane::shell::Form1>(ctx); });

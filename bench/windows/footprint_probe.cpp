@@ -7,9 +7,9 @@
 // starts EXE from its own folder (as Explorer does), waits until a top-level window of that
 // process carrying the "Sparvane.Name" property NAME is visible (and, with `region:N`, has a
 // window region and N visible named control windows: the widget makes its controls' windows
-// just after it comes on screen, and it is not there for the user until they are), and prints "ms=<milliseconds> pid=<windows pid>" on stdout. With `end` the
-// process is then ended (TerminateProcess, so that each run starts cold); with `keep` it is
-// left running. Exit status 0 on success, 1 on a time-out or a failed start.
+// just after it comes on screen, and it is not there for the user until they are), and prints "ms=<milliseconds>
+// pid=<windows pid>" on stdout. With `end` the process is then ended (TerminateProcess, so that each run starts cold);
+// with `keep` it is left running. Exit status 0 on success, 1 on a time-out or a failed start.
 #include <windows.h>
 
 #include <cstdio>
@@ -123,7 +123,8 @@ int launch(int argc, wchar_t** argv) {
     for (;;) {
         EnumWindows(visitTopLevel, reinterpret_cast<LPARAM>(&search));
         QueryPerformanceCounter(&now);
-        elapsedMs = 1000.0 * static_cast<double>(now.QuadPart - started.QuadPart) / static_cast<double>(frequency.QuadPart);
+        elapsedMs =
+            1000.0 * static_cast<double>(now.QuadPart - started.QuadPart) / static_cast<double>(frequency.QuadPart);
         if (search.found) break;
         if (WaitForSingleObject(pi.hProcess, 0) == WAIT_OBJECT_0) {
             DWORD status = 0;

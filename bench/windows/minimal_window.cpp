@@ -23,8 +23,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = L"MinimalWindow";
     RegisterClassW(&wc);
-    HWND hwnd = CreateWindowExW(0, wc.lpszClassName, L"Minimal", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
-                                320, 240, nullptr, nullptr, instance, nullptr);
+    HWND hwnd = CreateWindowExW(0, wc.lpszClassName, L"Minimal", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, 320,
+                                240, nullptr, nullptr, instance, nullptr);
     const ATOM name = GlobalAddAtomW(L"Minimal");
     SetPropW(hwnd, L"Sparvane.Name", reinterpret_cast<HANDLE>(static_cast<ULONG_PTR>(name)));
     ShowWindow(hwnd, show);

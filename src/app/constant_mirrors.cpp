@@ -91,7 +91,7 @@ static_assert((forms::kSystemWindow & 0xFF) == COLOR_WINDOW);
 // Dial-up: the first, smallest RASENTRYNAME layout, and InternetDial's flag.
 static_assert(platform::kRasEntryNameLength == RAS_MaxEntryName + 1);
 static_assert(platform::kRasEntryNameLength == sizeof(tagRASENTRYNAMEA::szEntryName));
-static_assert(offsetof(RASENTRYNAMEA, szEntryName) == 4);  // after dwSize
+static_assert(offsetof(RASENTRYNAMEA, szEntryName) == 4);                        // after dwSize
 static_assert(platform::kRasEntryNameSize == offsetof(RASENTRYNAMEA, dwFlags));  // where later versions grow
 static_assert(platform::kInternetAutodialForceUnattended == INTERNET_AUTODIAL_FORCE_UNATTENDED);
 

@@ -102,8 +102,7 @@ bool EmptyRecycleBins(platform::FileSystem& fs, platform::RecycleBin& bin, platf
         if (info->items >= 1) {
             // One call empties the bins of every drive; the later drives' queries find
             // theirs empty. A refused emptying is a failed task, not a done one.
-            if (!bin.emptyAll(owner, platform::recycle_flags::kNoConfirmation |
-                                         platform::recycle_flags::kNoProgressUi |
+            if (!bin.emptyAll(owner, platform::recycle_flags::kNoConfirmation | platform::recycle_flags::kNoProgressUi |
                                          platform::recycle_flags::kNoSound))
                 return false;
             bin.updateIcon();

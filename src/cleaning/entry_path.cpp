@@ -65,8 +65,7 @@ bool LiesInside(std::string_view path, std::string_view folder) {
     return inner.size() > outer.size() && inner.compare(0, outer.size(), outer) == 0;
 }
 
-std::optional<std::string> EntryPathInside(const std::string& folder, std::string_view name,
-                                           std::string_view root) {
+std::optional<std::string> EntryPathInside(const std::string& folder, std::string_view name, std::string_view root) {
     if (!IsSingleComponent(name)) return std::nullopt;
     std::string path = folder;
     if (path.empty() || path.back() != '\\') path.push_back('\\');

@@ -2,8 +2,8 @@
 
 #include "cleaning/folder_sweep.h"
 #include "cleaning/path_helpers.h"
-#include "cleaning/size_display.h"
 #include "cleaning/shell_folder_path.h"
+#include "cleaning/size_display.h"
 #include "forms/application.h"
 
 namespace sparvane::cleaning {
@@ -40,9 +40,8 @@ Form2::Form2(forms::Application& app, const Services& services)
         double left, top;
     };
     const Placed buttons[] = {
-        {Command2, "View", 120, 1200},      {Command8, "Command8", 1320, 1200},
-        {Command1, "Empty", 120, 1680},     {Command3, "Path", 1320, 1680},
-        {Command4, "Command4", 2520, 1200}, {Command6, "Command6", 2520, 1680},
+        {Command2, "View", 120, 1200},      {Command8, "Command8", 1320, 1200}, {Command1, "Empty", 120, 1680},
+        {Command3, "Path", 1320, 1680},     {Command4, "Command4", 2520, 1200}, {Command6, "Command6", 2520, 1680},
         {Command5, "Command5", 3720, 1200}, {Command7, "Command7", 3720, 1680},
     };
     for (const auto& b : buttons) {

@@ -27,16 +27,16 @@ public:
     };
     Form2(forms::Application& app, const Services& services);
 
-    forms::Timer& tmrtest;            // 1000 ms; every 20th tick measures and recolours
-    forms::CommandButton& Command2;   // "View": measure the Recent folder into Label4
-    forms::CommandButton& Command8;   // colour the widget's frame from Label4
-    forms::CommandButton& Command1;   // "Empty": delete the Recent folder's contents
-    forms::CommandButton& Command3;   // "Path": show the Recent folder's path
-    forms::CommandButton& Command4;   // report whether the system needs cleaning
-    forms::CommandButton& Command6;   // colour the frame from Label4's exact text
-    forms::CommandButton& Command5;   // does nothing
-    forms::CommandButton& Command7;   // show the widget
-    forms::Label& Label4;             // the size in kilobytes
+    forms::Timer& tmrtest;           // 1000 ms; every 20th tick measures and recolours
+    forms::CommandButton& Command2;  // "View": measure the Recent folder into Label4
+    forms::CommandButton& Command8;  // colour the widget's frame from Label4
+    forms::CommandButton& Command1;  // "Empty": delete the Recent folder's contents
+    forms::CommandButton& Command3;  // "Path": show the Recent folder's path
+    forms::CommandButton& Command4;  // report whether the system needs cleaning
+    forms::CommandButton& Command6;  // colour the frame from Label4's exact text
+    forms::CommandButton& Command5;  // does nothing
+    forms::CommandButton& Command7;  // show the widget
+    forms::Label& Label4;            // the size in kilobytes
 
     // The widget frame's colours (0x00BBGGRR): green while the junk is small, dark red above.
     static constexpr forms::Color kFrameGreen = 32768;

@@ -220,8 +220,7 @@ bool frmMain::runTask(int index) {
 void frmMain::lblAuthor_Click() { SendMailToAuthor(); }
 
 void frmMain::SendMailToAuthor() {
-    const std::string address =
-        std::string("mailto:") + kAuthorAddress + "?subject=" + app().info().title;
+    const std::string address = std::string("mailto:") + kAuthorAddress + "?subject=" + app().info().title;
     (void)services_.shell.execute(services_.windows.desktopWindow(), "open", address, "", "", platform::kShowNormal);
 }
 

@@ -59,15 +59,14 @@ bool AdjustPrivileges(forms::Application& app, platform::Token& token, platform:
     const platform::ScopedToken process(token, platform::kTokenAdjustPrivileges | platform::kTokenQuery);
     if (!process.isOpen()) {
         const std::uint32_t code = token.lastError();
-        InfoMsg(app, ErrorReport("Cannot determine current process. ",
-                                 SystemErrorText(errors, code), kSource));
+        InfoMsg(app, ErrorReport("Cannot determine current process. ", SystemErrorText(errors, code), kSource));
         return false;
     }
     const platform::PrivilegeChange change = platform::SetPrivilege(process, privilege, enable);
     if (change == platform::PrivilegeChange::kUnknownPrivilege) {
         const std::uint32_t code = token.lastError();
-        InfoMsg(app, ErrorReport("Cannot find \"" + privilege + "\" privilege value. ",
-                                 SystemErrorText(errors, code), kSource));
+        InfoMsg(app, ErrorReport("Cannot find \"" + privilege + "\" privilege value. ", SystemErrorText(errors, code),
+                                 kSource));
         return false;
     }
     const bool accepted = change == platform::PrivilegeChange::kApplied;

@@ -173,8 +173,7 @@ void DialupPanel::Command5_Click() {
 
 void DialupPanel::Command9_Click() {
     const std::string path = form_.app().info().exeFolder + "\\" + panel_text::kBrowserFile;
-    const std::intptr_t result =
-        services_.shell.execute(form_.hWnd(), "open", path, "", "", platform::kShowNormal);
+    const std::intptr_t result = services_.shell.execute(form_.hWnd(), "open", path, "", "", platform::kShowNormal);
     // The browser is a separate product that may not be installed beside us; tell the
     // user and carry on.
     if (result <= 32) form_.app().msgBox(browserNotStartedMessage(path, result), forms::msgbox::kInformation);

@@ -84,8 +84,7 @@ std::int32_t WinInet::StartDUN(forms::WindowHandle hWnd, const std::string& sDUN
     // Both must hold: Remote Access says a connection is up and we dialled one ourselves.
     if (IsRemoteConnectionActive() && connection_ != 0) return -1;
     // A handle still held is replaced without a hang-up, as the dialler hands out a new one.
-    const std::uint32_t result =
-        dialer_.dial(hWnd, sDUN, platform::kInternetAutodialForceUnattended, connection_);
+    const std::uint32_t result = dialer_.dial(hWnd, sDUN, platform::kInternetAutodialForceUnattended, connection_);
     if (result == 0) {
         if (ConnectionMade) ConnectionMade();
     } else {

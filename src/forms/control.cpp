@@ -13,9 +13,7 @@ Control::Control(Form& form, ControlType type, std::string name, int index)
 
 Control::~Control() = default;
 
-std::string Control::qualifiedName() const {
-    return index_ < 0 ? name_ : name_ + "(" + std::to_string(index_) + ")";
-}
+std::string Control::qualifiedName() const { return index_ < 0 ? name_ : name_ + "(" + std::to_string(index_) + ")"; }
 
 void Control::changed(Property what) {
     if (form_.hasWindow()) form_.app().backend().controlChanged(*this, what);
@@ -238,9 +236,7 @@ void Timer::setTimerEnabled(bool e) {
     if (form().hasWindow()) form().app().backend().timerChanged(*this);
 }
 
-bool Timer::running() const {
-    return timerEnabled_ && interval_ > 0 && form().hasWindow() && !form().app().ended();
-}
+bool Timer::running() const { return timerEnabled_ && interval_ > 0 && form().hasWindow() && !form().app().ended(); }
 
 void Timer::fire() {
     if (running()) raise(onTimer);

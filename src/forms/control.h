@@ -13,14 +13,35 @@ namespace forms {
 class Form;
 
 enum class ControlType {
-    Label, TextBox, CommandButton, CheckBox, PictureBox, Image, Shape, ProgressBar, Timer,
-    ListBox, Frame, Chart,
+    Label,
+    TextBox,
+    CommandButton,
+    CheckBox,
+    PictureBox,
+    Image,
+    Shape,
+    ProgressBar,
+    Timer,
+    ListBox,
+    Frame,
+    Chart,
 };
 
 // What changed, so that a backend pushes only that to its native window.
 enum class Property {
-    Geometry, Visible, Enabled, Text, Colors, Font, ToolTip, Value, Range, Items, Selection,
-    Data, Picture,
+    Geometry,
+    Visible,
+    Enabled,
+    Text,
+    Colors,
+    Font,
+    ToolTip,
+    Value,
+    Range,
+    Items,
+    Selection,
+    Data,
+    Picture,
 };
 
 class Control {

@@ -107,11 +107,11 @@ public:
     void setHandle(WindowHandle h) { handle_ = h; }
     // The window's real outer bounds and client size (twips) after the system moved or
     // sized it. Raises Resize when asked and something changed.
-    void backendGeometry(double left, double top, double width, double height, double clientWidth,
-                         double clientHeight, WindowState state, bool raiseResize);
-    void userClose();     // close box, window menu, Alt+F4: unload with kFormControlMenu
-    void userDblClick();  // double click on the form's own surface
-    void activated();     // the window became the active one
+    void backendGeometry(double left, double top, double width, double height, double clientWidth, double clientHeight,
+                         WindowState state, bool raiseResize);
+    void userClose();       // close box, window menu, Alt+F4: unload with kFormControlMenu
+    void userDblClick();    // double click on the form's own surface
+    void activated();       // the window became the active one
     void displayChanged();  // the system reported a new resolution, work area or DPI
 
 private:

@@ -122,10 +122,9 @@ InterfaceReading parseInterfaceTable(const std::uint8_t* data, std::size_t size)
         // Every row counts, loopback and interfaces that are down included.
         reading.bytesReceived += u32(row + kInOctets);
         reading.bytesSent += u32(row + kOutOctets);
-        reading.counters.push_back(RowCounters{u32(row + kIndex), u32(row + kType), u32(row + kLastChange),
-                                               u32(row + kInOctets), u32(row + kInUcastPkts), u32(row + kInNUcastPkts),
-                                               u32(row + kOutOctets), u32(row + kOutUcastPkts),
-                                               u32(row + kOutNUcastPkts)});
+        reading.counters.push_back(RowCounters{
+            u32(row + kIndex), u32(row + kType), u32(row + kLastChange), u32(row + kInOctets), u32(row + kInUcastPkts),
+            u32(row + kInNUcastPkts), u32(row + kOutOctets), u32(row + kOutUcastPkts), u32(row + kOutNUcastPkts)});
         reading.interfaces.Add(readRow(row));
     }
     return reading;

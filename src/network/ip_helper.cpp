@@ -7,7 +7,6 @@ namespace sparvane::network {
 
 CIpHelper::CIpHelper(platform::InterfaceTable& table, forms::Application& app) : table_(table), app_(app) {}
 
-
 const CInterfaces& CIpHelper::Interfaces() {
     interfaces_.reset();
     auto fresh = std::make_unique<CInterfaces>();

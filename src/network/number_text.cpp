@@ -72,7 +72,7 @@ std::string formatSingle(float value, std::string_view decimal) {
 // from_chars reads; group separators (when given) are skipped between digits. Leaves i
 // after the last character used; false when no digit was found.
 static bool scanMantissa(std::string_view text, std::size_t& i, std::string_view decimal, std::string_view thousands,
-                  std::string& plain) {
+                         std::string& plain) {
     if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
         if (text[i] == '-') plain += '-';
         ++i;

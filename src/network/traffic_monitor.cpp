@@ -152,8 +152,8 @@ void TrafficMonitor::removeTrayIcon() {
 
 void TrafficMonitor::setTrayTip(std::uint64_t received, std::uint64_t sent) {
     const std::string thousands = services_.locale.thousandsSeparator();
-    trayIcon_.tip = "Bytes received: " + formatTotal(received, thousands) + "\r\n" +
-                    " Bytes sent: " + formatTotal(sent, thousands);
+    trayIcon_.tip =
+        "Bytes received: " + formatTotal(received, thousands) + "\r\n" + " Bytes sent: " + formatTotal(sent, thousands);
 }
 
 void TrafficMonitor::showBytesSinceStart() {

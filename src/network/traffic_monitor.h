@@ -55,25 +55,25 @@ private:
     Services services_;
 
 public:
-    forms::Frame& Frame4;          // "Incoming Speed Graph"
-    forms::Chart& MSChart1;        // incoming history
-    forms::Frame& Frame5;          // "Outgoing Speed Graph"
-    forms::Chart& MSChart2;        // outgoing history
-    forms::Frame& Frame1;          // "Trafic"
-    forms::Frame& Frame3;          // "Recieved"
-    forms::Label& lblRecv;         // bytes received since the first tick; Tag = baseline
-    forms::Frame& Frame2;          // "Sent"
-    forms::Label& lblSent;         // bytes sent since the first tick; Tag = baseline
-    forms::Label& Label8;          // incoming kilobytes of the last tick
-    forms::Label& Label6;          // outgoing kilobytes of the last tick
+    forms::Frame& Frame4;               // "Incoming Speed Graph"
+    forms::Chart& MSChart1;             // incoming history
+    forms::Frame& Frame5;               // "Outgoing Speed Graph"
+    forms::Chart& MSChart2;             // outgoing history
+    forms::Frame& Frame1;               // "Trafic"
+    forms::Frame& Frame3;               // "Recieved"
+    forms::Label& lblRecv;              // bytes received since the first tick; Tag = baseline
+    forms::Frame& Frame2;               // "Sent"
+    forms::Label& lblSent;              // bytes sent since the first tick; Tag = baseline
+    forms::Label& Label8;               // incoming kilobytes of the last tick
+    forms::Label& Label6;               // outgoing kilobytes of the last tick
     std::vector<forms::Label*> Label9;  // "kBps", "kBps", "Incomming", "Outgoing", "kBps"
-    forms::Label& RecordIncoming;  // highest incoming figure seen by the record tracker
+    forms::Label& RecordIncoming;       // highest incoming figure seen by the record tracker
     forms::Label& RecordOutgoing;
-    forms::Label& Label1;          // Tag "1" once the byte-count baseline is taken
-    forms::Timer& Timer1;          // traffic tick, 500 ms
-    forms::Timer& Timer5;          // starts the record tracker once, after 3 s
-    forms::Timer& Timer3;          // record tracker, 700 ms
-    SpeedFeed feed;                // Text1, PB1, Text2, PB2 and the path to the widget
+    forms::Label& Label1;  // Tag "1" once the byte-count baseline is taken
+    forms::Timer& Timer1;  // traffic tick, 500 ms
+    forms::Timer& Timer5;  // starts the record tracker once, after 3 s
+    forms::Timer& Timer3;  // record tracker, 700 ms
+    SpeedFeed feed;        // Text1, PB1, Text2, PB2 and the path to the widget
 
 private:
     void addCaptionLabels();

@@ -18,7 +18,8 @@ void TrafficTally::collect(const std::vector<RowCounters>& rows) {
         return a.index != b.index ? a.index < b.index : a.occurrence < b.occurrence;
     });
     for (std::size_t i = 0; i < current_.size(); ++i)
-        current_[i].occurrence = (i > 0 && current_[i - 1].index == current_[i].index) ? current_[i - 1].occurrence + 1 : 0;
+        current_[i].occurrence =
+            (i > 0 && current_[i - 1].index == current_[i].index) ? current_[i - 1].occurrence + 1 : 0;
 }
 
 bool TrafficTally::restarted(const Entry& before, const Entry& now) {

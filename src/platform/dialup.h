@@ -20,8 +20,8 @@ public:
     [[nodiscard]] virtual std::uint32_t enumEntries(std::uint8_t* buffer, std::uint32_t& byteCount,
                                                     std::uint32_t& entryCount) = 0;
     // InternetDial; on success writes the connection identifier.
-    [[nodiscard]] virtual std::uint32_t dial(WindowHandle owner, const std::string& entry,
-                                             std::uint32_t flags, std::uint32_t& connection) = 0;
+    [[nodiscard]] virtual std::uint32_t dial(WindowHandle owner, const std::string& entry, std::uint32_t flags,
+                                             std::uint32_t& connection) = 0;
     // InternetHangUp.
     [[nodiscard]] virtual std::uint32_t hangUp(std::uint32_t connection) = 0;
     // Entry names in the records are bytes of the ANSI code page; this gives them as UTF-8.

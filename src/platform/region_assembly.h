@@ -15,7 +15,7 @@ namespace platform {
 
 // What an assembly kept and left out.
 struct RegionAssembly {
-    bool framePart = false;         // outer minus inner is in the region
+    bool framePart = false;  // outer minus inner is in the region
     std::size_t rectanglesAdded = 0;
     std::size_t rectanglesSkipped = 0;
 };

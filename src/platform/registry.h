@@ -7,9 +7,9 @@
 namespace platform {
 
 struct RegistryRead {
-    bool keyOpened = false;        // RegOpenKey succeeded
-    bool valueRead = false;        // RegQueryValueEx succeeded
-    std::uint32_t data = 0;        // the first four bytes of the value's data
+    bool keyOpened = false;  // RegOpenKey succeeded
+    bool valueRead = false;  // RegQueryValueEx succeeded
+    std::uint32_t data = 0;  // the first four bytes of the value's data
 };
 
 class Registry {

@@ -1,8 +1,8 @@
 #pragma once
 // The process, its token and the Windows session.
 #include <cstdint>
-#include <optional>
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace platform {
@@ -87,7 +87,7 @@ enum class PrivilegeChange {
     state.luid = *luid;
     state.attributes = enable ? kSePrivilegeEnabled : 0;
     return token.service().adjustTokenPrivileges(token.handle(), false, state) ? PrivilegeChange::kApplied
-                                                                             : PrivilegeChange::kRefused;
+                                                                               : PrivilegeChange::kRefused;
 }
 
 class Session {

@@ -42,9 +42,9 @@ class Shell {
 public:
     virtual ~Shell() = default;
     // ShellExecute; a result above 32 means the document or program was started.
-    [[nodiscard]] virtual std::intptr_t execute(WindowHandle owner, const std::string& verb,
-                                                const std::string& file, const std::string& parameters,
-                                                const std::string& folder, int showCommand) = 0;
+    [[nodiscard]] virtual std::intptr_t execute(WindowHandle owner, const std::string& verb, const std::string& file,
+                                                const std::string& parameters, const std::string& folder,
+                                                int showCommand) = 0;
 };
 
 constexpr int kShowNormal = 1;

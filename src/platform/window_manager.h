@@ -41,8 +41,8 @@ public:
     [[nodiscard]] virtual std::uint32_t setExStyle(WindowHandle w, std::uint32_t exStyle) = 0;
     // SetWindowPos with position and size 0.
     [[nodiscard]] virtual bool setWindowPos(WindowHandle w, InsertAfter after, unsigned flags) = 0;
-    [[nodiscard]] virtual bool setLayeredAttributes(WindowHandle w, std::uint32_t colorKey,
-                                                    std::uint8_t alpha, unsigned flags) = 0;
+    [[nodiscard]] virtual bool setLayeredAttributes(WindowHandle w, std::uint32_t colorKey, std::uint8_t alpha,
+                                                    unsigned flags) = 0;
     // Builds the region of the plan and gives it to the window (redraw true); the working
     // regions are released. A piece the system refuses is left out and the rest still goes
     // in; when nothing can be made the window keeps the region it had. True only when the

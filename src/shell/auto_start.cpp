@@ -12,8 +12,7 @@ constexpr const char* kValueName = "Sparvane";
 // Asks the question; on OK runs reg.exe and tells the user what came of it.
 void switchAutoStart(forms::Application& app, platform::Processes& processes, const std::string& question,
                      const std::string& data, const std::string& report) {
-    if (app.msgBox(question, forms::msgbox::kOkCancel | forms::msgbox::kQuestion) != forms::msgbox::kAnswerOk)
-        return;
+    if (app.msgBox(question, forms::msgbox::kOkCancel | forms::msgbox::kQuestion) != forms::msgbox::kAnswerOk) return;
     // Waiting (bounded) for the tool is what lets the report be true: the machine-wide key
     // needs administrator rights, and without them reg.exe fails with code 1.
     // reg.exe may take seconds: the widget keeps painting and ticking meanwhile, under the
@@ -78,8 +77,7 @@ void switchAutoStartOn(forms::Application& app, platform::Processes& processes) 
 
 // Switching off keeps the value and empties it, as the program has always done.
 void switchAutoStartOff(forms::Application& app, platform::Processes& processes) {
-    switchAutoStart(app, processes, "Stop running on windows startup?", "",
-                    "Sparvane will not run on windows startup");
+    switchAutoStart(app, processes, "Stop running on windows startup?", "", "Sparvane will not run on windows startup");
 }
 
 }  // namespace sparvane::shell

@@ -208,14 +208,14 @@ void Form1::Command2_Click() {
     const forms::AppInfo& info = ctx_.app.info();
     const std::string version =
         std::to_string(info.major) + "." + std::to_string(info.minor) + "." + std::to_string(info.revision);
-    const std::string text =
-        "Sparvane " + version + "\r\n"
-        "A small desktop widget that cleans junk files, guards your screen and shows your "
-        "internet speed.\r\n\r\n"
-        "Written by the Sparvane team.\r\n"
-        "Questions and ideas are welcome at feedback@sparvane.example.\r\n\r\n"
-        "Sparvane Professional, the paid edition, adds scheduled cleaning and more tools.\r\n"
-        "https://www.sparvane.example";
+    const std::string text = "Sparvane " + version +
+                             "\r\n"
+                             "A small desktop widget that cleans junk files, guards your screen and shows your "
+                             "internet speed.\r\n\r\n"
+                             "Written by the Sparvane team.\r\n"
+                             "Questions and ideas are welcome at feedback@sparvane.example.\r\n\r\n"
+                             "Sparvane Professional, the paid edition, adds scheduled cleaning and more tools.\r\n"
+                             "https://www.sparvane.example";
     (void)ctx_.app.msgBox(text, forms::msgbox::kInformation | forms::msgbox::kOkOnly);
 }
 

@@ -14,24 +14,24 @@ class Form1 : public forms::Form {
 public:
     explicit Form1(Context& ctx);
 
-    forms::Shape& Shape1;          // frame round the column; junk indicator
-    forms::Label& Label3;          // time of the last user activity
+    forms::Shape& Shape1;             // frame round the column; junk indicator
+    forms::Label& Label3;             // time of the last user activity
     forms::CommandButton& Command63;  // Clean Junk
     forms::CommandButton& Command3;   // Screen Guard
     forms::CommandButton& Command8;   // Shutdown
     forms::CommandButton& Command6;   // Restart
     forms::CommandButton& Command7;   // Log Off
-    forms::Image& Image2;          // download arrow
-    forms::Label& Label1;          // download figure (written by the speed feed)
-    forms::ProgressBar& p1;        // download bar
-    forms::Image& Image1;          // upload arrow
-    forms::Label& Label2;          // upload figure
-    forms::ProgressBar& p2;        // upload bar
-    forms::PictureBox& Picture1;   // auto-start on
-    forms::PictureBox& Picture2;   // auto-start off
+    forms::Image& Image2;             // download arrow
+    forms::Label& Label1;             // download figure (written by the speed feed)
+    forms::ProgressBar& p1;           // download bar
+    forms::Image& Image1;             // upload arrow
+    forms::Label& Label2;             // upload figure
+    forms::ProgressBar& p2;           // upload bar
+    forms::PictureBox& Picture1;      // auto-start on
+    forms::PictureBox& Picture2;      // auto-start off
     forms::CommandButton& Command2;   // About
     forms::CommandButton& Command1;   // Close Widget
-    forms::Timer& Timer1;          // activity clock
+    forms::Timer& Timer1;             // activity clock
 
     // Right edge of the column as designed, in twips (Shape1's left plus its width).
     static constexpr double kDesignedRightEdge = 17760 + 1095;
@@ -57,7 +57,7 @@ private:
     // Tick count of the input last shown; empty until the first tick, which always writes.
     std::optional<std::uint32_t> lastInputTick_;
     bool autoStartRunning_ = false;  // a box's switch is under way (reg.exe may be running)
-    double columnShift_ = 0;          // twips the column was moved left of its designed place
+    double columnShift_ = 0;         // twips the column was moved left of its designed place
 };
 
 }  // namespace sparvane::shell

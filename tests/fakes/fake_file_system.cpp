@@ -217,7 +217,8 @@ std::optional<std::string> FakeFileSystem::finalPath(const std::string& path) {
     if (find(current) == nullptr) return std::nullopt;
     // Spelled as the names are, from the drive down.
     std::vector<std::string> names;
-    for (const Node* n = find(current); n != nullptr && !n->parent.empty(); n = find(n->parent)) names.push_back(n->name);
+    for (const Node* n = find(current); n != nullptr && !n->parent.empty(); n = find(n->parent))
+        names.push_back(n->name);
     std::string out = current.substr(0, 2);
     out[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(out[0])));
     for (auto it = names.rbegin(); it != names.rend(); ++it) out += "\\" + *it;
@@ -242,7 +243,8 @@ std::string FakeFileSystem::resolve(const std::string& path) const {
         if (end == std::string::npos) end = k.size();
         const std::string part = k.substr(start, end - start);
         if (!part.empty()) {
-            std::string next = resolved.empty() ? part : (resolved.back() == '\\' ? resolved + part : resolved + "\\" + part);
+            std::string next =
+                resolved.empty() ? part : (resolved.back() == '\\' ? resolved + part : resolved + "\\" + part);
             if (next.size() == 2 && next[1] == ':') next.push_back('\\');
             if (!nodes_.count(next))
                 if (auto alias = shortNames_.find(next); alias != shortNames_.end()) next = alias->second;

@@ -31,7 +31,8 @@ public:
 
     // Building the tree (parents are created as needed). Paths are case-insensitive.
     void addFolder(const std::string& path, std::uint32_t attributes = platform::file_attribute::kDirectory);
-    void addFile(const std::string& path, std::uint64_t size = 1, std::uint32_t attributes = platform::file_attribute::kArchive);
+    void addFile(const std::string& path, std::uint64_t size = 1,
+                 std::uint32_t attributes = platform::file_attribute::kArchive);
     // A folder link (junction or symbolic link) at `path` pointing at folder `target`.
     void addFolderLink(const std::string& path, const std::string& target);
     // A symbolic link to a file: listed as a plain file with the target's attributes, and

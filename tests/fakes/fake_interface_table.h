@@ -17,7 +17,7 @@ struct FakeInterfaceRow {
     std::uint32_t type = 6;
     std::uint32_t mtu = 1500;
     std::uint32_t speed = 0;
-    std::vector<std::uint8_t> physicalAddress;  // at most 8 bytes reach the table
+    std::vector<std::uint8_t> physicalAddress;           // at most 8 bytes reach the table
     std::optional<std::uint32_t> physicalAddressLength;  // default: physicalAddress.size()
     std::uint32_t adminStatus = 1;
     std::uint32_t operStatus = 5;
@@ -34,7 +34,7 @@ struct FakeInterfaceRow {
     std::uint32_t discardsOut = 0;
     std::uint32_t errorsOut = 0;
     std::uint32_t outQueueLength = 0;
-    std::string description;  // single-byte characters; at most 256 reach the table
+    std::string description;                         // single-byte characters; at most 256 reach the table
     std::optional<std::uint32_t> descriptionLength;  // default: description.size() (max 256)
 };
 

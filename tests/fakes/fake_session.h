@@ -22,10 +22,10 @@ public:
     std::uint32_t adjustError = 5;
     std::map<std::uint32_t, bool> enabled;  // by LUID low part
     int openHandles = 0;
-    std::vector<std::string> calls;  // "open", "lookup:<name>", "adjust", "close"
-    std::vector<unsigned> openAccess;                      // access mask of each open
+    std::vector<std::string> calls;                         // "open", "lookup:<name>", "adjust", "close"
+    std::vector<unsigned> openAccess;                       // access mask of each open
     std::vector<platform::TokenPrivileges> adjustedStates;  // state handed to each adjust
-    std::vector<bool> adjustDisableAll;                    // the disable-all flag of each adjust
+    std::vector<bool> adjustDisableAll;                     // the disable-all flag of each adjust
     std::vector<platform::TokenHandle> adjustedHandles, closedHandles;
 
     // Whether a privilege is enabled now (false when unknown or never enabled).

@@ -17,7 +17,7 @@ public:
     std::uint64_t bytes = 0;
     bool failQuery = false;
     bool failEmpty = false;
-    bool ownerRequired = false;  // refuse to empty without an owner window
+    bool ownerRequired = false;                      // refuse to empty without an owner window
     std::vector<platform::WindowHandle> emptyCalls;  // owner of each empty call
     std::vector<unsigned> emptyFlags;
     int iconUpdates = 0;

@@ -11,7 +11,7 @@ namespace fakes {
 class FakeTrayIcon : public platform::TrayIcon {
 public:
     std::optional<platform::TrayIconData> entry;  // the entry shown now
-    std::vector<std::string> calls;              // "add", "modify", "delete" (every call)
+    std::vector<std::string> calls;               // "add", "modify", "delete" (every call)
     int failedCalls = 0;
 
     bool add(const platform::TrayIconData& d) override {

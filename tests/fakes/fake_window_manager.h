@@ -72,7 +72,8 @@ public:
         if (flags & platform::swp::kFrameChanged) ++win.framesChanged;
         return true;
     }
-    bool setLayeredAttributes(platform::WindowHandle w, std::uint32_t colorKey, std::uint8_t alpha, unsigned flags) override {
+    bool setLayeredAttributes(platform::WindowHandle w, std::uint32_t colorKey, std::uint8_t alpha,
+                              unsigned flags) override {
         layeredCalls.push_back({w, colorKey, alpha, flags});
         if (failLayered.count(w) || !windows[w].layered) return false;
         if (flags & platform::kLwaAlpha) windows[w].alpha = alpha;

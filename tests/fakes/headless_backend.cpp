@@ -29,8 +29,7 @@ void HeadlessBackend::layOut(forms::Form& form, bool raiseResize) {
         case forms::WindowState::Maximized:
             left = 0, top = 0, width = screenWidthTwips(), height = screenHeightTwips();
             break;
-        case forms::WindowState::Minimized:
-            break;
+        case forms::WindowState::Minimized: break;
         case forms::WindowState::Normal:
             if (form.startUpPosition() == forms::StartUpPosition::CenterScreen) {
                 left = std::max(0.0, (screenWidthTwips() - width) / 2);

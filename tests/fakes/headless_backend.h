@@ -32,8 +32,8 @@ public:
     int screenWidthPx = 1600;
     int screenHeightPx = 900;
     double twipsPerPixel = 15;
-    int borderPx = 4;    // each side, for bordered windows
-    int captionPx = 23;  // caption bar of bordered windows
+    int borderPx = 4;          // each side, for bordered windows
+    int captionPx = 23;        // caption bar of bordered windows
     int workAreaRightPx = -1;  // -1: the work area reaches the screen's right edge
 
     // The system changed the screen (set the metrics above first): maximized windows take

@@ -35,13 +35,13 @@ struct TestWorld {
     FakeLocale locale;
     FakeSystemErrors systemErrors;
     FakeWindowManager windows;
-    platform::Services services{interfaceTable, fileSystem, recycleBin, recentDocuments, shell, token,
-                                session, processes, registry, dialup, trayIcon, lastInput, clock,
-                                locale, systemErrors, windows};
-    forms::Application app{backend, forms::AppInfo{"Sparvane", "sparvane", "C:\\Program Files\\Sparvane",
-                                                     "C:\\Program Files\\Sparvane\\sparvane.exe",
-                                                     sparvane::version::kMajor, sparvane::version::kMinor,
-                                                     sparvane::version::kPatch}};
+    platform::Services services{interfaceTable, fileSystem, recycleBin,   recentDocuments, shell,    token,
+                                session,        processes,  registry,     dialup,          trayIcon, lastInput,
+                                clock,          locale,     systemErrors, windows};
+    forms::Application app{backend,
+                           forms::AppInfo{"Sparvane", "sparvane", "C:\\Program Files\\Sparvane",
+                                          "C:\\Program Files\\Sparvane\\sparvane.exe", sparvane::version::kMajor,
+                                          sparvane::version::kMinor, sparvane::version::kPatch}};
     sparvane::Context ctx{app, services};
 
     TestWorld() {

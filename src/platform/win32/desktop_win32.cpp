@@ -33,8 +33,8 @@ std::uint64_t ClockWin32::monotonicMs() { return ::GetTickCount64(); }
 
 std::string ClockWin32::timeOfDayText() {
     wchar_t buffer[80] = {};
-    const int n = ::GetTimeFormatEx(LOCALE_NAME_USER_DEFAULT, 0, nullptr, nullptr, buffer,
-                                    static_cast<int>(std::size(buffer)));
+    const int n =
+        ::GetTimeFormatEx(LOCALE_NAME_USER_DEFAULT, 0, nullptr, nullptr, buffer, static_cast<int>(std::size(buffer)));
     if (n <= 1) return {};
     return narrow(std::wstring_view(buffer, static_cast<std::size_t>(n - 1)));
 }

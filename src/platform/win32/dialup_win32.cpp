@@ -41,8 +41,8 @@ void nameToUtf8(std::uint8_t* record) {
     const std::size_t length = strnlen(name, kRasEntryNameLength);
     if (length == 0) return;
     std::wstring wide(length, L'\0');
-    const int n = ::MultiByteToWideChar(CP_ACP, 0, name, static_cast<int>(length), wide.data(),
-                                        static_cast<int>(wide.size()));
+    const int n =
+        ::MultiByteToWideChar(CP_ACP, 0, name, static_cast<int>(length), wide.data(), static_cast<int>(wide.size()));
     wide.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
     std::string utf8 = narrow(wide);
     if (utf8.size() > kRasEntryNameLength - 1) {

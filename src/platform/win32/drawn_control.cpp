@@ -38,16 +38,12 @@ LRESULT DrawnControl::onMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
             control().userDblClick();
             return 0;
         }
-        case WM_CAPTURECHANGED:
-            mouseDown_ = false;
-            return 0;
+        case WM_CAPTURECHANGED: mouseDown_ = false; return 0;
         case WM_SETFOCUS:
         case WM_KILLFOCUS:
             InvalidateRect(hwnd, nullptr, FALSE);  // the focus rectangle comes and goes
             break;
-        case WM_SETFONT:
-            InvalidateRect(hwnd, nullptr, FALSE);
-            return 0;
+        case WM_SETFONT: InvalidateRect(hwnd, nullptr, FALSE); return 0;
         default: break;
     }
     return DefWindowProcW(hwnd, msg, wParam, lParam);

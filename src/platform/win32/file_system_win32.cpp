@@ -225,9 +225,7 @@ std::optional<std::string> FileSystemWin32::entryName(const std::string& path) {
     return narrow(data.cFileName);
 }
 
-std::optional<std::uint32_t> FileSystemWin32::attributes(const std::string& path) {
-    return attributesOf(widen(path));
-}
+std::optional<std::uint32_t> FileSystemWin32::attributes(const std::string& path) { return attributesOf(widen(path)); }
 
 bool FileSystemWin32::setAttributes(const std::string& path, std::uint32_t attributes) {
     // Through a handle on the entry itself: SetFileAttributes on a link would change the

@@ -35,8 +35,7 @@ LRESULT FormWindow::onMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         return childWindows ? TRUE : FALSE;
     }
     switch (msg) {
-        case WM_ERASEBKGND:
-            return 1;  // WM_PAINT fills everything
+        case WM_ERASEBKGND: return 1;  // WM_PAINT fills everything
         case WM_PAINT: {
             const PaintDC paint(hwnd);
             paintSurface(paint.get(), paint.area());
@@ -88,9 +87,7 @@ LRESULT FormWindow::onMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
             timer->fire();
             return 0;
         }
-        case WM_ACTIVATE:
-            onActivate(hwnd, wParam);
-            return 0;
+        case WM_ACTIVATE: onActivate(hwnd, wParam); return 0;
         case kDeferredActivate:
             if (created && GetActiveWindow() == hwnd && form.visible()) {
                 Win32Backend::InputScope scope(backend);
@@ -123,14 +120,11 @@ LRESULT FormWindow::onMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
             onDisplayChanged(hwnd);
             return 0;
         }
-        case WM_DISPLAYCHANGE:
-            onDisplayChanged(hwnd);
-            break;
+        case WM_DISPLAYCHANGE: onDisplayChanged(hwnd); break;
         case WM_SETTINGCHANGE:
             if (wParam == SPI_SETWORKAREA) onDisplayChanged(hwnd);
             break;
-        case WM_QUERYENDSESSION:
-            return TRUE;
+        case WM_QUERYENDSESSION: return TRUE;
         case WM_ENDSESSION:
             if (wParam != FALSE) {
                 {
@@ -142,8 +136,7 @@ LRESULT FormWindow::onMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
                 ExitProcess(0);
             }
             return 0;
-        default:
-            break;
+        default: break;
     }
     return DefWindowProcW(hwnd, msg, wParam, lParam);
 }
@@ -177,8 +170,7 @@ void FormWindow::onActivate(HWND hwnd, WPARAM wParam) {
         return;
     }
     if (HIWORD(wParam) == 0) {  // not minimized: give the keyboard to a control
-        if (lastFocus != nullptr && IsWindow(lastFocus) && IsChild(hwnd, lastFocus) &&
-            IsWindowEnabled(lastFocus))
+        if (lastFocus != nullptr && IsWindow(lastFocus) && IsChild(hwnd, lastFocus) && IsWindowEnabled(lastFocus))
             SetFocus(lastFocus);
         else
             focusFirstControl();

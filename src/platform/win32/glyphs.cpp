@@ -97,8 +97,9 @@ private:
     HPEN roundPen(COLORREF color, double thickness) const {
         LOGBRUSH lb{BS_SOLID, color, 0};
         // PS_SOLID, PS_ENDCAP_ROUND and PS_JOIN_ROUND are all 0; they stay for the reader.
-        return ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_ROUND | PS_JOIN_ROUND,  // NOLINT(misc-redundant-expression)
-                            width(thickness), &lb, 0, nullptr);
+        return ExtCreatePen(
+            PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_ROUND | PS_JOIN_ROUND,  // NOLINT(misc-redundant-expression)
+            width(thickness), &lb, 0, nullptr);
     }
 
     HDC dc_;
@@ -109,8 +110,8 @@ private:
 
 void trashCan(Canvas& c) {
     const COLORREF dark = c.tone(40, 95, 45), body = c.tone(95, 170, 95), rib = c.tone(210, 240, 210);
-    c.rect(6.2, 1.8, 9.8, 3.6, body, dark);                      // handle
-    c.line(2.8, 4.0, 13.2, 4.0, dark, 1.6);                      // lid
+    c.rect(6.2, 1.8, 9.8, 3.6, body, dark);  // handle
+    c.line(2.8, 4.0, 13.2, 4.0, dark, 1.6);  // lid
     c.polygon({{3.8, 5.2}, {12.2, 5.2}, {11.2, 14.4}, {4.8, 14.4}}, body, dark);
     for (double x : {6.4, 8.0, 9.6}) c.line(x, 7.0, x, 12.6, rib, 0.9);
 }
@@ -137,7 +138,9 @@ void circularArrow(Canvas& c) {
     const double tx = -std::sin(a), ty = -std::cos(a);  // direction of travel (screen coordinates)
     const double nx = std::cos(a), ny = -std::sin(a);   // outward
     const double h = 3.2;
-    c.polygon({{px + tx * h, py + ty * h}, {px + nx * h * 0.75, py + ny * h * 0.75}, {px - nx * h * 0.75, py - ny * h * 0.75}},
+    c.polygon({{px + tx * h, py + ty * h},
+               {px + nx * h * 0.75, py + ny * h * 0.75},
+               {px - nx * h * 0.75, py - ny * h * 0.75}},
               green, green);
 }
 
@@ -185,7 +188,9 @@ void drawPicture(HDC dc, const RECT& area, forms::Picture picture, bool enabled)
         case forms::Picture::CloseWidget: cross(c, c.tone(190, 30, 30), 3.5, 2.2); break;
         case forms::Picture::ArrowDown: arrow(c, true); break;
         case forms::Picture::ArrowUp: arrow(c, false); break;
-        case forms::Picture::GreenCheck: c.polyline({{2.8, 8.6}, {6.4, 12.2}, {13.2, 3.8}}, c.tone(0, 150, 0), 2.2); break;
+        case forms::Picture::GreenCheck:
+            c.polyline({{2.8, 8.6}, {6.4, 12.2}, {13.2, 3.8}}, c.tone(0, 150, 0), 2.2);
+            break;
         case forms::Picture::RedCross: cross(c, c.tone(200, 0, 0), 4.0, 2.0); break;
         case forms::Picture::NotSelected: c.line(4, 8, 12, 8, RGB(128, 128, 128), 2.0); break;
     }

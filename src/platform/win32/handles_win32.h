@@ -65,9 +65,9 @@ struct FreeItemIdList {
     void operator()(ITEMIDLIST* p) const { ::ILFree(p); }
 };
 
-using KernelHandle = UniqueHandle<HANDLE, CloseKernelHandle>;             // process, thread, token
-using FileHandle = UniqueHandle<HANDLE, CloseKernelHandle, -1>;                // CreateFile
-using FindHandle = UniqueHandle<HANDLE, CloseFind, -1>;                   // INVALID_HANDLE_VALUE
+using KernelHandle = UniqueHandle<HANDLE, CloseKernelHandle>;    // process, thread, token
+using FileHandle = UniqueHandle<HANDLE, CloseKernelHandle, -1>;  // CreateFile
+using FindHandle = UniqueHandle<HANDLE, CloseFind, -1>;          // INVALID_HANDLE_VALUE
 using RegKey = UniqueHandle<HKEY, CloseRegKey>;
 using Region = UniqueHandle<HRGN, DeleteGdiObject>;
 using GdiObject = UniqueHandle<HGDIOBJ, DeleteGdiObject>;  // pens and brushes made for one paint

@@ -6,8 +6,8 @@
 
 #include "platform/win32/control_kinds.h"
 #include "platform/win32/drawn_control.h"
-#include "platform/win32/gdi_guards.h"
 #include "platform/win32/gdi_cache.h"
+#include "platform/win32/gdi_guards.h"
 #include "platform/win32/text.h"
 #include "platform/win32/win32_backend.h"
 

@@ -44,10 +44,10 @@ public:
     void raiseAboveContainer();
 
     // Notifications the form window passes on to the control they are about.
-    virtual void command(UINT code) { (void)code; }                      // WM_COMMAND
-    virtual bool drawItem(const DRAWITEMSTRUCT& item) { (void)item; return false; }  // WM_DRAWITEM
-    virtual bool handCursor() const { return false; }                    // WM_SETCURSOR
-    LRESULT colors(HDC dc);                                              // WM_CTLCOLOR*
+    virtual void command(UINT /*code*/) {}                                   // WM_COMMAND
+    virtual bool drawItem(const DRAWITEMSTRUCT& /*item*/) { return false; }  // WM_DRAWITEM
+    virtual bool handCursor() const { return false; }                        // WM_SETCURSOR
+    LRESULT colors(HDC dc);                                                  // WM_CTLCOLOR*
 
     // The messages of a window of one of our own classes (windowProcedure<NativeControl>).
     LRESULT handleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);

@@ -94,8 +94,8 @@ RunResult ProcessesWin32::runAndWait(const std::string& commandLine, unsigned ti
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info{};
-    if (!::CreateProcessW(application.empty() ? nullptr : application.c_str(), buffer.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr,
-                          &startup, &info))
+    if (!::CreateProcessW(application.empty() ? nullptr : application.c_str(), buffer.data(), nullptr, nullptr, FALSE,
+                          CREATE_NO_WINDOW, nullptr, nullptr, &startup, &info))
         return result;
     const KernelHandle process(info.hProcess);
     const KernelHandle thread(info.hThread);

@@ -43,8 +43,8 @@ std::int32_t RecentDocumentsWin32::clearList() {
 std::intptr_t ShellWin32::execute(WindowHandle owner, const std::string& verb, const std::string& file,
                                   const std::string& parameters, const std::string& folder, int showCommand) {
     const std::wstring v = widen(verb), f = widen(file), p = widen(parameters), d = widen(folder);
-    const HINSTANCE result = ::ShellExecuteW(reinterpret_cast<HWND>(owner), orNull(v), f.c_str(), orNull(p),
-                                             orNull(d), showCommand);
+    const HINSTANCE result =
+        ::ShellExecuteW(reinterpret_cast<HWND>(owner), orNull(v), f.c_str(), orNull(p), orNull(d), showCommand);
     return reinterpret_cast<std::intptr_t>(result);
 }
 

@@ -19,8 +19,7 @@ std::wstring widen(std::string_view utf8) {
 std::string narrow(std::wstring_view utf16) {
     if (utf16.empty() || utf16.size() > static_cast<size_t>(INT_MAX)) return {};
     const int inLen = static_cast<int>(utf16.size());
-    const int outLen =
-        WideCharToMultiByte(CP_UTF8, 0, utf16.data(), inLen, nullptr, 0, nullptr, nullptr);
+    const int outLen = WideCharToMultiByte(CP_UTF8, 0, utf16.data(), inLen, nullptr, 0, nullptr, nullptr);
     if (outLen <= 0) return {};
     std::string out(static_cast<size_t>(outLen), '\0');
     WideCharToMultiByte(CP_UTF8, 0, utf16.data(), inLen, out.data(), outLen, nullptr, nullptr);

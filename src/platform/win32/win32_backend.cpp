@@ -83,7 +83,7 @@ Win32Backend::InputScope::InputScope(Win32Backend& backend) : backend_(backend) 
 }
 
 Win32Backend::InputScope::~InputScope() {
-    event_.reset();  // forms unloaded meanwhile are released first...
+    event_.reset();                                           // forms unloaded meanwhile are released first...
     if (--backend_.depth_ == 0) backend_.releaseGraveyard();  // ...then their windows' records
 }
 
@@ -94,8 +94,9 @@ Win32Backend::Win32Backend(HINSTANCE instance)
     arrow_ = LoadCursorW(nullptr, IDC_ARROW);
     bigIcon_ = static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(1), IMAGE_ICON, GetSystemMetrics(SM_CXICON),
                                              GetSystemMetrics(SM_CYICON), LR_SHARED));
-    smallIcon_ = static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(1), IMAGE_ICON,
-                                               GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+    smallIcon_ =
+        static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(1), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                      GetSystemMetrics(SM_CYSMICON), LR_SHARED));
     registerClasses();
 }
 

@@ -75,7 +75,7 @@ public:
     HFONT fontFor(const forms::Control& control);
     forms::Application* application() const { return app_; }
     UINT makeChildWindowsMessage() const { return makeChildWindowsMessage_; }  // kMakeControlWindowsMessage
-    HCURSOR busyCursor() const { return busy_ ? wait_ : nullptr; }  // while long work runs
+    HCURSOR busyCursor() const { return busy_ ? wait_ : nullptr; }             // while long work runs
     HCURSOR handCursor() const { return hand_; }
     // Inside showForm/bringToFront: the model raises Resize and Activate itself.
     bool showing() const { return showing_ > 0; }

@@ -34,9 +34,7 @@ std::uint32_t WindowManagerWin32::setStyle(WindowHandle w, std::uint32_t style) 
     return setWindowLong(w, GWL_STYLE, style);
 }
 
-std::optional<std::uint32_t> WindowManagerWin32::exStyle(WindowHandle w) {
-    return windowLong(w, GWL_EXSTYLE);
-}
+std::optional<std::uint32_t> WindowManagerWin32::exStyle(WindowHandle w) { return windowLong(w, GWL_EXSTYLE); }
 
 std::uint32_t WindowManagerWin32::setExStyle(WindowHandle w, std::uint32_t exStyle) {
     return setWindowLong(w, GWL_EXSTYLE, exStyle);
@@ -83,7 +81,7 @@ bool WindowManagerWin32::setWindowRegion(WindowHandle w, const RegionPlan& plan)
     // Nothing could be made: the window keeps the region it has rather than none at all.
     if (!combined) return false;
     if (::SetWindowRgn(toHwnd(w), combined->get(), TRUE) == 0) return false;  // still ours: freed here
-    (void)combined->release();  // the window owns the region from now on
+    (void)combined->release();                                                // the window owns the region from now on
     return report.rectanglesSkipped == 0 && report.framePart;
 }
 

@@ -15,8 +15,8 @@ namespace driver {
 
 // --- output -------------------------------------------------------------------------
 std::string utf8(const std::wstring& text);
-void out(const std::string& line);   // one line on stdout
-void err(const std::string& line);   // one line on stderr
+void out(const std::string& line);  // one line on stdout
+void err(const std::string& line);  // one line on stderr
 
 // --- windows found by name ----------------------------------------------------------
 // The name a window carries in its "Sparvane.Name" property, if any.
@@ -44,12 +44,12 @@ std::wstring class_name(HWND hwnd);
 // Waits in small steps until `done` is true or `timeout_ms` has passed.
 template <typename Pred>
 bool poll(DWORD timeout_ms, Pred done) {
-  const ULONGLONG until = GetTickCount64() + timeout_ms;
-  for (;;) {
-    if (done()) return true;
-    if (GetTickCount64() >= until) return false;
-    Sleep(50);
-  }
+    const ULONGLONG until = GetTickCount64() + timeout_ms;
+    for (;;) {
+        if (done()) return true;
+        if (GetTickCount64() >= until) return false;
+        Sleep(50);
+    }
 }
 
 // --- message boxes ------------------------------------------------------------------

@@ -12,10 +12,10 @@
 namespace {
 
 struct Command {
-  const wchar_t* name;
-  int (*run)(const driver::Args&);
-  size_t min_args, max_args;
-  const char* usage;
+    const wchar_t* name;
+    int (*run)(const driver::Args&);
+    size_t min_args, max_args;
+    const char* usage;
 };
 
 const Command kCommands[] = {
@@ -32,8 +32,10 @@ const Command kCommands[] = {
     {L"click", driver::cmd_click, 2, 2, "click FORM CONTROL"},
     {L"dblclick", driver::cmd_dblclick, 1, 2, "dblclick FORM [CONTROL]"},
     {L"close", driver::cmd_close, 1, 1, "close FORM"},
-    {L"text-fit", driver::cmd_text_fit, 4, 4, "text-fit FORM LABEL FONT POINTS (the label's text measured against its size)"},
-    {L"focus", driver::cmd_focus, 1, 1, "focus FORM (name of the window with the keyboard focus in its thread, or none)"},
+    {L"text-fit", driver::cmd_text_fit, 4, 4,
+     "text-fit FORM LABEL FONT POINTS (the label's text measured against its size)"},
+    {L"focus", driver::cmd_focus, 1, 1,
+     "focus FORM (name of the window with the keyboard focus in its thread, or none)"},
     {L"msgbox", driver::cmd_msgbox, 0, 1, "msgbox [TIMEOUT_MS]"},
     {L"answer", driver::cmd_answer, 1, 2, "answer OK|Cancel|Yes|No|Abort|Retry|Ignore [TIMEOUT_MS]"},
     {L"pixel", driver::cmd_pixel, 2, 2, "pixel X Y"},
@@ -43,44 +45,45 @@ const Command kCommands[] = {
     {L"place", driver::cmd_place, 5, 5, "place FORM LEFT TOP WIDTH HEIGHT (shows it, no activation)"},
     {L"display-mode", driver::cmd_display_mode, 2, 2, "display-mode WIDTH HEIGHT (changes the screen resolution)"},
     {L"display", driver::cmd_display, 0, 0, "display (screen size, work area, primary monitor and its work area)"},
-    {L"gui-resources", driver::cmd_gui_resources, 1, 1, "gui-resources FORM (GDI/USER objects, windows, memory of its process)"},
+    {L"gui-resources", driver::cmd_gui_resources, 1, 1,
+     "gui-resources FORM (GDI/USER objects, windows, memory of its process)"},
     {L"latency", driver::cmd_latency, 2, 3, "latency FORM MAX_MS [STOP_FILE] (longest wait for the window to answer)"},
 };
 
 void usage() {
-  driver::err("usage: sparvane-driver COMMAND [ARGS]");
-  for (const auto& c : kCommands) driver::err(std::string("  ") + c.usage);
+    driver::err("usage: sparvane-driver COMMAND [ARGS]");
+    for (const auto& c : kCommands) driver::err(std::string("  ") + c.usage);
 }
 
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-  // Binary streams: text mode would end every line with "\r\n", and the shell keeps the "\r".
-  _setmode(_fileno(stdout), _O_BINARY);
-  _setmode(_fileno(stderr), _O_BINARY);
-  if (argc < 2) {
+    // Binary streams: text mode would end every line with "\r\n", and the shell keeps the "\r".
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+    if (argc < 2) {
+        usage();
+        return 1;
+    }
+    driver::Args args(argv + 2, argv + argc);
+    for (const auto& c : kCommands) {
+        if (std::wcscmp(argv[1], c.name) != 0) continue;
+        if (args.size() < c.min_args || args.size() > c.max_args) {
+            driver::err(std::string("usage: sparvane-driver ") + c.usage);
+            return 1;
+        }
+        // A C++ exception would otherwise end the driver without a word under Wine (no crash
+        // dialog in the test prefix), and the scenario could not tell why a step failed.
+        try {
+            const int status = c.run(args);
+            std::fflush(stdout);
+            return status;
+        } catch (const std::exception& e) {
+            driver::err(std::string("driver error: ") + e.what());
+            return 1;
+        }
+    }
+    driver::err("unknown command: " + driver::utf8(argv[1]));
     usage();
     return 1;
-  }
-  driver::Args args(argv + 2, argv + argc);
-  for (const auto& c : kCommands) {
-    if (std::wcscmp(argv[1], c.name) != 0) continue;
-    if (args.size() < c.min_args || args.size() > c.max_args) {
-      driver::err(std::string("usage: sparvane-driver ") + c.usage);
-      return 1;
-    }
-    // A C++ exception would otherwise end the driver without a word under Wine (no crash
-    // dialog in the test prefix), and the scenario could not tell why a step failed.
-    try {
-      const int status = c.run(args);
-      std::fflush(stdout);
-      return status;
-    } catch (const std::exception& e) {
-      driver::err(std::string("driver error: ") + e.what());
-      return 1;
-    }
-  }
-  driver::err("unknown command: " + driver::utf8(argv[1]));
-  usage();
-  return 1;
 }

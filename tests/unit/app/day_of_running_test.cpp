@@ -73,9 +73,9 @@ void operator delete(void* p, std::size_t) noexcept { operator delete(p); }
 
 namespace {
 
-constexpr int kTickMs = 500;                 // Form3's traffic timer
+constexpr int kTickMs = 500;  // Form3's traffic timer
 constexpr int kTicksPerDay = 172'800;
-constexpr int kWarmUpTicks = 2 * 60 * 2;     // two minutes: every timer has fired a few times
+constexpr int kWarmUpTicks = 2 * 60 * 2;  // two minutes: every timer has fired a few times
 constexpr int kTicksPerHour = 2 * 60 * 60;
 const std::string kRecent = "C:\\Users\\Tester\\AppData\\Roaming\\Microsoft\\Windows\\Recent";
 
@@ -167,7 +167,8 @@ TEST_F(ADayOfRunning, WindowsTimersFormsAndHeapStayFlatAfterWarmUp) {
         world.backend.advance(kTickMs);
     }
     const Holdings settled = holdings();
-    ASSERT_GE(settled.forms.size(), 3u) << "the start-up should have brought up the network window, Form2 and the widget";
+    ASSERT_GE(settled.forms.size(), 3u)
+        << "the start-up should have brought up the network window, Form2 and the widget";
     ASSERT_GT(settled.timers, 0u);
 
     long long heapHigh = settled.heap.blocks;
@@ -177,7 +178,8 @@ TEST_F(ADayOfRunning, WindowsTimersFormsAndHeapStayFlatAfterWarmUp) {
     for (; tick < kTicksPerDay; ++tick) {
         moveTheWorld(tick);
         world.backend.advance(kTickMs);
-        if (frameColours.empty() || frameColours.back() != frame.borderColor()) frameColours.push_back(frame.borderColor());
+        if (frameColours.empty() || frameColours.back() != frame.borderColor())
+            frameColours.push_back(frame.borderColor());
         if ((tick + 1) % kTicksPerHour != 0) continue;
         const Holdings now = holdings();
         const int hour = (tick + 1) / kTicksPerHour;

@@ -41,7 +41,7 @@ TEST_P(RecycleBins, EmptyAllBinsOnceWhenAFixedDriveHoldsItems) {
     EXPECT_EQ(w.recycleBin.queried.size(), c.queries);
     for (std::size_t i = 0; i < w.recycleBin.emptyCalls.size(); ++i) {
         EXPECT_EQ(w.recycleBin.emptyCalls[i], c.active);  // owner 0 when none of our windows is active
-        EXPECT_EQ(w.recycleBin.emptyFlags[i], 7u);       // no confirmation, progress or sound
+        EXPECT_EQ(w.recycleBin.emptyFlags[i], 7u);        // no confirmation, progress or sound
     }
     if (c.result && c.emptyCalls == 1) {
         EXPECT_EQ(w.recycleBin.items, 0u);
@@ -52,6 +52,7 @@ TEST_P(RecycleBins, EmptyAllBinsOnceWhenAFixedDriveHoldsItems) {
 const std::string kCZ = std::string("C:\\\0Z:\\\0", 8);
 const std::map<std::string, int> kBothFixed{{"C:\\", 3}, {"Z:\\", 3}};
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Drives, RecycleBins,
     ::testing::Values(
@@ -64,6 +65,7 @@ INSTANTIATE_TEST_SUITE_P(
         BinCase{"EmptyingRefused", kCZ, kBothFixed, 5, 0x99, false, true, false, 1, 1},
         BinCase{"NoDriveList", "", {}, 5, 0x99, false, false, false, 0, 0}),
     [](const auto& testCase) { return testCase.param.name; });
+// clang-format on
 
 struct RecentList : cleaning_test::CleaningTest {
     void SetUp() override {

@@ -41,12 +41,14 @@ TEST_F(TempSweep, ListsEachFolderOnceCompletelyThenDeletesLastFirstWithAttribute
     DeleteFolderContents(w.fileSystem, w.pacing, kTemp);
 
     const std::string t = key(kTemp);
+    // clang-format off
     const std::vector<std::string> expected{
         "list:" + t,                                       // the whole level first
         "attr:" + t + "\\3.tmp",  "del:" + t + "\\3.tmp",  // then the last entry first
         "attr:" + t + "\\2",      "list:" + t + "\\2",    "attr:" + t + "\\2\\inner.tmp",
         "del:" + t + "\\2\\inner.tmp", "rmdir:" + t + "\\2",
         "attr:" + t + "\\1.tmp",  "del:" + t + "\\1.tmp"};
+    // clang-format on
     EXPECT_EQ(fs.log, expected);
     for (const auto& [path, value] : fs.attributeWrites) EXPECT_EQ(value, 0u) << path;
 }
@@ -78,9 +80,8 @@ TEST_F(TempSweep, EventsRunInShortSlicesWhileListingAndWhileDeleting) {
     std::size_t deletionsBeforeFirstEvents = 0;
     w.backend.onDoEvents = [&] {
         if (eventTimes.size() == 1)
-            deletionsBeforeFirstEvents = std::count_if(fs.log.begin(), fs.log.end(), [](const std::string& e) {
-                return e.rfind("del:", 0) == 0;
-            });
+            deletionsBeforeFirstEvents = std::count_if(fs.log.begin(), fs.log.end(),
+                                                       [](const std::string& e) { return e.rfind("del:", 0) == 0; });
         eventTimes.push_back(w.clock.ticks);
     };
 
@@ -110,8 +111,10 @@ class TempFolderChecks : public TempSweep, public ::testing::WithParamInterface<
 TEST_P(TempFolderChecks, SweepsOnlyAnExistingFolderNamedTemp) {
     auto& fs = w.fileSystem;
     const std::string kShortTemp = "C:\\Documents and Settings\\Tester\\Local Settings\\Temp";
+    // clang-format off
     const std::vector<std::string> folders{kTemp, "C:\\Users\\Tester\\AppData\\Local\\tmp", "C:\\Temp", kShortTemp,
                                            "[Unknown]", "C:\\Users\\Łukasz\\Temp"};
+    // clang-format on
     for (const auto& folder : folders) fs.addFile(folder + "\\junk.tmp");
     fs.addShortName("C:\\Documents and Settings", "DOCUME~1");
     fs.addShortName("C:\\Documents and Settings\\Tester\\Local Settings", "LOCALS~1");
@@ -150,11 +153,13 @@ TEST_P(EntryNames, OnlyOneComponentLeadingInsideIsJoined) {
 
 // Plain names, "." and "..", names in other scripts and names holding "\", ":" or "*" are
 // swept or left alone under Wine in 43_cleaning_hostile_temp.
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Names, EntryNames,
                          ::testing::Values(EntryName{"ThreeDots", "...", true}, EntryName{"LeadingDots", "..hidden", true},
                                            EntryName{"Empty", "", false}, EntryName{"SlashClimb", "../AppData", false},
                                            EntryName{"InnerBackslash", "a\\b", false}),
                          kCaseName);
+// clang-format on
 
 using PathForm = std::tuple<std::string, std::string, std::string>;
 class Normalise : public ::testing::TestWithParam<PathForm> {};
@@ -169,7 +174,8 @@ INSTANTIATE_TEST_SUITE_P(Paths, Normalise,
                                            PathForm{"AboveRoot", "C:\\Temp\\..\\..\\..\\Windows", "C:\\Windows"},
                                            PathForm{"SlashesAndDots", "C:/Temp/./a//b/", "C:\\Temp\\a\\b"},
                                            PathForm{"Share", "\\\\srv\\share\\..\\x", "\\\\srv\\share\\x"},
-                                           PathForm{"Relative", "a\\..\\b", "a\\..\\b"}), kCaseName);
+                                           PathForm{"Relative", "a\\..\\b", "a\\..\\b"}),
+                         kCaseName);
 
 using Trim = std::tuple<std::string, std::string, std::string>;
 class SeparatorHelpers : public ::testing::TestWithParam<Trim> {};
@@ -184,4 +190,5 @@ INSTANTIATE_TEST_SUITE_P(Paths, SeparatorHelpers,
                          ::testing::Values(Trim{"Cyrillic", "C:\\Temp\\Новая папка", "C:\\Temp\\Новая папка\\"},
                                            Trim{"AccentedEnd", " C:\\Temp\\café\t", "C:\\Temp\\café\\"},
                                            Trim{"NoBreakSpaceKept", "C:\\Temp\\a\xC2\xA0", "C:\\Temp\\a\xC2\xA0\\"},
-                                           Trim{"ControlsTrimmed", "\r\nC:\\Temp\\x\x01", "C:\\Temp\\x\\"}), kCaseName);
+                                           Trim{"ControlsTrimmed", "\r\nC:\\Temp\\x\x01", "C:\\Temp\\x\\"}),
+                         kCaseName);

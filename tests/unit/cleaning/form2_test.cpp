@@ -53,7 +53,10 @@ INSTANTIATE_TEST_SUITE_P(Sizes, RecentFolderColour,
                                            SizeCase{2560, ",", "2", kGreen}, SizeCase{3584, ",", "4", kGreen},
                                            SizeCase{1536000, ",", "1,500", kDarkRed},
                                            SizeCase{1024000, ".", "1.000", kDarkRed},
-                                           SizeCase{1234567ull * 1024, "\xC2\xA0", "1\xC2\xA0" "234\xC2\xA0" "567",
+                                           SizeCase{1234567ull * 1024, "\xC2\xA0",
+                                                    "1\xC2\xA0"
+                                                    "234\xC2\xA0"
+                                                    "567",
                                                     kDarkRed}),
                          [](const auto& testCase) { return testCase.param.name(); });
 

@@ -42,15 +42,14 @@ TEST_P(CheckListCoupling, SelectAllAlwaysShowsWhetherAllThreeAreSelected) {
     EXPECT_EQ(f.chkSelectAll.value(), selectAll);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Clicks, CheckListCoupling,
-    ::testing::Values(Coupling{"UncheckOneTask", {1}, {1, 0, 1}, 0},
-                      Coupling{"CheckItAgain", {1, 1}, {1, 1, 1}, 1},
-                      Coupling{"StillOneMissing", {0, 2, 0}, {1, 1, 0}, 0},
-                      Coupling{"DeselectAll", {-1}, {0, 0, 0}, 0},
-                      Coupling{"SelectAllAfterOneUnchecked", {2, -1}, {1, 1, 1}, 1},
-                      Coupling{"CheckEachByHand", {-1, 0, 1, 2}, {1, 1, 1}, 1}),
-    [](const auto& testCase) { return std::string(std::get<0>(testCase.param)); });
+INSTANTIATE_TEST_SUITE_P(Clicks, CheckListCoupling,
+                         ::testing::Values(Coupling{"UncheckOneTask", {1}, {1, 0, 1}, 0},
+                                           Coupling{"CheckItAgain", {1, 1}, {1, 1, 1}, 1},
+                                           Coupling{"StillOneMissing", {0, 2, 0}, {1, 1, 0}, 0},
+                                           Coupling{"DeselectAll", {-1}, {0, 0, 0}, 0},
+                                           Coupling{"SelectAllAfterOneUnchecked", {2, -1}, {1, 1, 1}, 1},
+                                           Coupling{"CheckEachByHand", {-1, 0, 1, 2}, {1, 1, 1}, 1}),
+                         [](const auto& testCase) { return std::string(std::get<0>(testCase.param)); });
 
 TEST_F(FrmMainTest, RunShowsEachOutcomeDoesOnlyTheSelectedTasksAndEndsIdle) {
     auto& f = form();

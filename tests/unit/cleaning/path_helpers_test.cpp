@@ -35,7 +35,10 @@ TEST_P(ShownNumber, ReadsLeadingDigitsWithoutGroupSeparators) {
 INSTANTIATE_TEST_SUITE_P(Captions, ShownNumber,
                          ::testing::Values(Caption{"NumberAndUnit", "36 Kbs left", ",", 36},
                                            Caption{"DesignText", "Label4", ",", 0}, Caption{"Empty", "", ",", 0},
-                                           Caption{"NoBreakSpaceGroups", "1\xC2\xA0" "000", "\xC2\xA0", 1000},
+                                           Caption{"NoBreakSpaceGroups",
+                                                   "1\xC2\xA0"
+                                                   "000",
+                                                   "\xC2\xA0", 1000},
                                            Caption{"TooLargeStopsAtTheMaximum", "99999999999999999999999", ",",
-                                                      UINT64_MAX}),
+                                                   UINT64_MAX}),
                          [](const auto& testCase) { return std::string(std::get<0>(testCase.param)); });

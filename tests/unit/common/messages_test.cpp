@@ -34,8 +34,10 @@ TEST_P(InfoMsgCaption, ShowsAnInformationBoxWithTheCaptionRule) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, InfoMsgCaption,
-                         ::testing::Values(CaptionCase{"NoTitle", "", std::string("sparvane v") + sparvane::version::kText},
-                                           CaptionCase{"BlanksAndControls", " \t\r\n ", std::string("sparvane v") + sparvane::version::kText},
+                         ::testing::Values(CaptionCase{"NoTitle", "",
+                                                       std::string("sparvane v") + sparvane::version::kText},
+                                           CaptionCase{"BlanksAndControls", " \t\r\n ",
+                                                       std::string("sparvane v") + sparvane::version::kText},
                                            CaptionCase{"OneWordBetweenBlanks", "  Cleaner  ", "Cleaner"},
                                            CaptionCase{"InnerBlanksStay", " Temp Files ", "Temp Files"}),
                          [](const auto& testCase) { return std::string(testCase.param.name); });

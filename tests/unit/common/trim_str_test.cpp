@@ -22,6 +22,7 @@ TEST_P(TrimStrTable, KeepsThePrintableSpan) { EXPECT_EQ(TrimStr(GetParam().input
 
 // é is U+00E9 (233, unprintable), the no-break space U+00A0 (160) and ß U+00DF (223) are
 // printable, à U+00E0 (224) is the first code above the range.
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Cases, TrimStrTable,
     ::testing::Values(
@@ -43,5 +44,6 @@ INSTANTIATE_TEST_SUITE_P(
         TrimCase{"LoneContinuationAfterPrintableIsStripped", "x\xA0", "x"},
         TrimCase{"SingleCharacter", "~", "~"}),
     [](const auto& testCase) { return std::string(testCase.param.name); });
+// clang-format on
 
 }  // namespace

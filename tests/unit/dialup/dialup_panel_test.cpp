@@ -102,6 +102,7 @@ const char* kNone = "No connection made yet.";
 const char* kReady = "Ready to connect";
 const char* kDisconnected = "You are Disconnected From the Internet.";
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Clicks, ScenarioTest,
     ::testing::Values(
@@ -114,6 +115,7 @@ INSTANTIATE_TEST_SUITE_P(
         Scenario{"FailedHangUp", 0, 668, 0, "CDD",
                  {kMade[0], kMade[1], kClosed, "Unable to terminate connection, error: 668", kNone}, kReady, 1}),
     [](const auto& testCase) { return std::string(testCase.param.label); });
+// clang-format on
 
 using Release = std::tuple<std::string, bool, bool, bool>;
 struct ReleaseTest : PanelTest, ::testing::WithParamInterface<Release> {};

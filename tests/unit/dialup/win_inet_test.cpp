@@ -23,7 +23,9 @@ struct WinInetTest : ::testing::Test {
     WinInet inet{dialer, registry};
     int made = 0;
 
-    WinInetTest() { inet.ConnectionMade = [this] { ++made; }; }
+    WinInetTest() {
+        inet.ConnectionMade = [this] { ++made; };
+    }
     void setRemoteConnection(std::uint32_t value) {
         registry.keys[sparvane::dialup::kRemoteAccessKey][sparvane::dialup::kRemoteConnectionValue] = value;
     }
@@ -52,13 +54,12 @@ TEST_P(ListDUNsTest, ReplacesTheListWithTheNamesAsTheSystemWroteThem) {
     EXPECT_EQ(dialer.enumFirstRecordSize, 264u);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    PhoneBooks, ListDUNsTest,
-    ::testing::Values(PhoneBook{"Empty", {}, {}},
-                      PhoneBook{"BytesAfterNulDropped", {std::string("ISP\0junk", 8)}, {"ISP"}},
-                      PhoneBook{"AnsiCodePageConverted", {"Caf\xE9"}, {"Caf\xC3\xA9"}},
-                      PhoneBook{"Exactly256", {256, "Entry"}, {256, "Entry"}}),
-    [](const auto& testCase) { return std::string(testCase.param.label); });
+INSTANTIATE_TEST_SUITE_P(PhoneBooks, ListDUNsTest,
+                         ::testing::Values(PhoneBook{"Empty", {}, {}},
+                                           PhoneBook{"BytesAfterNulDropped", {std::string("ISP\0junk", 8)}, {"ISP"}},
+                                           PhoneBook{"AnsiCodePageConverted", {"Caf\xE9"}, {"Caf\xC3\xA9"}},
+                                           PhoneBook{"Exactly256", {256, "Entry"}, {256, "Entry"}}),
+                         [](const auto& testCase) { return std::string(testCase.param.label); });
 
 // With a connection of our own held; Remote Access up with nothing held is the panel's
 // AlreadyConnected. Connected() follows Remote Access alone; a second dial needs both to refuse.

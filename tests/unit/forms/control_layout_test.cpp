@@ -40,8 +40,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, TwipsToPixels,
                                            TwipsCase{"OffScreenTextBox", -960, 15, -64},
                                            TwipsCase{"MinusOneAndAHalfToEven", -22.5, 15, -2},
                                            TwipsCase{"MinusTwoAndAHalfToEven", -37.5, 15, -2},
-                                           TwipsCase{"At144Dpi", 1440, 10, 144},
-                                           TwipsCase{"NoMetricsYet", 100, 0, 0}),
+                                           TwipsCase{"At144Dpi", 1440, 10, 144}, TwipsCase{"NoMetricsYet", 100, 0, 0}),
                          [](const auto& testCase) { return std::string(testCase.param.name); });
 
 class LayoutTest : public ::testing::Test {

@@ -48,8 +48,8 @@ TEST(IfTableParser, ReadsEveryFieldOfEveryRowFromItsOwnOffsetAndCountsEveryRow) 
     std::uint64_t received = 0, sent = 0;
     for (std::uint32_t r = 0; r < rows.size(); ++r) {
         for (std::uint32_t f = 0; f < std::size(kFields); ++f) rows[r].*kFields[f].first = 1000 * (r + 1) + f;
-        rows[r].octetsIn = 4000000000u - r;   // the totals go far beyond 32 bits
-        rows[r].operStatus = r % 2 ? 5 : 2;   // interfaces that are down count too
+        rows[r].octetsIn = 4000000000u - r;  // the totals go far beyond 32 bits
+        rows[r].operStatus = r % 2 ? 5 : 2;  // interfaces that are down count too
         rows[r].lastChange = 77 + r;
         received += rows[r].octetsIn;
         sent += rows[r].octetsOut;
@@ -84,7 +84,7 @@ TEST(IfTableParser, ReadsEveryFieldOfEveryRowFromItsOwnOffsetAndCountsEveryRow) 
     EXPECT_EQ(i.InterfaceName, name);
     EXPECT_EQ(i.AdapterAddress, "00-1A-2B-3-4-5");
     EXPECT_EQ(i.InterfaceDescription, "Loopback \xC3\xA9\xE2\x82\xAC");  // é, €
-    EXPECT_EQ(i.LastChange, 0.0);  // never read from the table
+    EXPECT_EQ(i.LastChange, 0.0);                                        // never read from the table
 }
 
 TEST(IfTableParser, MalformedTablesAreNeverReadPastTheBuffer) {
@@ -125,13 +125,13 @@ TEST_P(AdapterAddress, FollowsTheTextRule) {
     EXPECT_EQ(sparvane::network::adapterAddressText(field, length), text);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, AdapterAddress,
-    testing::Values(Address{"FourBytesInHex", {10, 171, 255, 16}, 4, "A-AB-FF-10"},
-                    Address{"NoLength", {1, 2}, 0, ""}, Address{"NegativeLength", {1, 2}, -1, ""},
-                    // only the 8 bytes of the field exist; a longer length adds nothing
-                    Address{"LengthBeyondTheField", {1, 2, 3, 4, 5, 6, 7, 8}, 20, "1-2-3-4-5-6-7-8"}),
-    [](const auto& testCase) { return std::string(std::get<0>(testCase.param)); });
+INSTANTIATE_TEST_SUITE_P(Cases, AdapterAddress,
+                         testing::Values(Address{"FourBytesInHex", {10, 171, 255, 16}, 4, "A-AB-FF-10"},
+                                         Address{"NoLength", {1, 2}, 0, ""}, Address{"NegativeLength", {1, 2}, -1, ""},
+                                         // only the 8 bytes of the field exist; a longer length adds nothing
+                                         Address{
+                                             "LengthBeyondTheField", {1, 2, 3, 4, 5, 6, 7, 8}, 20, "1-2-3-4-5-6-7-8"}),
+                         [](const auto& testCase) { return std::string(std::get<0>(testCase.param)); });
 
 TEST(Windows1252, MapsEverySingleByteToItsCharacter) {
     const std::uint8_t bytes[] = {'A', 0x80, 0x8A, 0x81, 0x9F, 0xA0, 0xE9, 0xFF, 0};

@@ -19,7 +19,10 @@ TEST_P(TotalFormat, GroupsByThreesInTheUsersSeparator) {
 // Zero, "1,000" and "." groups are pinned by the tray tips of the traffic tests.
 INSTANTIATE_TEST_SUITE_P(Cases, TotalFormat,
                          testing::Values(Total{"ThreeDigits", 999, ",", "999"},
-                                         Total{"NoBreakSpaceGroups", 1234567, "\xC2\xA0", "1\xC2\xA0" "234\xC2\xA0" "567"},
+                                         Total{"NoBreakSpaceGroups", 1234567, "\xC2\xA0",
+                                               "1\xC2\xA0"
+                                               "234\xC2\xA0"
+                                               "567"},
                                          Total{"Largest", UINT64_MAX, ",", "18,446,744,073,709,551,615"}),
                          kCaseName);
 

@@ -108,6 +108,7 @@ struct Scenario {
 // Every figure below is worked out by hand from the bytes the steps add: kilobytes per
 // tick = bytes / 1000, scaled by 500 / elapsed ms when the tick comes over 250 ms late;
 // the widget shows it x 8. The fixture's Ethernet row starts at 10,000 in and 1,000 out.
+// clang-format off
 const Scenario kScenarios[] = {
     // The totals at the first tick are its baseline, not traffic of that tick.
     {"FirstTickIsTheBaseline",
@@ -177,6 +178,7 @@ const Scenario kScenarios[] = {
      {{both(bytesIn(2, 4'000'000'000u), bytesIn(3, 4'000'000'000u)), 0, "8000000"}},
      "64000000", "0", 100, 0, "8000000000", "0", "Bytes received: 8,000,011,000\r\n Bytes sent: 1,000"},
 };
+// clang-format on
 
 void PrintTo(const Scenario& c, std::ostream* os) { *os << c.label; }
 
@@ -271,7 +273,7 @@ TEST_F(TrafficTest, RecordTrackerStartsAfterThreeSecondsAndKeepsOnlyAHigherFigur
     traffic(9000);  // shown from the 1000 tick on, before the tracker starts: never sampled
     world.backend.advance(2499);
     EXPECT_FALSE(m.Timer3.timerEnabled());
-    world.backend.advance(701);  // 3700: first comparison, of the 3500 tick's figure 0
+    world.backend.advance(701);                 // 3700: first comparison, of the 3500 tick's figure 0
     EXPECT_EQ(m.RecordIncoming.caption(), "");  // 0 is not above the starting record
     traffic(7500, 250);
     world.backend.advance(700);  // 4400: compares the 4000 tick's figures
@@ -285,4 +287,3 @@ TEST_F(TrafficTest, RecordTrackerStartsAfterThreeSecondsAndKeepsOnlyAHigherFigur
     EXPECT_EQ(m.RecordOutgoing.caption(), "0.25");
     EXPECT_FALSE(m.Timer5.timerEnabled());  // it fired once only
 }
-

@@ -62,7 +62,7 @@ TEST_P(AutoStartBox, OkRunsTheToolOnceWithABoundedWaitAndReportsHowItWentCancelD
 }
 
 const SwitchCase kBoxes[] = {{"On", sparvane::shell::switchAutoStartOn, kOnCommand},
-                              {"Off", sparvane::shell::switchAutoStartOff, kOffCommand}};
+                             {"Off", sparvane::shell::switchAutoStartOff, kOffCommand}};
 constexpr const char* kFailed = "Auto-start could not be changed.";
 constexpr int kWarning = msgbox::kExclamation;
 
@@ -105,15 +105,15 @@ TEST_P(QuoteArgument, ParsesBackToTheSameText) {
     EXPECT_EQ(sparvane::shell::quoteArgument(GetParam().argument), GetParam().quoted);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    CommandLineRules, QuoteArgument,
-    ::testing::Values(QuoteCase{"Empty", "", R"("")"},
-                      QuoteCase{"Blank", R"(C:\Program Files\a.exe)", R"("C:\Program Files\a.exe")"},
-                      QuoteCase{"Quotes", R"("C:\a b\x.exe")", R"("\"C:\a b\x.exe\"")"},
-                      // must not escape the closing quote
-                      QuoteCase{"TrailingBackslash", R"(C:\dir\)", R"("C:\dir\\")"},
-                      QuoteCase{"BackslashesBeforeAQuoteDouble", R"(a\\"b)", R"("a\\\\\"b")"},
-                      QuoteCase{"OtherBackslashesStay", R"(a\\b)", R"("a\\b")"}),
-    [](const auto& testCase) { return std::string(testCase.param.name); });
+INSTANTIATE_TEST_SUITE_P(CommandLineRules, QuoteArgument,
+                         ::testing::Values(QuoteCase{"Empty", "", R"("")"},
+                                           QuoteCase{"Blank", R"(C:\Program Files\a.exe)",
+                                                     R"("C:\Program Files\a.exe")"},
+                                           QuoteCase{"Quotes", R"("C:\a b\x.exe")", R"("\"C:\a b\x.exe\"")"},
+                                           // must not escape the closing quote
+                                           QuoteCase{"TrailingBackslash", R"(C:\dir\)", R"("C:\dir\\")"},
+                                           QuoteCase{"BackslashesBeforeAQuoteDouble", R"(a\\"b)", R"("a\\\\\"b")"},
+                                           QuoteCase{"OtherBackslashesStay", R"(a\\b)", R"("a\\b")"}),
+                         [](const auto& testCase) { return std::string(testCase.param.name); });
 
 }  // namespace

@@ -19,9 +19,9 @@ TEST_F(WidgetTest, OnAScreenExactlyAsWideAsTheColumnNothingMoves) {
 // A display change while the widget runs: resolution, work area or DPI.
 struct DisplayChange {
     const char* name;
-    int widthBefore, tppBefore;   // screen width (pixels) and twips per pixel at start-up
+    int widthBefore, tppBefore;                    // screen width (pixels) and twips per pixel at start-up
     int widthAfter, tppAfter, workAreaRightAfter;  // -1: the work area reaches the edge
-    forms::PixelRect column;      // the region's bounding box afterwards, in pixels
+    forms::PixelRect column;                       // the region's bounding box afterwards, in pixels
     friend void PrintTo(const DisplayChange& c, std::ostream* os) { *os << c.name; }
 };
 
@@ -46,13 +46,12 @@ TEST_P(WidgetDisplayChange, RefitsAndRescalesTheColumn) {
 // shrinks and grows back is 19_widget_display_change; work area and DPI cannot be made there.
 INSTANTIATE_TEST_SUITE_P(
     Widget, WidgetDisplayChange,
-    ::testing::Values(
-        DisplayChange{"ResolutionUnchanged", 1600, 15, 1600, 15, -1, {1184, 8, 1257, 297}},
-        DisplayChange{"TaskbarDockedRight", 1600, 15, 1600, 15, 1200, {1127, 8, 1200, 297}},
-        // 1776 + 109.5 and 12 + 433.5 pixels: halves go to the even neighbour.
-        DisplayChange{"DpiRisesTo144", 1920, 15, 1920, 10, -1, {1776, 12, 1886, 446}},
-        DisplayChange{"DpiRisesOnANarrowScreen", 1600, 15, 1280, 10, -1, {1170, 12, 1280, 446}},
-        DisplayChange{"DpiFallsTo96", 1920, 10, 1920, 15, -1, {1184, 8, 1257, 297}}),
+    ::testing::Values(DisplayChange{"ResolutionUnchanged", 1600, 15, 1600, 15, -1, {1184, 8, 1257, 297}},
+                      DisplayChange{"TaskbarDockedRight", 1600, 15, 1600, 15, 1200, {1127, 8, 1200, 297}},
+                      // 1776 + 109.5 and 12 + 433.5 pixels: halves go to the even neighbour.
+                      DisplayChange{"DpiRisesTo144", 1920, 15, 1920, 10, -1, {1776, 12, 1886, 446}},
+                      DisplayChange{"DpiRisesOnANarrowScreen", 1600, 15, 1280, 10, -1, {1170, 12, 1280, 446}},
+                      DisplayChange{"DpiFallsTo96", 1920, 10, 1920, 15, -1, {1184, 8, 1257, 297}}),
     [](const ::testing::TestParamInfo<DisplayChange>& testCase) { return std::string(testCase.param.name); });
 
 // The clock written on the first tick and after input only: 10_widget_startup.
@@ -70,8 +69,8 @@ TEST_F(WidgetTest, AboutShowsAnInformationBoxWithTheProductsDetails) {
     ASSERT_EQ(world.backend.messages.size(), 1u);
     const fakes::ShownMessage& m = world.backend.messages[0];
     EXPECT_EQ(m.style, forms::msgbox::kInformation | forms::msgbox::kOkOnly);
-    for (const char* part : {"Sparvane", "Sparvane team", "@sparvane.example", "Sparvane Professional",
-                             "https://www.sparvane.example"})
+    for (const char* part :
+         {"Sparvane", "Sparvane team", "@sparvane.example", "Sparvane Professional", "https://www.sparvane.example"})
         EXPECT_NE(m.text.find(part), std::string::npos) << part;
 }
 
