@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang                                   # fuzz preset
+  clang-format clang-tidy                 # the formatting check (test command), scripts/tidy.sh
   g++-mingw-w64-x86-64-posix mingw-w64-tools
   wine wine64 fonts-wine                  # Wine 8.0 from Debian 12 main is the tested one
   xvfb xdotool imagemagick x11-utils xauth procps

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Everything the project checks, in one command: the include layering, native unit suites
-# (plain and under AddressSanitizer + UBSan), the Windows build (sparvane.exe and the e2e
-# driver) and the end-to-end scenarios under Wine. Warnings are errors in every build.
+# Everything the project checks, in one command: the include layering, the formatting,
+# native unit suites (plain and under AddressSanitizer + UBSan), the Windows build
+# (sparvane.exe and the e2e driver) and the end-to-end scenarios under Wine.
+# Warnings are errors in every build.
 #   scripts/test.sh                 all of it
 #   scripts/test.sh PATTERN...      all unit suites, then only the e2e scenarios whose
 #                                   file name contains a pattern
@@ -33,6 +34,7 @@ windows() { cmake --preset windows -DSPARVANE_WERROR=ON && cmake --build --prese
 sanitized() { cmake --preset asan -DSPARVANE_WERROR=ON && cmake --build --preset asan && ctest --preset asan; }
 
 step "include layering" python3 scripts/check-includes.py
+step "formatting" scripts/format.sh --check
 step "unit suites (native)" unit
 step "unit suites (AddressSanitizer + UBSan)" sanitized
 if step "windows build" windows; then
