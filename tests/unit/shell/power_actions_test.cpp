@@ -1,42 +1,46 @@
+// The widget's Shut Down, Restart and Log Off buttons, from the click to the request. The
+// other buttons are clicked under Wine: Screen Guard in 51_screen_guard_and_logoff, the
+// auto-start boxes in 50_autostart, Clean Junk in 42 and 43.
+#include "shell/power_actions.h"
+
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <ostream>
 #include <string>
 #include <tuple>
 #include <vector>
 
-#include "fakes/test_world.h"
-#include "shell/power_actions.h"
+#include "widget_fixture.h"
 
 namespace {
 
 namespace exit_windows = platform::exit_windows;
 
 struct PowerButtonCase {
-    const char* name;
-    std::function<void(platform::Token&, platform::Session&)> press;
+    const char *name, *control;
     unsigned request;
     friend void PrintTo(const PowerButtonCase& c, std::ostream* os) { *os << c.name; }
 };
 
-const PowerButtonCase kButtons[] = {{"Shutdown", sparvane::shell::shutdownButton, exit_windows::kShutdown},
-                                    {"Restart", sparvane::shell::restartButton, exit_windows::kReboot},
-                                    {"LogOff", sparvane::shell::logOffButton, exit_windows::kLogOff}};
+const PowerButtonCase kButtons[] = {{"Shutdown", "Command8", exit_windows::kShutdown},
+                                    {"Restart", "Command6", exit_windows::kReboot},
+                                    {"LogOff", "Command7", exit_windows::kLogOff}};
 
 // Accepted, or refused by Windows at both steps: a refused privilege is not reported, and a
 // refused request must not turn into anything else.
-class PowerButton : public ::testing::TestWithParam<std::tuple<PowerButtonCase, bool>> {
-protected:
-    PowerButton() { world.session.token = &world.token; }
-    fakes::TestWorld world;
-};
+class PowerButton : public WidgetTest, public ::testing::WithParamInterface<std::tuple<PowerButtonCase, bool>> {};
 
 TEST_P(PowerButton, AsksForTheShutdownPrivilegeThenMakesOneRequestAndNothingElse) {
     const auto& [button, accepted] = GetParam();
+    start();
+    world.session.token = &world.token;
     world.session.accept = accepted;
     world.token.failAdjust = !accepted;
-    button.press(world.token, world.session);
+    world.token.calls.clear();
+    forms::Control* control = widget().findControl(button.control);
+    ASSERT_NE(control, nullptr);
+    EXPECT_TRUE(world.session.requests.empty()) << "requested before the click";
+    control->userClick();
     EXPECT_EQ(world.session.requests, std::vector<unsigned>{button.request});
     ASSERT_EQ(world.session.privilegeEnabledAtRequest, std::vector<bool>{accepted});
     // The whole privilege dance, token released, came before the request.
