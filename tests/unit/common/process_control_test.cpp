@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -17,66 +18,65 @@ using sparvane::common::UnloadAllForms;
 
 constexpr const char* kSourceLine = "\r\n\r\nSource:    modMain.AdjustPrivileges";
 
-class AdjustPrivilegesTest : public ::testing::Test {
-protected:
-    fakes::TestWorld world;
-    const std::vector<fakes::ShownMessage>& shown() const { return world.backend.messages; }
+struct PrivilegeCase {
+    const char *name, *privilege;
+    bool enable, failOpen, failAdjust, result;
+    std::vector<std::string> calls;  // the token's, in order
+    std::string report;              // the box's text before the source line; "" when none shows
+    friend void PrintTo(const PrivilegeCase& c, std::ostream* os) { *os << c.name; }
 };
 
-TEST_F(AdjustPrivilegesTest, EnablingAKnownPrivilegeSucceedsSilently) {
-    EXPECT_TRUE(AdjustPrivileges(world.app, world.token, world.systemErrors, true, "SeShutdownPrivilege"));
-    EXPECT_TRUE(world.token.enabled[19]);
-    EXPECT_TRUE(shown().empty());
-    EXPECT_EQ(world.token.openHandles, 0);
-}
+class AdjustPrivilegesTest : public ::testing::TestWithParam<PrivilegeCase> {
+protected:
+    fakes::TestWorld world;
+};
 
-TEST_F(AdjustPrivilegesTest, ABlankNameIsReportedWithoutTouchingTheToken) {
-    EXPECT_FALSE(AdjustPrivileges(world.app, world.token, world.systemErrors, true, "   "));
-    ASSERT_EQ(shown().size(), 1u);
-    EXPECT_EQ(shown()[0].text, std::string("Cannot identify type of privilege to use.") + kSourceLine);
-    EXPECT_EQ(shown()[0].title, std::string("sparvane v") + sparvane::version::kText);
-    EXPECT_EQ(shown()[0].style, forms::msgbox::kInformation);
-    EXPECT_TRUE(world.token.calls.empty());
-}
-
-TEST_F(AdjustPrivilegesTest, AnUnknownNameIsReportedWithTheSystemText) {
-    EXPECT_FALSE(AdjustPrivileges(world.app, world.token, world.systemErrors, true, "SeNoSuchPrivilege"));
-    ASSERT_EQ(shown().size(), 1u);
-    EXPECT_EQ(shown()[0].text, std::string("Cannot find \"SeNoSuchPrivilege\" privilege value. \r\n"
-                                           "[A specified privilege does not exist.\r\n]") +
-                                   kSourceLine);
+// Every privilege starts in the state opposite to the one asked for, so that a change shows.
+TEST_P(AdjustPrivilegesTest, ChangesWhatTheSystemAcceptsReportsWhatWentWrongAndReleasesTheToken) {
+    const PrivilegeCase& c = GetParam();
+    for (const auto& [name, luid] : world.token.privileges) world.token.enabled[luid.lowPart] = !c.enable;
+    world.token.failOpen = c.failOpen;
+    world.token.failAdjust = c.failAdjust;
+    world.token.openError = 0xBEEF;  // a code the system has no text for
+    EXPECT_EQ(AdjustPrivileges(world.app, world.token, world.systemErrors, c.enable, c.privilege), c.result);
+    EXPECT_EQ(world.token.isEnabled(c.privilege), c.result ? c.enable : !c.enable);
+    EXPECT_EQ(world.token.calls, c.calls);
     EXPECT_EQ(world.token.openHandles, 0) << "token left open";
-    EXPECT_EQ(world.token.calls.back(), "close");
+    const auto& shown = world.backend.messages;
+    ASSERT_EQ(shown.size(), c.report.empty() ? 0u : 1u);
+    if (!shown.empty()) {
+        EXPECT_EQ(shown[0].text, c.report + kSourceLine);
+        EXPECT_EQ(shown[0].title, std::string("sparvane v") + sparvane::version::kText);
+        EXPECT_EQ(shown[0].style, forms::msgbox::kInformation);
+    }
 }
 
-TEST_F(AdjustPrivilegesTest, AnUnknownCodeLeavesEmptyBrackets) {
-    world.token.failOpen = true;
-    world.token.openError = 0xBEEF;
-    EXPECT_FALSE(AdjustPrivileges(world.app, world.token, world.systemErrors, false, "SeDebugPrivilege"));
-    ASSERT_EQ(shown().size(), 1u);
-    EXPECT_EQ(shown()[0].text, std::string("Cannot determine current process. \r\n[]") + kSourceLine);
-    EXPECT_EQ(world.token.calls, (std::vector<std::string>{"open"}));
+std::vector<std::string> adjusted(const char* privilege) {
+    return {"open", std::string("lookup:") + privilege, "adjust", "close"};
 }
 
-TEST_F(AdjustPrivilegesTest, ARefusedElevationIsReportedAndTheTokenClosed) {
-    world.token.failAdjust = true;
-    EXPECT_FALSE(AdjustPrivileges(world.app, world.token, world.systemErrors, true, "SeDebugPrivilege"));
-    ASSERT_EQ(shown().size(), 1u);
-    EXPECT_EQ(shown()[0].text,
-              std::string("Failed to elevate user privileges.  This\r\napplication may not function as desired.") +
-                  kSourceLine);
-    EXPECT_EQ(world.token.openHandles, 0);
-}
-
-TEST_F(AdjustPrivilegesTest, DisablingReportsNothingAndAnswersWhatTheSystemSaid) {
-    world.token.enabled[20] = true;
-    EXPECT_TRUE(AdjustPrivileges(world.app, world.token, world.systemErrors, false, "SeDebugPrivilege"));
-    EXPECT_FALSE(world.token.enabled[20]);
-    world.token.failAdjust = true;
-    EXPECT_FALSE(AdjustPrivileges(world.app, world.token, world.systemErrors, false, "SeDebugPrivilege"));
-    EXPECT_TRUE(shown().empty());
-    EXPECT_EQ(world.token.openHandles, 0);
-}
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(
+    Cases, AdjustPrivilegesTest,
+    ::testing::Values(
+        PrivilegeCase{"EnableKnown", "SeShutdownPrivilege", true, false, false, true, adjusted("SeShutdownPrivilege"),
+                      ""},
+        PrivilegeCase{"BlankNameTouchesNoToken", "   ", true, false, false, false, {},
+                      "Cannot identify type of privilege to use."},
+        PrivilegeCase{"UnknownNameWithTheSystemText", "SeNoSuchPrivilege", true, false, false, false,
+                      {"open", "lookup:SeNoSuchPrivilege", "close"},
+                      "Cannot find \"SeNoSuchPrivilege\" privilege value. \r\n"
+                      "[A specified privilege does not exist.\r\n]"},
+        PrivilegeCase{"UnknownCodeLeavesEmptyBrackets", "SeDebugPrivilege", false, true, false, false, {"open"},
+                      "Cannot determine current process. \r\n[]"},
+        PrivilegeCase{"RefusedElevation", "SeDebugPrivilege", true, false, true, false, adjusted("SeDebugPrivilege"),
+                      "Failed to elevate user privileges.  This\r\napplication may not function as desired."},
+        PrivilegeCase{"Disable", "SeDebugPrivilege", false, false, false, true, adjusted("SeDebugPrivilege"), ""},
+        // Disabling reports nothing, only answers what the system said.
+        PrivilegeCase{"RefusedDisable", "SeDebugPrivilege", false, false, true, false, adjusted("SeDebugPrivilege"),
+                      ""}),
+    [](const auto& testCase) { return std::string(testCase.param.name); });
+// clang-format on
 
 // A form that logs its unload handlers and can be told to misbehave in them.
 class LoggingForm : public forms::Form {
