@@ -71,12 +71,10 @@ const FakeFileSystem::Node* FakeFileSystem::find(const std::string& k) const {
 
 FakeFileSystem::Node* FakeFileSystem::dataNode(Node& n) {
     if (!n.linkTarget.empty() && !isDir(n)) return find(n.linkTarget);
-    if (!n.dataOf.empty()) return find(n.dataOf);
     return &n;
 }
 const FakeFileSystem::Node* FakeFileSystem::dataNode(const Node& n) const {
     if (!n.linkTarget.empty() && !isDir(n)) return find(n.linkTarget);
-    if (!n.dataOf.empty()) return find(n.dataOf);
     return &n;
 }
 
@@ -120,11 +118,6 @@ void FakeFileSystem::addFolderLink(const std::string& path, const std::string& t
 void FakeFileSystem::addFileLink(const std::string& path, const std::string& target) {
     addNode(path, fa::kArchive, 0);
     nodes_[key(path)].linkTarget = key(target);
-}
-
-void FakeFileSystem::addHardLink(const std::string& path, const std::string& existing) {
-    addNode(path, 0, 0);
-    nodes_[key(path)].dataOf = key(existing);
 }
 
 void FakeFileSystem::addUnixName(const std::string& folder, const std::string& name, std::uint32_t attributes) {
@@ -191,11 +184,6 @@ std::optional<platform::EntryFacts> FakeFileSystem::inspectEntry(const std::stri
     platform::EntryFacts facts;
     facts.attributes = data->attributes;
     facts.itself = n->linkTarget.empty();
-    const std::string dataKey = data == n ? key(path) : (n->dataOf.empty() ? n->linkTarget : n->dataOf);
-    std::uint32_t names = 0;
-    for (const auto& [nk, other] : nodes_)
-        if (nk == dataKey || other.dataOf == dataKey) ++names;
-    facts.names = std::max<std::uint32_t>(names, 1);
     return facts;
 }
 
@@ -279,28 +267,11 @@ bool FakeFileSystem::setAttributes(const std::string& path, std::uint32_t attrib
     return true;
 }
 
-void FakeFileSystem::erase(const std::string& k) {
-    // Another name of the same file takes over its data.
-    std::string heir;
-    for (auto& [nk, n] : nodes_) {
-        if (n.dataOf != k) continue;
-        if (heir.empty()) {
-            heir = nk;
-            n.dataOf.clear();
-            n.attributes = nodes_[k].attributes;
-            n.size = nodes_[k].size;
-        } else {
-            n.dataOf = heir;
-        }
-    }
-    nodes_.erase(k);
-}
-
 void FakeFileSystem::eraseTree(const std::string& k) {
     std::vector<std::string> doomed;
     for (const auto& [nk, n] : nodes_)
         if (nk == k || nk.rfind(k + "\\", 0) == 0) doomed.push_back(nk);
-    for (const auto& d : doomed) erase(d);
+    for (const auto& d : doomed) nodes_.erase(d);
 }
 
 bool FakeFileSystem::deleteFile(const std::string& path) {
@@ -317,7 +288,7 @@ bool FakeFileSystem::deleteFile(const std::string& path) {
     if (isDir(*n)) return false;
     const Node* data = dataNode(*n);
     if (data != nullptr && (data->attributes & fa::kReadOnly)) return false;
-    erase(k);
+    nodes_.erase(k);
     return true;
 }
 

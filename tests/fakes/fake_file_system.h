@@ -38,8 +38,6 @@ public:
     // A symbolic link to a file: listed as a plain file with the target's attributes, and
     // every attribute change or deletion through it reaches the target (Wine's behaviour).
     void addFileLink(const std::string& path, const std::string& target);
-    // A second name for an existing file; both names share size and attributes.
-    void addHardLink(const std::string& path, const std::string& existing);
     // An entry whose Unix name no Windows path can name (it holds "\"): listed verbatim in
     // `folder`, reachable by no path.
     void addUnixName(const std::string& folder, const std::string& name,
@@ -83,7 +81,6 @@ private:
         std::uint32_t attributes = 0;
         std::uint64_t size = 0;
         std::string linkTarget;  // key of the target, for folder and file links
-        std::string dataOf;      // key of the name holding the data, for a hard link
         std::uint64_t order = 0;
     };
     static std::string key(const std::string& path);
@@ -91,7 +88,6 @@ private:
     std::string resolve(const std::string& path) const;
     void ensureParents(const std::string& k);
     void addNode(const std::string& path, std::uint32_t attributes, std::uint64_t size);
-    void erase(const std::string& k);
     void eraseTree(const std::string& k);
     Node* find(const std::string& k);
     const Node* find(const std::string& k) const;

@@ -82,7 +82,7 @@ const std::string kRecent = "C:\\Users\\Tester\\AppData\\Roaming\\Microsoft\\Win
 // Heap figures move a little when a caption crosses the short-string limit or a map node
 // is replaced; a leak of one block per junk check (every 20 s) is 4,000 blocks a day.
 constexpr long long kHeapBlockSlack = 64;
-constexpr long long kHeapByteSlack = 16 * 1024;
+constexpr long long kHeapByteSlack = 16LL * 1024;
 
 struct Holdings {
     std::size_t windows = 0;

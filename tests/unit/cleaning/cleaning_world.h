@@ -1,5 +1,6 @@
 #pragma once
 // A headless program with every form registered.
+#include <cstdint>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -25,6 +26,7 @@ struct CleaningWorld : fakes::TestWorld {
 };
 
 struct CleaningTest : ::testing::Test {
+    static constexpr std::uint64_t kKilobyte = 1024;
     CleaningWorld w;
     const std::string temp = CleaningWorld::kTemp;
     const std::string recent = CleaningWorld::kRecent;

@@ -120,8 +120,8 @@ struct CleanJunkTest : cleaning_test::CleaningTest {
     void SetUp() override {
         w.fileSystem.addFile(temp + "\\a\\b\\c.tmp", 100);
         w.fileSystem.addFile(temp + "\\d.tmp", 100, fa::kReadOnly);
-        w.fileSystem.addFile(recent + "\\big.doc.lnk", 80 * 1024);
-        w.fileSystem.addFile(recent + "\\sub\\kept.dat", 80 * 1024);  // not a shortcut: stays
+        w.fileSystem.addFile(recent + "\\big.doc.lnk", 80 * kKilobyte);
+        w.fileSystem.addFile(recent + "\\sub\\kept.dat", 80 * kKilobyte);  // not a shortcut: stays
         w.recycleBin.items = 4;
         w.app.form<Form2>().Command2.setValue(true);
         w.app.form<Form2>().Command8.setValue(true);

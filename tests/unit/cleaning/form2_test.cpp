@@ -61,9 +61,9 @@ INSTANTIATE_TEST_SUITE_P(Sizes, RecentFolderColour,
                          [](const auto& testCase) { return testCase.param.name(); });
 
 TEST_F(Form2Test, MeasuresAgainOnlyOnEveryTwentiethTick) {
-    w.fileSystem.addFile(recent + "\\a.lnk", 10 * 1024);
+    w.fileSystem.addFile(recent + "\\a.lnk", 10 * kKilobyte);
     form().Command2.setValue(true);
-    w.fileSystem.addFile(recent + "\\b.lnk", 40 * 1024);
+    w.fileSystem.addFile(recent + "\\b.lnk", 40 * kKilobyte);
     setFrame(0x123456);
     w.backend.advance(19000);
     EXPECT_EQ(shown(), "10");
@@ -71,7 +71,7 @@ TEST_F(Form2Test, MeasuresAgainOnlyOnEveryTwentiethTick) {
     w.backend.advance(1000);
     EXPECT_EQ(shown(), "50");
     EXPECT_EQ(frame(), kDarkRed);
-    w.fileSystem.addFile(recent + "\\c.lnk", 50 * 1024);
+    w.fileSystem.addFile(recent + "\\c.lnk", 50 * kKilobyte);
     w.backend.advance(19999);
     EXPECT_EQ(shown(), "50");
     w.backend.advance(1);
@@ -92,7 +92,7 @@ TEST_F(Form2Test, EmptyDeletesTheRecentFolderContentsButNotThroughLinksOrStrange
     // A Unix name that, joined into a path, would name C:\Outside.
     const std::string climb = "..\\..\\..\\..\\..\\..\\..\\Outside";
     w.fileSystem.addUnixName(recent, climb, platform::file_attribute::kDirectory);
-    w.fileSystem.addFile(recent + "\\a.lnk", 60 * 1024, platform::file_attribute::kReadOnly);
+    w.fileSystem.addFile(recent + "\\a.lnk", 60 * kKilobyte, platform::file_attribute::kReadOnly);
     w.fileSystem.addFile(recent + "\\AutomaticDestinations\\x.automaticDestinations-ms", 4096);
     setFrame(kDarkRed);
 

@@ -50,6 +50,7 @@ struct ListingTest : PanelTest, ::testing::WithParamInterface<Listing> {};
 TEST_P(ListingTest, ListsUpTo256EntriesInOrderAndCountsTheRestInTheLog) {
     const auto& [name, entries, fillWhenTooSmall, listed, extraLine] = GetParam();
     std::vector<std::string> names;
+    names.reserve(static_cast<std::size_t>(entries));
     for (int i = 0; i < entries; ++i) names.push_back(i == 1 ? std::string(256, 'x') : "Entry " + std::to_string(i));
     world.dialup.entries = names;
     world.dialup.fillWhenTooSmall = fillWhenTooSmall;

@@ -86,7 +86,7 @@ Change bytesIn(std::uint32_t index, std::uint32_t in, std::uint32_t out = 0) {
         ifRow(t, index).octetsOut += out;
     };
 }
-Change both(Change a, Change b) {
+Change both(const Change& a, const Change& b) {
     return [=](fakes::FakeInterfaceTable& t) { a(t), b(t); };
 }
 
