@@ -62,7 +62,9 @@ echo odd >"$temp/a:b" && echo odd >"$temp/star*name"
 ln -s "$outside/ro_target.txt" "$temp/link_to_ro.tmp"
 ln -s "$outside/tree" "$temp/folder_link"
 ln -s "$outside/tree" "$temp/cache/inner_link"                            # keeps its folder
-ln -s / "$temp/root_link"
+# The drive root as Windows sees it (C:), not the machine's "/": the suite runs as root, and a
+# sweep that followed this link must only be able to harm the scratch prefix.
+ln -s "$WINEPREFIX/drive_c" "$temp/root_link"
 ln -s "$temp/loop_b" "$temp/loop_a" && ln -s "$temp/loop_a" "$temp/loop_b"
 ln "$outside/hard_ro.txt" "$temp/hard_ro_name.tmp"
 mkfifo "$temp/a_pipe"
