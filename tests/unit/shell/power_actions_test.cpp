@@ -26,37 +26,54 @@ const PowerButtonCase kButtons[] = {{"Shutdown", "Command8", exit_windows::kShut
                                     {"Restart", "Command6", exit_windows::kReboot},
                                     {"LogOff", "Command7", exit_windows::kLogOff}};
 
-// Accepted, or refused by Windows at both steps: a refused privilege is not reported, and a
-// refused request must not turn into anything else.
-class PowerButton : public WidgetTest, public ::testing::WithParamInterface<std::tuple<PowerButtonCase, bool>> {};
+// How the token and Windows answer. A privilege that cannot be had is not reported (Windows
+// then refuses the request itself), and a refused request must not turn into anything else.
+struct TokenAnswer {
+    const char* name;
+    bool failOpen, unknownPrivilege, refused;  // refused: the adjustment and the request
+    std::vector<std::string> calls;            // the token's, all before the request
+    friend void PrintTo(const TokenAnswer& a, std::ostream* os) { *os << a.name; }
+};
+const std::vector<std::string> kDance{"open", "lookup:SeShutdownPrivilege", "adjust", "close"};
+const TokenAnswer kAnswers[] = {
+    {"Accepted", false, false, false, kDance},
+    {"Refused", false, false, true, kDance},
+    {"UnknownPrivilege", false, true, false, {"open", "lookup:SeShutdownPrivilege", "close"}},
+    {"NoToken", true, false, false, {"open"}}};
+
+class PowerButton : public WidgetTest,
+                    public ::testing::WithParamInterface<std::tuple<PowerButtonCase, TokenAnswer>> {};
 
 TEST_P(PowerButton, AsksForTheShutdownPrivilegeThenMakesOneRequestAndNothingElse) {
-    const auto& [button, accepted] = GetParam();
+    const auto& [button, answer] = GetParam();
     start();
     world.session.token = &world.token;
-    world.session.accept = accepted;
-    world.token.failAdjust = !accepted;
+    world.session.accept = !answer.refused;
+    world.token.failAdjust = answer.refused;
+    world.token.failOpen = answer.failOpen;
+    if (answer.unknownPrivilege) world.token.privileges.erase("SeShutdownPrivilege");
     world.token.calls.clear();
     forms::Control* control = widget().findControl(button.control);
     ASSERT_NE(control, nullptr);
     EXPECT_TRUE(world.session.requests.empty()) << "requested before the click";
     control->userClick();
     EXPECT_EQ(world.session.requests, std::vector<unsigned>{button.request});
-    ASSERT_EQ(world.session.privilegeEnabledAtRequest, std::vector<bool>{accepted});
-    // The whole privilege dance, token released, came before the request.
-    const std::vector<std::string> dance{"open", "lookup:SeShutdownPrivilege", "adjust", "close"};
-    EXPECT_EQ(world.token.calls, dance);
-    EXPECT_EQ(world.session.tokenCallsAtRequest, std::vector<std::size_t>{dance.size()});
+    const bool enabled = !answer.failOpen && !answer.unknownPrivilege && !answer.refused;
+    ASSERT_EQ(world.session.privilegeEnabledAtRequest, std::vector<bool>{enabled});
+    EXPECT_EQ(world.token.calls, answer.calls);
+    EXPECT_EQ(world.session.tokenCallsAtRequest, std::vector<std::size_t>{answer.calls.size()});
+    EXPECT_EQ(world.token.openHandles, 0) << "token left open";
     EXPECT_TRUE(world.backend.messages.empty()) << "no confirmation, no report";
 }
 
-INSTANTIATE_TEST_SUITE_P(Widget, PowerButton, ::testing::Combine(::testing::ValuesIn(kButtons), ::testing::Bool()),
+INSTANTIATE_TEST_SUITE_P(Widget, PowerButton,
+                         ::testing::Combine(::testing::ValuesIn(kButtons), ::testing::ValuesIn(kAnswers)),
                          [](const auto& testCase) {
-                             return std::string(std::get<0>(testCase.param).name) +
-                                    (std::get<1>(testCase.param) ? "_Accepted" : "_Refused");
+                             return std::string(std::get<0>(testCase.param).name) + "_" +
+                                    std::get<1>(testCase.param).name;
                          });
 
-TEST(EnableShutdownPrivilege, EnablesTheOneEntryAndAlwaysReleasesAnOpenedToken) {
+TEST(EnableShutdownPrivilege, HandsTheSystemTheOneEntryEnabledAndClosesTheTokenItAdjusted) {
     fakes::FakeToken token;
     token.privileges["SeShutdownPrivilege"] = {0x13, 0x7};
     sparvane::shell::EnableShutdownPrivilege(token);
@@ -67,27 +84,6 @@ TEST(EnableShutdownPrivilege, EnablesTheOneEntryAndAlwaysReleasesAnOpenedToken) 
     EXPECT_EQ(token.adjustedStates[0].attributes, 2u);  // enabled
     EXPECT_EQ(token.adjustDisableAll, std::vector<bool>{false});
     EXPECT_EQ(token.closedHandles, token.adjustedHandles);
-
-    fakes::FakeToken unknown;  // without the privilege nothing is adjusted, yet the token is closed
-    unknown.privileges.erase("SeShutdownPrivilege");
-    sparvane::shell::EnableShutdownPrivilege(unknown);
-    EXPECT_TRUE(unknown.adjustedStates.empty());
-    EXPECT_EQ(unknown.closedHandles.size(), 1u);
-
-    fakes::FakeToken unopenable;  // nothing opened: nothing to close
-    unopenable.failOpen = true;
-    sparvane::shell::EnableShutdownPrivilege(unopenable);
-    EXPECT_TRUE(unopenable.adjustedStates.empty() && unopenable.closedHandles.empty());
-}
-
-TEST(ShutdownWindowsOS, RequestsEvenWithoutTheTokenAndReportsWhatWindowsAnswered) {
-    fakes::FakeToken token;
-    token.failOpen = true;
-    fakes::FakeSession session;
-    EXPECT_EQ(sparvane::shell::shutdownWindowsOS(token, session, exit_windows::kReboot), 1);
-    session.accept = false;
-    EXPECT_EQ(sparvane::shell::shutdownWindowsOS(token, session, exit_windows::kShutdown), 0);
-    EXPECT_EQ(session.requests, (std::vector<unsigned>{exit_windows::kReboot, exit_windows::kShutdown}));
 }
 
 }  // namespace
