@@ -50,7 +50,10 @@ protected:
     forms::Form form{app, "Test"};
 };
 
-TEST_F(LayoutTest, ContainedControlIsPlacedAtItsContainersOffset) {
+TEST_F(LayoutTest, AControlIsPlacedAtItsOwnPositionPlusItsContainersOffsets) {
+    auto& label = form.add<forms::Label>("Label1");
+    label.setBoundsTwips(18120, 2400, 270, 195);
+    EXPECT_EQ(clientRectOf(label, 15, 15), (forms::PixelRect{1208, 160, 1226, 173}));
     auto& frame = form.add<forms::Frame>("Frame1");
     auto& inner = form.add<forms::PictureBox>("Picture1");
     auto& box = form.add<forms::CheckBox>("chkChkBox", 2);
@@ -61,12 +64,6 @@ TEST_F(LayoutTest, ContainedControlIsPlacedAtItsContainersOffset) {
     box.setContainer(&inner);
     // 1680, 495 twips from the form's corner.
     EXPECT_EQ(clientRectOf(box, 15, 15), (forms::PixelRect{112, 33, 152, 53}));
-}
-
-TEST_F(LayoutTest, ControlOfTheFormItselfUsesItsOwnPosition) {
-    auto& label = form.add<forms::Label>("Label1");
-    label.setBoundsTwips(18120, 2400, 270, 195);
-    EXPECT_EQ(clientRectOf(label, 15, 15), (forms::PixelRect{1208, 160, 1226, 173}));
 }
 
 TEST_F(LayoutTest, HiddenContainerHidesWhatItHolds) {
@@ -94,7 +91,10 @@ TEST(ChartBars, LargestValueFillsTheHeightAndOthersScaleFromTheBottom) {
     EXPECT_LE(bars[2].right, 300);
 }
 
-TEST(ChartBars, NothingToScaleGivesFlatBars) {
+TEST(ChartBars, NothingToScaleGivesFlatBarsAndNoRoomOrNoSeriesNone) {
+    EXPECT_TRUE(chartBars({}, 100, 50).empty());
+    EXPECT_TRUE(chartBars({1, 2}, 0, 50).empty());
+    EXPECT_TRUE(chartBars({1, 2}, 100, 0).empty());
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
     for (const auto& values : {std::vector<double>{0, 0}, std::vector<double>{-5, nan}, std::vector<double>{inf, 3}}) {
@@ -108,12 +108,6 @@ TEST(ChartBars, NothingToScaleGivesFlatBars) {
                 EXPECT_EQ(bars[i].top, 50) << "value " << v;
         }
     }
-}
-
-TEST(ChartBars, NoRoomOrNoSeriesGivesNoBars) {
-    EXPECT_TRUE(chartBars({}, 100, 50).empty());
-    EXPECT_TRUE(chartBars({1, 2}, 0, 50).empty());
-    EXPECT_TRUE(chartBars({1, 2}, 100, 0).empty());
 }
 
 struct FillCase {
