@@ -1,7 +1,7 @@
 # Windows build: the one self-contained sparvane.exe, plus the e2e driver and the minimal
 # comparison program used by the benchmarks.
 enable_language(RC)
-set(SPARVANE_WIN32_LIBS user32 gdi32 comctl32 shell32 shlwapi advapi32 iphlpapi
+set(SPARVANE_WIN32_LIBS user32 gdi32 comctl32 shell32 shlwapi advapi32
     rasapi32 msimg32 uxtheme)
 # MinGW links its C and C++ runtimes into each exe (one self-contained file, no DLL of
 # its own), takes wWinMain through -municode and strips the exe. These are GCC/MinGW

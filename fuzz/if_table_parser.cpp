@@ -3,7 +3,8 @@
 // reading outside the buffer, and the reading must stay consistent with the bytes. The
 // input also seeds two readings of a table of up to 400 rows (rows repeated from the
 // input with indices that collide, loopback rows, rows that leave or restart), and the
-// tally's count is checked against a plain search over both tables.
+// tally's count is checked against a plain search over both tables, the old table's
+// 32-bit wrap and the link-speed cap included.
 //
 //   cmake --preset fuzz && cmake --build --preset fuzz
 //   build/fuzz/fuzz_if_table_parser -max_total_time=60 -max_len=4000
@@ -12,6 +13,7 @@
 #include <cstring>
 #include <vector>
 
+#include "network/counting_rule.h"
 #include "network/if_table_parser.h"
 #include "network/traffic_tally.h"
 
@@ -28,32 +30,24 @@ void put32(std::uint8_t* p, std::uint32_t v) {
 }
 
 void checkParse(const std::uint8_t* data, std::size_t size) {
-    const InterfaceReading reading = parseInterfaceTable(data, size);
+    const std::vector<platform::InterfaceRow> rows = parseInterfaceTable(data, size);
     if (size < kIfTableHeaderBytes) {
-        if (reading.interfaces.Count() != 0 || reading.bytesReceived != 0 || !reading.counters.empty())
-            __builtin_trap();
+        if (!rows.empty()) __builtin_trap();
         return;
     }
     const std::size_t complete = (size - kIfTableHeaderBytes) / kIfRowBytes;
     const std::size_t expectedRows = le32(data) < complete ? le32(data) : complete;
-    if (reading.interfaces.Count() != expectedRows || reading.counters.size() != expectedRows) __builtin_trap();
-
-    std::uint64_t in = 0, out = 0;
-    std::size_t i = 0;
-    for (const CInterface& rec : reading.interfaces) {
+    if (rows.size() != expectedRows) __builtin_trap();
+    for (std::size_t i = 0; i < rows.size(); ++i) {
         const std::uint8_t* row = data + kIfTableHeaderBytes + i * kIfRowBytes;
-        const RowCounters& c = reading.counters[i++];
-        in += le32(row + 552);
-        out += le32(row + 576);
-        if (rec.OctetsReceived != static_cast<std::int32_t>(le32(row + 552))) __builtin_trap();
-        if (c.index != le32(row + 512) || c.lastChange != le32(row + 548) || c.octetsOut != le32(row + 576))
+        const platform::InterfaceRow& r = rows[i];
+        if (r.index != le32(row + if_row::kIndex) || r.lastChange != le32(row + if_row::kLastChange) ||
+            r.octetsIn != le32(row + if_row::kInOctets) || r.octetsOut != le32(row + if_row::kOutOctets) ||
+            r.receiveLinkSpeed != le32(row + if_row::kSpeed))
             __builtin_trap();
-        if (rec.InterfaceName.size() != 256) __builtin_trap();
-        if (rec.AdapterAddress.size() > 23) __builtin_trap();             // 8 bytes "FF-" at most
-        if (rec.InterfaceDescription.size() > 256 * 3) __builtin_trap();  // 3 UTF-8 bytes per char at most
-        if (rec.LastChange != 0.0) __builtin_trap();
+        if (r.hardware || r.filter) __builtin_trap();          // the old table has no flags
+        if (r.description.size() > 256 * 3) __builtin_trap();  // 3 UTF-8 bytes per char at most
     }
-    if (in != reading.bytesReceived || out != reading.bytesSent) __builtin_trap();
 }
 
 // The input, read as a stream of bytes that never runs dry (it starts over).
@@ -69,30 +63,35 @@ struct Stream {
 // The bytes received by the second reading, found the slow way: each counted row of the
 // second table is paired with the row of the first that has its index and as many rows of
 // that index before it.
-std::uint64_t expectedBytes(const std::vector<RowCounters>& before, const std::vector<RowCounters>& now) {
-    const auto nth = [](const std::vector<RowCounters>& rows, std::uint32_t index,
-                        std::size_t n) -> const RowCounters* {
-        for (const RowCounters& r : rows)
-            if (r.type != kSoftwareLoopbackType && r.index == index && n-- == 0) return &r;
+using Rows = std::vector<platform::InterfaceRow>;
+bool counts(const platform::InterfaceRow& r) { return r.type != platform::if_type::kSoftwareLoopback; }
+
+std::uint64_t expectedBytes(const Rows& before, const Rows& now, std::uint64_t elapsedMs) {
+    const auto nth = [](const Rows& rows, std::uint32_t index, std::size_t n) -> const platform::InterfaceRow* {
+        for (const auto& r : rows)
+            if (counts(r) && r.index == index && n-- == 0) return &r;
         return nullptr;
     };
     std::uint64_t bytes = 0;
     for (std::size_t i = 0; i < now.size(); ++i) {
-        const RowCounters& r = now[i];
-        if (r.type == kSoftwareLoopbackType) continue;
+        const platform::InterfaceRow& r = now[i];
+        if (!counts(r)) continue;
         std::size_t earlier = 0;
-        for (std::size_t j = 0; j < i; ++j) earlier += now[j].type != kSoftwareLoopbackType && now[j].index == r.index;
-        const RowCounters* b = nth(before, r.index, earlier);
+        for (std::size_t j = 0; j < i; ++j) earlier += counts(now[j]) && now[j].index == r.index;
+        const platform::InterfaceRow* b = nth(before, r.index, earlier);
         if (!b || b->lastChange != r.lastChange || r.unicastIn < b->unicastIn || r.nonUnicastIn < b->nonUnicastIn)
             continue;
-        bytes += static_cast<std::uint32_t>(r.octetsIn - b->octetsIn);
+        const std::uint64_t moved = static_cast<std::uint32_t>(r.octetsIn - b->octetsIn);
+        if (r.receiveLinkSpeed != 0 && static_cast<double>(moved) > plausibleBytes(r.receiveLinkSpeed, elapsedMs))
+            continue;
+        bytes += moved;
     }
     return bytes;
 }
 
-std::uint64_t countedTotal(const std::vector<RowCounters>& rows) {
+std::uint64_t countedTotal(const Rows& rows) {
     std::uint64_t t = 0;
-    for (const RowCounters& r : rows) t += r.type == kSoftwareLoopbackType ? 0 : r.octetsIn;
+    for (const auto& r : rows) t += counts(r) ? r.octetsIn : 0;
     return t;
 }
 
@@ -109,8 +108,9 @@ void checkTally(const std::uint8_t* data, std::size_t size) {
     for (std::size_t r = 0; r < rows; ++r) {
         std::uint8_t* row = first.data() + kIfTableHeaderBytes + r * kIfRowBytes;
         for (std::size_t k = 0; k < kIfRowBytes; ++k) row[k] = in.byte();
-        put32(row + 512, in.word() % indices);
-        put32(row + 516, in.byte() % 4 == 0 ? kSoftwareLoopbackType : 6);
+        put32(row + if_row::kIndex, in.word() % indices);
+        put32(row + if_row::kType, in.byte() % 4 == 0 ? platform::if_type::kSoftwareLoopback : 6);
+        if (in.byte() % 2 == 0) put32(row + if_row::kSpeed, 0);  // half the rows of unknown speed
     }
     // Second table: the same rows moved on; some left out, restarted or changed in status.
     std::vector<std::uint8_t> second(kIfTableHeaderBytes);
@@ -128,17 +128,17 @@ void checkTally(const std::uint8_t* data, std::size_t size) {
     }
     put32(second.data(), static_cast<std::uint32_t>(kept));
 
-    const InterfaceReading a = parseInterfaceTable(first.data(), first.size());
-    const InterfaceReading b = parseInterfaceTable(second.data(), second.size());
+    const InterfaceReading a{parseInterfaceTable(first.data(), first.size()), false, true};
+    const InterfaceReading b{parseInterfaceTable(second.data(), second.size()), false, true};
     TrafficTally tally(Direction::Received);
-    const TrafficTally::Step s1 = tally.take(a.counters, 1000);
-    const std::uint64_t firstTotal = countedTotal(a.counters);
+    const TrafficTally::Step s1 = tally.take(a, judgeRows(a), 1000);
+    const std::uint64_t firstTotal = countedTotal(a.rows);
     if (s1.taken != (firstTotal != 0) || s1.bytes != 0 || tally.total() != (s1.taken ? firstTotal : 0))
         __builtin_trap();
-    const TrafficTally::Step s2 = tally.take(b.counters, 1500);
+    const TrafficTally::Step s2 = tally.take(b, judgeRows(b), 1500);
     if (!s1.taken) return;
-    if (s2.taken != (countedTotal(b.counters) != 0)) __builtin_trap();
-    const std::uint64_t expected = s2.taken ? expectedBytes(a.counters, b.counters) : 0;
+    if (s2.taken != (countedTotal(b.rows) != 0)) __builtin_trap();
+    const std::uint64_t expected = s2.taken ? expectedBytes(a.rows, b.rows, 500) : 0;
     if (s2.bytes != expected || tally.total() != firstTotal + expected || tally.counted() != expected) __builtin_trap();
     if (s2.taken && s2.elapsedMs != 500) __builtin_trap();
 }

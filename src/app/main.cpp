@@ -8,6 +8,7 @@
 #include "common/context.h"
 #include "forms/application.h"
 #include "platform/win32/real_services.h"
+#include "platform/win32/system_library.h"
 #include "platform/win32/text.h"
 #include "platform/win32/win32_backend.h"
 #include "shell/registration.h"
@@ -51,6 +52,8 @@ forms::AppInfo appInfoFromModule() {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    // Before anything can load a DLL: never from the program's own folder.
+    platform::win32::restrictDllSearchToSystem32();
     // The themed standard controls and the tool tips; the bars are drawn by the program.
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);

@@ -1,7 +1,6 @@
 #include "network/if_table_parser.h"
 
 #include <algorithm>
-#include <memory>
 
 namespace sparvane::network {
 
@@ -14,8 +13,6 @@ std::uint32_t u32(const std::uint8_t* p) {
     return static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
            (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
 }
-// Bit for bit into the signed field (two's complement, defined since C++20).
-std::int32_t s32(const std::uint8_t* p) { return static_cast<std::int32_t>(u32(p)); }
 
 // Code points of 0x80..0x9F in Windows-1252. The five bytes the page leaves undefined
 // map to the C1 control of the same value, as the system's conversion does.
@@ -38,45 +35,27 @@ void appendUtf8(std::string& out, char32_t cp) {
     }
 }
 
-std::unique_ptr<CInterface> readRow(const std::uint8_t* row) {
-    auto rec = std::make_unique<CInterface>();
-
+platform::InterfaceRow readRow(const std::uint8_t* row) {
+    platform::InterfaceRow r;
+    r.index = u32(row + kIndex);
+    r.type = u32(row + kType);
+    const std::uint32_t status = u32(row + kOperStatus);
+    r.up = status == kOperStatusConnected || status == kOperStatusOperational;
+    r.receiveLinkSpeed = r.transmitLinkSpeed = u32(row + kSpeed);
+    r.lastChange = u32(row + kLastChange);
+    r.octetsIn = u32(row + kInOctets);
+    r.unicastIn = u32(row + kInUcastPkts);
+    r.nonUnicastIn = u32(row + kInNUcastPkts);
+    r.octetsOut = u32(row + kOutOctets);
+    r.unicastOut = u32(row + kOutUcastPkts);
+    r.nonUnicastOut = u32(row + kOutNUcastPkts);
     // The description is cut to as many characters as the row says it has; the field
-    // holds 256, and a length that is not positive leaves the text empty.
-    const std::int32_t descrLen = s32(row + kDescrLen);
+    // holds 256, and a length that is not positive (as a signed field) leaves it empty.
+    const auto descrLen = static_cast<std::int32_t>(u32(row + kDescrLen));
     if (descrLen > 0)
-        rec->InterfaceDescription =
+        r.description =
             windows1252ToUtf8(row + kDescr, std::min<std::size_t>(static_cast<std::size_t>(descrLen), kDescrBytes));
-
-    std::uint8_t address[8];
-    std::copy_n(row + kPhysAddr, 8, address);
-    rec->AdapterAddress = adapterAddressText(address, s32(row + kPhysAddrLen));
-
-    rec->AdminStatus = s32(row + kAdminStatus);
-    rec->InterfaceIndex = s32(row + kIndex);
-    rec->DiscardedIncomingPackets = s32(row + kInDiscards);
-    rec->IncomingErrors = s32(row + kInErrors);
-    rec->NonunicastPacketsReceived = s32(row + kInNUcastPkts);
-    rec->OctetsReceived = s32(row + kInOctets);
-    rec->UnicastPacketsReceived = s32(row + kInUcastPkts);
-    rec->UnknownProtocolPackets = s32(row + kInUnknownProtos);
-    rec->MaximumTransmissionUnit = s32(row + kMtu);
-    rec->OperationalStatus = s32(row + kOperStatus);
-    rec->DiscardedOutgoingPackets = s32(row + kOutDiscards);
-    rec->OutgoingErrors = s32(row + kOutErrors);
-    rec->NonunicastPacketsSent = s32(row + kOutNUcastPkts);
-    rec->OctetsSent = s32(row + kOutOctets);
-    rec->OutputQueueLength = s32(row + kOutQLen);
-    rec->UnicastPacketsSent = s32(row + kOutUcastPkts);
-    rec->Speed = s32(row + kSpeed);
-    rec->InterfaceType = s32(row + kType);
-
-    // The whole field, trailing zero units included: the name is kept as the table has it.
-    rec->InterfaceName.resize(kNameUnits);
-    for (std::size_t k = 0; k < kNameUnits; ++k)
-        rec->InterfaceName[k] =
-            static_cast<char16_t>(row[kName + 2 * k] | (static_cast<unsigned>(row[kName + 2 * k + 1]) << 8));
-    return rec;
+    return r;
 }
 
 }  // namespace
@@ -91,43 +70,15 @@ std::string windows1252ToUtf8(const std::uint8_t* bytes, std::size_t count) {
     return out;
 }
 
-std::string adapterAddressText(const std::uint8_t (&address)[8], std::int32_t length) {
-    static constexpr char kHex[] = "0123456789ABCDEF";
-    std::string text;
-    const int used = std::min<std::int32_t>(length, 8);
-    for (int j = 0; j < used; ++j) {
-        const std::uint8_t b = address[j];
-        if (b == 0) {
-            text += "00";
-        } else {
-            if (b >= 0x10) text += kHex[b >> 4];
-            text += kHex[b & 0x0F];
-        }
-        text += '-';
-    }
-    if (!text.empty()) text.pop_back();
-    return text;
-}
-
-InterfaceReading parseInterfaceTable(const std::uint8_t* data, std::size_t size) {
-    InterfaceReading reading;
-    if (data == nullptr || size < kIfTableHeaderBytes) return reading;
+std::vector<platform::InterfaceRow> parseInterfaceTable(const std::uint8_t* data, std::size_t size) {
+    std::vector<platform::InterfaceRow> rows;
+    if (data == nullptr || size < kIfTableHeaderBytes) return rows;
     const std::size_t declared = u32(data);
     const std::size_t complete = (size - kIfTableHeaderBytes) / kIfRowBytes;
-    const std::size_t rows = std::min(declared, complete);
-    reading.interfaces.reserve(rows);
-    reading.counters.reserve(rows);
-    for (std::size_t i = 0; i < rows; ++i) {
-        const std::uint8_t* row = data + kIfTableHeaderBytes + i * kIfRowBytes;
-        // Every row counts, loopback and interfaces that are down included.
-        reading.bytesReceived += u32(row + kInOctets);
-        reading.bytesSent += u32(row + kOutOctets);
-        reading.counters.push_back(RowCounters{
-            u32(row + kIndex), u32(row + kType), u32(row + kLastChange), u32(row + kInOctets), u32(row + kInUcastPkts),
-            u32(row + kInNUcastPkts), u32(row + kOutOctets), u32(row + kOutUcastPkts), u32(row + kOutNUcastPkts)});
-        reading.interfaces.Add(readRow(row));
-    }
-    return reading;
+    const std::size_t count = std::min(declared, complete);
+    rows.reserve(count);
+    for (std::size_t i = 0; i < count; ++i) rows.push_back(readRow(data + kIfTableHeaderBytes + i * kIfRowBytes));
+    return rows;
 }
 
 }  // namespace sparvane::network

@@ -54,7 +54,7 @@ void SpeedFeed::textChanged(forms::TextBox& text, forms::ProgressBar& bar) {
     const auto value = parseNumber(text.text(), locale_.decimalSeparator(), locale_.thousandsSeparator());
     // A text that does not read as a number leaves the bar alone. A figure beyond the
     // bar's range fills it and a negative one empties it: a bar left where it was would
-    // say nothing about any line faster than 100 kilobits a tick. The position is kept
+    // say nothing about any line faster than 100 kilobits a second. The position is kept
     // in single precision, as the bar takes it.
     if (!value || std::isnan(*value)) return;
     (void)bar.setValue(static_cast<float>(std::clamp(*value, bar.min(), bar.max())));

@@ -17,9 +17,9 @@ public:
     SpeedFeed(const SpeedFeed&) = delete;
     SpeedFeed& operator=(const SpeedFeed&) = delete;
 
-    forms::TextBox& Text1;    // incoming kilobits per tick, as text
+    forms::TextBox& Text1;    // incoming kilobits per second, as text
     forms::ProgressBar& PB1;  // the same as a bar position, 0..100
-    forms::TextBox& Text2;    // outgoing kilobits per tick
+    forms::TextBox& Text2;    // outgoing kilobits per second
     forms::ProgressBar& PB2;
 
 private:

@@ -127,7 +127,7 @@ void TrafficMonitor::setUp() {
         MSChart2.setSeriesColor(series, kOutgoingFill);
     }
 
-    ipHelper_ = std::make_unique<CIpHelper>(services_.interfaceTable, form_.app());
+    reader_ = std::make_unique<InterfaceReader>(services_.interfaceTable, form_.app());
 
     trayIcon_ = {};
     trayIcon_.window = form_.hWnd();
@@ -136,7 +136,7 @@ void TrafficMonitor::setUp() {
     trayIcon_.callbackMessage = kTrayCallbackMessage;
     // The entry needs a picture to be seen at all; it shows the program's own icon.
     trayIcon_.programIcon = true;
-    setTrayTip(ipHelper_->BytesReceived(), ipHelper_->BytesSent());
+    setTrayTip(0, 0);  // nothing read yet
     // Without a notification area the entry is missing; the monitor works on regardless.
     (void)services_.trayIcon.add(trayIcon_);
 
@@ -176,44 +176,43 @@ void TrafficMonitor::showBytesSinceStart() {
     lblSent.setCaption(formatGeneral(static_cast<double>(sent_.counted()), decimal));
 }
 
-double TrafficMonitor::tickFigure(const TrafficTally::Step& first, const TrafficTally::Step& second) const {
-    // Kilobytes per tick (1 kB = 1000 bytes). A tick that comes more than half a period
-    // late (the thread was busy, the machine resumed) holds the bytes of the whole gap;
-    // they are scaled to one period, so that a pause never shows as a spike. An on-time
-    // tick keeps its plain count.
-    const double kilobytes = static_cast<double>(first.bytes + second.bytes) / 1000.0;
+std::pair<TrafficTally::Step, TrafficTally::Step> TrafficMonitor::takeReading() {
+    const InterfaceReading& reading = reader_->read();
+    const std::uint64_t at = services_.clock.monotonicMs();
+    verdicts_ = judgeRows(reading);
+    return {received_.take(reading, verdicts_, at), sent_.take(reading, verdicts_, at)};
+}
+
+double TrafficMonitor::tickFigure(const TrafficTally::Step& first, const TrafficTally::Step& second, double previous) {
+    // Kilobytes per second (1 kB = 1000 bytes): the bytes since the last reading taken over
+    // the time they took, so that neither an early nor a late tick distorts the figure.
+    // Readings too close together to measure (the first tick's two) keep the last figure;
+    // a tick that could take no reading at all shows 0, so that a table that can no longer
+    // be read does not leave an old figure standing.
+    constexpr std::uint64_t kShortestIntervalMs = 50;
+    if (!first.taken && !second.taken) return 0;
     const std::uint64_t elapsed = first.elapsedMs + second.elapsedMs;
-    const auto period = static_cast<std::uint64_t>(Timer1.interval());
-    if (period == 0 || 2 * elapsed <= 3 * period) return kilobytes;
-    return kilobytes * static_cast<double>(period) / static_cast<double>(elapsed);
+    if (elapsed < kShortestIntervalMs) return previous;
+    return static_cast<double>(first.bytes + second.bytes) / static_cast<double>(elapsed);
 }
 
 void TrafficMonitor::UpdateTraffic() {
-    if (!ipHelper_) return;
-    auto& clock = services_.clock;
-
-    (void)ipHelper_->Interfaces();
-    const std::uint64_t firstAt = clock.monotonicMs();
-    const TrafficTally::Step received1 = received_.take(ipHelper_->counters(), firstAt);
-    const TrafficTally::Step sent1 = sent_.take(ipHelper_->counters(), firstAt);
+    if (!reader_) return;
+    const auto [received1, sent1] = takeReading();
     showBytesSinceStart();
     setTrayTip(received_.total(), sent_.total());
     (void)services_.trayIcon.modify(trayIcon_);
-
-    (void)ipHelper_->Interfaces();
-    const std::uint64_t secondAt = clock.monotonicMs();
-    const TrafficTally::Step received2 = received_.take(ipHelper_->counters(), secondAt);
-    const TrafficTally::Step sent2 = sent_.take(ipHelper_->counters(), secondAt);
+    const auto [received2, sent2] = takeReading();
 
     // Each caption change runs the feed to the widget at once, download first.
-    const double incoming = tickFigure(received1, received2);
-    const double outgoing = tickFigure(sent1, sent2);
+    incoming_ = tickFigure(received1, received2, incoming_);
+    outgoing_ = tickFigure(sent1, sent2, outgoing_);
     const std::string decimal = services_.locale.decimalSeparator();
-    Label8.setCaption(formatGeneral(incoming, decimal));
-    Label6.setCaption(formatGeneral(outgoing, decimal));
+    Label8.setCaption(formatGeneral(incoming_, decimal));
+    Label6.setCaption(formatGeneral(outgoing_, decimal));
 
-    incomingSeries_.push(incoming);
-    outgoingSeries_.push(outgoing);
+    incomingSeries_.push(incoming_);
+    outgoingSeries_.push(outgoing_);
     MSChart1.setData(incomingSeries_.data());
     MSChart2.setData(outgoingSeries_.data());
 }

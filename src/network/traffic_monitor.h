@@ -1,14 +1,17 @@
 #pragma once
 // The traffic monitor that lives on the network window: its controls, timers and tray entry.
 // Every 500 ms it reads the interface table twice, shows the bytes since its first tick,
-// keeps the tray tip current, shows the bytes of the last tick in kilobytes (which the
-// speed feed carries to the widget), charts a 200-slot history and keeps the records.
+// keeps the tray tip current, shows the rate of the last tick in kilobytes per second
+// (which the speed feed carries to the widget), charts a 200-slot history and keeps the
+// records. Only the rows the counting rule picks are counted.
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "forms/control.h"
 #include "forms/form.h"
-#include "network/ip_helper.h"
+#include "network/counting_rule.h"
+#include "network/interface_reader.h"
 #include "network/speed_feed.h"
 #include "network/speed_history.h"
 #include "network/traffic_tally.h"
@@ -44,8 +47,9 @@ public:
     // One traffic tick (Timer1).
     void UpdateTraffic();
 
-    // The interface reader; null until setUp.
-    [[nodiscard]] const CIpHelper* ipHelper() const { return ipHelper_.get(); }
+    // The last reading of the interface table and the counting rule's verdict on each row.
+    [[nodiscard]] const InterfaceReading* lastReading() const { return reader_ ? &reader_->last() : nullptr; }
+    [[nodiscard]] const std::vector<RowVerdict>& lastVerdicts() const { return verdicts_; }
     [[nodiscard]] const SpeedHistory& incomingHistory() const { return incomingSeries_; }
     [[nodiscard]] const SpeedHistory& outgoingHistory() const { return outgoingSeries_; }
     [[nodiscard]] const platform::TrayIconData& trayIcon() const { return trayIcon_; }
@@ -64,8 +68,8 @@ public:
     forms::Label& lblRecv;              // bytes received since the first tick; Tag = baseline
     forms::Frame& Frame2;               // "Sent"
     forms::Label& lblSent;              // bytes sent since the first tick; Tag = baseline
-    forms::Label& Label8;               // incoming kilobytes of the last tick
-    forms::Label& Label6;               // outgoing kilobytes of the last tick
+    forms::Label& Label8;               // incoming kilobytes per second of the last tick
+    forms::Label& Label6;               // outgoing kilobytes per second of the last tick
     std::vector<forms::Label*> Label9;  // "kBps", "kBps", "Incomming", "Outgoing", "kBps"
     forms::Label& RecordIncoming;       // highest incoming figure seen by the record tracker
     forms::Label& RecordOutgoing;
@@ -78,13 +82,19 @@ public:
 private:
     void addCaptionLabels();
     void showBytesSinceStart();
-    [[nodiscard]] double tickFigure(const TrafficTally::Step& first, const TrafficTally::Step& second) const;
+    // Takes one reading into both tallies; the steps are what each counted.
+    std::pair<TrafficTally::Step, TrafficTally::Step> takeReading();
+    [[nodiscard]] static double tickFigure(const TrafficTally::Step& first, const TrafficTally::Step& second,
+                                           double previous);
     void setTrayTip(std::uint64_t received, std::uint64_t sent);
     void Timer5_Timer();
     void Timer3_Timer();
     void trackRecord(const forms::Label& figure, float& record, forms::Label& recordLabel);
 
-    std::unique_ptr<CIpHelper> ipHelper_;
+    std::unique_ptr<InterfaceReader> reader_;
+    std::vector<RowVerdict> verdicts_;
+    double incoming_ = 0;  // the figures of the last tick, kept when a tick cannot measure
+    double outgoing_ = 0;
     TrafficTally received_{Direction::Received};
     TrafficTally sent_{Direction::Sent};
     SpeedHistory incomingSeries_;

@@ -1,6 +1,6 @@
 #pragma once
 // How the widget shows a traffic figure in its narrow label: the figure keeps
-// its value (kilobits per tick) but is rounded to fewer decimals as it grows,
+// its value (kilobits per second) but is rounded to fewer decimals as it grows,
 // and very large values take a k, M or G suffix, so that at most five
 // characters are ever shown and no digit is cut off (at 10 Gbit/s a figure has
 // seven digits).

@@ -99,7 +99,7 @@ void Form1::layOutControls() {
 
     Image2.setBoundsTwips(17880, 2400, 240, 240);
     Image2.setPicture(forms::Picture::ArrowDown);
-    Image2.setToolTip("KBps");
+    Image2.setToolTip("Kbps");
     figureLabel(Label1, "Internet Download Speed", 2400);
     // The speed feed writes the figure in full; the label shows it rounded to fit.
     const auto showFigure = [this](const std::string& caption) {
@@ -111,7 +111,7 @@ void Form1::layOutControls() {
 
     Image1.setBoundsTwips(17880, 2880, 240, 240);
     Image1.setPicture(forms::Picture::ArrowUp);
-    Image1.setToolTip("KBps");
+    Image1.setToolTip("Kbps");
     figureLabel(Label2, "Internet Upload Speed", 2880);
     Label2.setDisplayRule(showFigure);
     p2.setBoundsTwips(17880, 3120, 855, 135);

@@ -14,7 +14,7 @@ class Widget {
 public:
     enum class Figure { Download, Upload };
 
-    // Writes a traffic figure (kilobits per tick, in full; the label shows it rounded) and
+    // Writes a traffic figure (kilobits per second, in full; the label shows it rounded) and
     // moves the bar under it, held to the bar's own range.
     virtual void showFigure(Figure figure, const std::string& text, double bar) = 0;
     // The frame round the column: the junk indicator.

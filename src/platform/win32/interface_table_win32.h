@@ -1,11 +1,13 @@
 #pragma once
-// GetIfTable handed through unchanged: the caller reads the raw MIB_IFTABLE bytes.
+// The interface table from IP Helper, loaded from System32 on first use: GetIfTable2 as
+// typed rows where the system has it, GetIfTable's raw bytes where it does not.
 #include "platform/interface_table.h"
 
 namespace platform::win32 {
 
 class InterfaceTableWin32 final : public InterfaceTable {
 public:
+    [[nodiscard]] std::uint32_t getIfTable2(std::vector<InterfaceRow>& rows) override;
     [[nodiscard]] std::uint32_t getIfTable(std::uint8_t* buffer, std::uint32_t& size, bool sorted) override;
 };
 

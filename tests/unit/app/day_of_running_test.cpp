@@ -100,11 +100,13 @@ void dropRecords(Container& c) {
 class ADayOfRunning : public ::testing::Test {
 protected:
     void SetUp() override {
-        fakes::FakeInterfaceRow lo, eth;
+        platform::InterfaceRow lo, eth;
+        lo.index = 1;
         lo.type = 24;
         lo.description = "Loopback";
         eth.index = 2;
         eth.description = "Ethernet";
+        eth.hardware = true;
         world.interfaceTable.rows = {lo, eth};
         world.fileSystem.addFolder(kRecent);
         world.fileSystem.addFile(kRecent + "\\notes.lnk", 2'000);
@@ -143,8 +145,9 @@ protected:
     // now and then some input, and the Recent folder filling up past the junk limit and
     // being emptied again every few hours (so the widget's frame changes colour both ways).
     void moveTheWorld(int tick) {
-        world.interfaceTable.addTraffic(0, static_cast<std::uint32_t>(tick % 5000), 40);
-        world.interfaceTable.addTraffic(1, static_cast<std::uint32_t>((tick * 7919) % 120'000), 3'000);
+        auto& rows = world.interfaceTable.rows;
+        rows[0].octetsIn += static_cast<std::uint32_t>(tick % 5000), rows[0].octetsOut += 40;
+        rows[1].octetsIn += static_cast<std::uint32_t>((tick * 7919) % 120'000), rows[1].octetsOut += 3'000;
         const int seconds = tick / 2;
         char text[16];
         std::snprintf(text, sizeof text, "%02d:%02d:%02d", seconds / 3600 % 24, seconds / 60 % 60, seconds % 60);

@@ -17,10 +17,12 @@
 struct TrafficTest : testing::Test {
     TrafficTest() {
         sparvane::shell::registerForms(world.ctx);
-        fakes::FakeInterfaceRow lo, eth;
+        platform::InterfaceRow lo, eth;
+        lo.index = 1;
         lo.type = 24;
         lo.description = "Loopback";
         eth.index = 2;
+        eth.hardware = true;
         eth.description = "Ethernet";
         eth.octetsIn = 10'000;  // a machine that has been on line a while
         eth.octetsOut = 1'000;
@@ -36,7 +38,10 @@ struct TrafficTest : testing::Test {
         world.backend.advance(500);
     }
     // Bytes that arrive on the Ethernet row before the next tick.
-    void traffic(std::uint32_t in, std::uint32_t out = 0) { world.interfaceTable.addTraffic(1, in, out); }
+    void traffic(std::uint32_t in, std::uint32_t out = 0) {
+        world.interfaceTable.rows[1].octetsIn += in;
+        world.interfaceTable.rows[1].octetsOut += out;
+    }
 
     fakes::TestWorld world;
 };
@@ -66,23 +71,24 @@ namespace {
 
 using Change = std::function<void(fakes::FakeInterfaceTable&)>;
 
-fakes::FakeInterfaceRow& ifRow(fakes::FakeInterfaceTable& t, std::uint32_t index) {
+platform::InterfaceRow& ifRow(fakes::FakeInterfaceTable& t, std::uint32_t index) {
     for (auto& r : t.rows)
         if (r.index == index) return r;
     throw std::logic_error("no interface " + std::to_string(index));
 }
 // Interface 1 is the loopback row, 2 the Ethernet row; 3 is a wireless row some cases add.
-fakes::FakeInterfaceRow wireless(std::uint32_t octetsIn) {
-    fakes::FakeInterfaceRow r;
+platform::InterfaceRow wireless(std::uint32_t octetsIn) {
+    platform::InterfaceRow r;
     r.index = 3;
     r.type = 71;
+    r.hardware = true;
     r.octetsIn = octetsIn;
     r.unicastIn = 50;
     return r;
 }
 Change bytesIn(std::uint32_t index, std::uint32_t in, std::uint32_t out = 0) {
     return [=](fakes::FakeInterfaceTable& t) {
-        ifRow(t, index).octetsIn += in;  // unsigned: wraps at 2^32 as the system's counters do
+        ifRow(t, index).octetsIn += in;  // the old table cuts the counters to 32 bits
         ifRow(t, index).octetsOut += out;
     };
 }
@@ -92,7 +98,7 @@ Change both(const Change& a, const Change& b) {
 
 struct Step {
     Change change;         // what the table does before the tick
-    std::int64_t lateMs;   // how late the tick comes
+    std::int64_t lateMs;   // how late the tick comes (negative: early)
     const char* incoming;  // Label8 after it
 };
 struct Scenario {
@@ -106,77 +112,80 @@ struct Scenario {
 };
 
 // Every figure below is worked out by hand from the bytes the steps add: kilobytes per
-// tick = bytes / 1000, scaled by 500 / elapsed ms when the tick comes over 250 ms late;
-// the widget shows it x 8. The fixture's Ethernet row starts at 10,000 in and 1,000 out.
+// second = bytes / elapsed ms (500 for an on-time tick), and x 8 on the widget. The
+// fixture's Ethernet row starts at 10,000 in and 1,000 out.
 // clang-format off
+const Change kLegacyTable = [](auto& t) { t.extended = false; };
 const Scenario kScenarios[] = {
     // The totals at the first tick are its baseline, not traffic of that tick.
     {"FirstTickIsTheBaseline",
      [](auto& t) { ifRow(t, 2).octetsIn = 1'234'567, ifRow(t, 2).octetsOut = 2'000; }, {},
      "0", "0", 0, 0, "r", "s", "Bytes received: 1,234,567\r\n Bytes sent: 2,000"},
-    // The worked example: 12345 bytes -> 12.345 kB, 98.76 on the widget. Bytes since the
-    // start are shown ungrouped; nothing sent since a start at 0 shows as 0.
-    {"WorkedExampleAndBytesSinceStart",
+    // 1,000,000 bytes a second read 1000 kB/s and 8000 on the widget, whether the tick comes
+    // on time, 500 ms late or 250 ms early. Bytes since the start are shown ungrouped;
+    // nothing sent since a start at 0 shows as 0.
+    {"WorkedExampleAtOnTimeLateAndEarlyTicks",
      [](auto& t) { ifRow(t, 2).octetsIn = 1'234'567, ifRow(t, 2).octetsOut = 0; },
-     {{bytesIn(2, 100'000), 0, "100"}, {bytesIn(2, 12'345), 0, "12.345"}},
-     "98.76", "0", 98.76, 0, "112345", "0", "Bytes received: 1,346,912\r\n Bytes sent: "},
-    {"Upload", nullptr, {{bytesIn(2, 1'000, 12'345), 0, "1"}},
-     "8", "98.76", 8, 98.76, "1000", "12345", "Bytes received: 11,000\r\n Bytes sent: 13,345"},
-    // Ethernet wraps (4,294,963,200 + 8192 -> 4096) while the wireless row moves 4000:
-    // 12,192 bytes. The total goes on past 4 GiB: 4,294,963,200 + 1,000 + 12,192.
+     {{bytesIn(2, 100'000), 0, "200"}, {bytesIn(2, 500'000), 0, "1000"}, {bytesIn(2, 1'000'000), 500, "1000"},
+      {bytesIn(2, 250'000), -250, "1000"}, {bytesIn(2, 6'000), 0, "12"}},
+     "96", "0", 96, 0, "1856000", "0", "Bytes received: 3,090,567\r\n Bytes sent: "},
+    {"Upload", nullptr, {{bytesIn(2, 1'000, 6'000), 0, "2"}},
+     "16", "96", 16, 96, "1000", "6000", "Bytes received: 11,000\r\n Bytes sent: 7,000"},
+    // The old table: Ethernet wraps (4,294,963,200 + 8192 -> 4096) while the wireless row
+    // moves 4000: 12,192 bytes. The total goes on past 4 GiB: 4,294,963,200 + 1,000 + 12,192.
     {"WrapOnOneInterfaceWhileAnotherMoves",
-     [](auto& t) { ifRow(t, 2).octetsIn = 0xFFFFF000u, t.rows.push_back(wireless(1'000)); },
-     {{both(bytesIn(2, 0x2000), bytesIn(3, 4'000)), 0, "12.192"}},
-     "97.536", "0", 97.536, 0, "12192", "0", "Bytes received: 4,294,976,392\r\n Bytes sent: 1,000"},
-    // New, gone, back with fresh counters, restarted (a packet counter fell), status
-    // changed: each counts nothing for that tick. Counted: 2000 + 1500 + 3000 + 700 + 250.
-    {"InterfacesComeGoAndRestart", nullptr,
-     {{[](auto& t) { t.rows.push_back(wireless(50'000)), ifRow(t, 2).octetsIn += 2'000; }, 0, "2"},
+     [](auto& t) { kLegacyTable(t), ifRow(t, 2).octetsIn = 0xFFFFF000u, t.rows.push_back(wireless(1'000)); },
+     {{both(bytesIn(2, 0x2000), bytesIn(3, 4'000)), 0, "24.384"}},
+     "195.072", "0", 100, 0, "12192", "0", "Bytes received: 4,294,976,392\r\n Bytes sent: 1,000"},
+    // The old table: new, gone, back with fresh counters, restarted (a packet counter fell),
+    // status changed: each counts nothing for that tick. Counted: 2000 + 1500 + 3000 + 700 + 250.
+    {"InterfacesComeGoAndRestart", kLegacyTable,
+     {{[](auto& t) { t.rows.push_back(wireless(50'000)), ifRow(t, 2).octetsIn += 2'000; }, 0, "4"},
       {[](auto& t) { ifRow(t, 3).octetsIn += 1'000, ifRow(t, 3).unicastIn += 1, ifRow(t, 2).octetsIn += 500; }, 0,
-       "1.5"},
-      {[](auto& t) { t.rows.erase(t.rows.begin() + 1), ifRow(t, 3).octetsIn += 3'000; }, 0, "3"},
+       "3"},
+      {[](auto& t) { t.rows.erase(t.rows.begin() + 1), ifRow(t, 3).octetsIn += 3'000; }, 0, "6"},
       {[](auto& t) {
-           fakes::FakeInterfaceRow eth;
+           platform::InterfaceRow eth;
            eth.index = 2;
            eth.octetsIn = 10;
            t.rows.push_back(eth);
        },
        0, "0"},
-      {[](auto& t) { ifRow(t, 3).octetsIn = 100, ifRow(t, 3).unicastIn = 1, ifRow(t, 2).octetsIn += 700; }, 0, "0.7"},
+      {[](auto& t) { ifRow(t, 3).octetsIn = 100, ifRow(t, 3).unicastIn = 1, ifRow(t, 2).octetsIn += 700; }, 0, "1.4"},
       {[](auto& t) { ifRow(t, 3).lastChange = 99, ifRow(t, 3).octetsIn += 4'000; }, 0, "0"},
-      {bytesIn(3, 250), 0, "0.25"}},
-     "2", "0", 2, 0, "7450", "0", "Bytes received: 17,450\r\n Bytes sent: 1,000"},
+      {bytesIn(3, 250), 0, "0.5"}},
+     "4", "0", 4, 0, "7450", "0", "Bytes received: 17,450\r\n Bytes sent: 1,000"},
     // Two rows with one index are paired in table order: 1000 + 2000 bytes.
     {"RowsSharingAnIndexPairInTableOrder",
      [](auto& t) {
          t.rows.push_back(t.rows[1]);
          t.rows[2].octetsIn = 500'000;
      },
-     {{[](auto& t) { t.rows[1].octetsIn += 1'000, t.rows[2].octetsIn += 2'000; }, 0, "3"}},
-     "24", "0", 24, 0, "3000", "0", "Bytes received: 513,000\r\n Bytes sent: 2,000"},
-    // A reading of all zeros is left out; the next one counts the 3000 bytes since the
-    // tick before it, 1000 ms earlier: 3 kB x 500 / 1000.
+     {{[](auto& t) { t.rows[1].octetsIn += 1'000, t.rows[2].octetsIn += 2'000; }, 0, "6"}},
+     "48", "0", 48, 0, "3000", "0", "Bytes received: 513,000\r\n Bytes sent: 2,000"},
+    // A reading of all zeros is left out (the tick shows 0); the next one counts the 3000
+    // bytes since the tick before it, 1000 ms earlier.
     {"ZeroTotalReadingKeepsThePreviousOne", [](auto& t) { ifRow(t, 2).octetsIn = 5'000'000; },
      {{[](auto& t) { ifRow(t, 2).octetsIn = 0, ifRow(t, 2).octetsOut = 0; }, 0, "0"},
-      {[](auto& t) { ifRow(t, 2).octetsIn = 5'003'000, ifRow(t, 2).octetsOut = 1'000; }, 0, "1.5"}},
-     "12", "0", 12, 0, "3000", "0", "Bytes received: 5,003,000\r\n Bytes sent: 1,000"},
+      {[](auto& t) { ifRow(t, 2).octetsIn = 5'003'000, ifRow(t, 2).octetsOut = 1'000; }, 0, "3"}},
+     "24", "0", 24, 0, "3000", "0", "Bytes received: 5,003,000\r\n Bytes sent: 1,000"},
     // A failed reading counts nothing; the next good one has 2000 bytes over 1000 ms.
     {"FailedReadingCountsNothing", nullptr,
      {{both([](auto& t) { t.fillResult = 31; }, bytesIn(2, 1'000)), 0, "0"},
-      {both([](auto& t) { t.fillResult = 0; }, bytesIn(2, 1'000)), 0, "1"},
-      {bytesIn(2, 1'000), 0, "1"}},
-     "8", "0", 8, 0, "3000", "0", "Bytes received: 13,000\r\n Bytes sent: 1,000"},
-    // 1500 ms: 6 kB x 500/1500. 750 ms is not over half a period late: plain 3 kB.
-    // 760 ms: 7.6 kB x 500/760.
-    {"LateTicksAreScaledToThePeriod", nullptr,
-     {{bytesIn(2, 6'000), 1'000, "2"}, {bytesIn(2, 3'000), 0, "3"}, {bytesIn(2, 3'000), 250, "3"},
-      {bytesIn(2, 7'600), 260, "5"}},
-     "40", "0", 40, 0, "19600", "0", "Bytes received: 29,600\r\n Bytes sent: 1,000"},
+      {both([](auto& t) { t.fillResult = 0; }, bytesIn(2, 1'000)), 0, "2"},
+      {bytesIn(2, 1'000), 0, "2"}},
+     "16", "0", 16, 0, "3000", "0", "Bytes received: 13,000\r\n Bytes sent: 1,000"},
+    // 6 kB over 1500 ms, 3 kB over 500 and over 750, 1.5 kB over 250, 7.6 kB over 760; a
+    // tick 40 ms after the one before cannot measure and keeps the figure.
+    {"EveryTickShowsTheRateOfItsOwnInterval", nullptr,
+     {{bytesIn(2, 6'000), 1'000, "4"}, {bytesIn(2, 3'000), 0, "6"}, {bytesIn(2, 3'000), 250, "4"},
+      {bytesIn(2, 1'500), -250, "6"}, {bytesIn(2, 7'600), 260, "10"}, {bytesIn(2, 100), -460, "10"}},
+     "80", "0", 80, 0, "21200", "0", "Bytes received: 31,200\r\n Bytes sent: 1,000"},
     // Two rows move 4,000,000,000 bytes each in one tick: the count since the start goes
     // past 4 GiB.
     {"CountSinceStartPasses4GiB", [](auto& t) { t.rows.push_back(wireless(1'000)); },
-     {{both(bytesIn(2, 4'000'000'000u), bytesIn(3, 4'000'000'000u)), 0, "8000000"}},
-     "64000000", "0", 100, 0, "8000000000", "0", "Bytes received: 8,000,011,000\r\n Bytes sent: 1,000"},
+     {{both(bytesIn(2, 4'000'000'000u), bytesIn(3, 4'000'000'000u)), 0, "16000000"}},
+     "128000000", "0", 100, 0, "8000000000", "0", "Bytes received: 8,000,011,000\r\n Bytes sent: 1,000"},
 };
 // clang-format on
 
@@ -232,15 +241,15 @@ TEST_F(TrafficTest, CommaDecimalLocaleShowsTheWholeFigureOnTheWidgetAndInTheReco
     world.interfaceTable.rows[1].octetsIn = 1'234'567;
     auto& m = monitor();
     world.backend.advance(3000);  // six ticks, the first the baseline; the tracker starts
-    traffic(12345);
+    traffic(6'172);
     tick();
-    EXPECT_EQ(m.Label8.caption(), "12,345");
-    EXPECT_EQ(widget().Label1.caption(), "98,76");
-    EXPECT_FLOAT_EQ(static_cast<float>(widget().p1.value()), 98.76f);
-    EXPECT_EQ(m.lblRecv.caption(), "12345");
-    EXPECT_EQ(world.trayIcon.entry->tip, "Bytes received: 1.246.912\r\n Bytes sent: 1.000");
+    EXPECT_EQ(m.Label8.caption(), "12,344");
+    EXPECT_EQ(widget().Label1.caption(), "98,752");
+    EXPECT_FLOAT_EQ(static_cast<float>(widget().p1.value()), 98.752f);
+    EXPECT_EQ(m.lblRecv.caption(), "6172");
+    EXPECT_EQ(world.trayIcon.entry->tip, "Bytes received: 1.240.739\r\n Bytes sent: 1.000");
     world.backend.advance(200);  // the tracker's first comparison
-    EXPECT_EQ(m.RecordIncoming.caption(), "12,345");
+    EXPECT_EQ(m.RecordIncoming.caption(), "12,344");
 }
 
 TEST_F(TrafficTest, MissingIpHelperIsReportedOncePerRunAndTheFiguresStayZero) {
@@ -263,8 +272,8 @@ TEST_F(TrafficTest, ChartsAreGivenTheHistoriesEveryTick) {
     }
     EXPECT_EQ(m.MSChart1.data(), m.incomingHistory().data());
     EXPECT_EQ(m.MSChart2.data(), m.outgoingHistory().data());
-    EXPECT_EQ(m.MSChart1.data()[199], 5.0);
-    EXPECT_EQ(m.MSChart2.data()[199], 0.05);
+    EXPECT_EQ(m.MSChart1.data()[199], 10.0);  // kB/s: 5000 bytes in 500 ms
+    EXPECT_EQ(m.MSChart2.data()[199], 0.1);
 }
 
 TEST_F(TrafficTest, RecordTrackerStartsAfterThreeSecondsAndKeepsOnlyAHigherFigure) {
@@ -277,13 +286,13 @@ TEST_F(TrafficTest, RecordTrackerStartsAfterThreeSecondsAndKeepsOnlyAHigherFigur
     EXPECT_EQ(m.RecordIncoming.caption(), "");  // 0 is not above the starting record
     traffic(7500, 250);
     world.backend.advance(700);  // 4400: compares the 4000 tick's figures
-    EXPECT_EQ(m.RecordIncoming.caption(), "7.5");
-    EXPECT_EQ(m.RecordOutgoing.caption(), "0.25");
+    EXPECT_EQ(m.RecordIncoming.caption(), "15");
+    EXPECT_EQ(m.RecordOutgoing.caption(), "0.5");
     for (int i = 0; i < 20; ++i) {
         traffic(1000, 100);
         world.backend.advance(500);
     }
-    EXPECT_EQ(m.RecordIncoming.caption(), "7.5");  // lower figures never lower it
-    EXPECT_EQ(m.RecordOutgoing.caption(), "0.25");
+    EXPECT_EQ(m.RecordIncoming.caption(), "15");  // lower figures never lower it
+    EXPECT_EQ(m.RecordOutgoing.caption(), "0.5");
     EXPECT_FALSE(m.Timer5.timerEnabled());  // it fired once only
 }
