@@ -86,15 +86,24 @@ def count_at(times, counts, t):
     return c0 + (c1 - c0) * (t - t0) / (t1 - t0) if t1 > t0 else c1
 
 
+def count_bounds(times, counts, t0, t1):
+    """The kernel's count can only grow: at the sample at or before t0 it was at most what
+    it was at t0, at the sample at or after t1 at least what it was at t1 (a packet between
+    two samples makes the count jump, which a line between them would miss)."""
+    i = max(0, bisect.bisect_right(times, t0) - 1)
+    j = min(len(times) - 1, bisect.bisect_left(times, t1))
+    return counts[i], counts[j]
+
+
 def figures(log, samples, column, lo, hi):
     """A figure read between t0 and t1 was made by the program's last tick before t1, from
     the bytes since the tick before that: some half second within [t0 - 1.5, t1] (1 s of
     room for a late tick). Every 500 ms window of the kernel's count inside that span
-    gives a figure in kilobits per tick; the widget's must lie between LO x the smallest
-    and HI x the largest of them. An on-time tick counts the bytes of however long it
-    took, which under load is anything from some 250 to 750 ms (a later one is scaled to
-    500 ms), so the scenario passes 0.4 and 1.7: a figure lost at a wrap (0), a wrap
-    counted as 4 GiB or loopback traffic counted lie far outside either."""
+    gives a rate in kilobits per second; the widget's figure must lie between LO x the
+    smallest and HI x the largest of them. The program divides each interval's bytes by
+    its measured length, so an early or a late tick shows the rate too; the scenario
+    passes 0.6 and 1.7: a figure lost at a wrap (0), a wrap counted as 4 GiB, half a rate
+    from an early tick or loopback traffic counted lie far outside either."""
     times, counts = kernel_log(log, column)
     lo, hi, bad, rows = float(lo), float(hi), 0, 0
     with open(samples) as f:
@@ -104,7 +113,7 @@ def figures(log, samples, column, lo, hi):
             windows = []
             start = t0 - 1.5
             while start + TICK <= t1 + 1e-9:
-                kb = (count_at(times, counts, start + TICK) - count_at(times, counts, start)) * 8 / 1000
+                kb = (count_at(times, counts, start + TICK) - count_at(times, counts, start)) * 8 / 1000 / TICK
                 windows.append(kb)
                 start += 0.05
             low, high = min(windows), max(windows)
@@ -127,7 +136,7 @@ def tip(log, tips, column):
         for line in f:
             t0, t1, total = line.split()
             t0, t1, total = float(t0), float(t1), int(total)
-            low, high = count_at(times, counts, t0 - 1.5), count_at(times, counts, t1)
+            low, high = count_bounds(times, counts, t0 - 1.5, t1)
             ok = total >= last and low <= total <= high
             rows += 1
             bad += not ok
