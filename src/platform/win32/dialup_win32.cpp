@@ -7,24 +7,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/win32/system_library.h"
 #include "platform/win32/text.h"
-
-namespace {
-
-// WinINet (and all it brings with it) is loaded the first time the user dials or hangs up,
-// not at start-up: the widget sits on the desktop all day and nearly never dials.
-HMODULE winInet() {
-    static HMODULE module = ::LoadLibraryW(L"wininet.dll");
-    return module;
-}
-
-template <typename F>
-F winInetFunction(const char* name) {
-    HMODULE m = winInet();
-    return m ? reinterpret_cast<F>(reinterpret_cast<void*>(::GetProcAddress(m, name))) : nullptr;
-}
-
-}  // namespace
 
 namespace platform::win32 {
 
@@ -62,7 +46,10 @@ std::uint32_t DialupWin32::enumEntries(std::uint8_t* buffer, std::uint32_t& byte
     const std::uint32_t capacity = byteCount;
     DWORD bytes = byteCount;
     DWORD entries = 0;
-    const DWORD rc = ::RasEnumEntriesA(nullptr, nullptr, reinterpret_cast<LPRASENTRYNAMEA>(buffer), &bytes, &entries);
+    // Remote Access is loaded from System32 on first use; a system without it has no entries.
+    static const auto enumEntries = remoteAccessLibrary().find<decltype(&::RasEnumEntriesA)>("RasEnumEntriesA");
+    if (enumEntries == nullptr) return ERROR_MOD_NOT_FOUND;
+    const DWORD rc = enumEntries(nullptr, nullptr, reinterpret_cast<LPRASENTRYNAMEA>(buffer), &bytes, &entries);
     byteCount = bytes;
     entryCount = entries;
     if (rc == ERROR_SUCCESS && buffer != nullptr) {
@@ -78,7 +65,9 @@ std::uint32_t DialupWin32::dial(WindowHandle owner, const std::string& entry, st
     name.push_back(L'\0');  // the API takes a writable string
     DWORD_PTR handle = connection;
     using DialFn = DWORD(WINAPI*)(HWND, LPWSTR, DWORD, DWORD_PTR*, DWORD);
-    const auto dialW = winInetFunction<DialFn>("InternetDialW");
+    // WinINet (and all it brings with it) is loaded from System32 the first time the user
+    // dials or hangs up, not at start-up: the widget nearly never dials.
+    const auto dialW = internetLibrary().find<DialFn>("InternetDialW");
     if (dialW == nullptr) return ERROR_MOD_NOT_FOUND;
     const DWORD rc = dialW(reinterpret_cast<HWND>(owner), name.data(), flags, &handle, 0);
     if (rc == ERROR_SUCCESS) {
@@ -97,7 +86,7 @@ std::uint32_t DialupWin32::hangUp(std::uint32_t connection) {
         wide_.erase(it);
     }
     using HangUpFn = DWORD(WINAPI*)(DWORD_PTR, DWORD);
-    const auto hangUpFn = winInetFunction<HangUpFn>("InternetHangUp");
+    const auto hangUpFn = internetLibrary().find<HangUpFn>("InternetHangUp");
     if (hangUpFn == nullptr) return ERROR_MOD_NOT_FOUND;
     return hangUpFn(handle, 0);
 }

@@ -2,9 +2,11 @@
 
 #include <windows.h>
 // MIB_IF_ROW2 and GetIfTable2 are declared only after the IPv6 socket definitions.
-#include <iphlpapi.h>
+// clang-format off
 #include <winsock2.h>
 #include <ws2ipdef.h>
+#include <iphlpapi.h>
+// clang-format on
 
 #include <cwchar>
 
