@@ -38,6 +38,7 @@ step "formatting" scripts/format.sh --check
 step "unit suites (native)" unit
 step "unit suites (AddressSanitizer + UBSan)" sanitized
 if step "windows build" windows; then
+  step "import table" scripts/check-imports.sh
   step "end-to-end scenarios (Wine)" tests/e2e/run_all.sh "$@"
 else
   failures+=("end-to-end scenarios (not run: no windows build)")
