@@ -50,12 +50,24 @@ bool RemoveRecentShortcuts(platform::FileSystem& fs) {
     return after && std::none_of(after->begin(), after->end(), isShortcut);
 }
 
+// A temporary folder's own name: "...\Temp", or "...\Temp\<session number>", the
+// per-session folder Windows gives each Remote Desktop session.
+bool namedTemp(const std::string& path) {
+    std::string folder = RemoveTrailingSeparator(path);
+    const std::size_t slash = folder.find_last_of('\\');
+    if (slash != std::string::npos && slash + 1 < folder.size() &&
+        std::all_of(folder.begin() + static_cast<std::ptrdiff_t>(slash) + 1, folder.end(),
+                    [](char c) { return c >= '0' && c <= '9'; }))
+        folder.resize(slash);
+    return endsWithNoCase(folder, "\\temp");
+}
+
 // The checks every temporary folder must pass before it is swept, applied to the path as
 // reported and again to where it leads: only a folder named temp is ever swept, never a
 // bare drive root, and only one that exists. A temporary path that the user or a program
 // pointed somewhere else (a profile, a drive root, a shared folder) is left alone.
 bool isSweepableTemp(platform::FileSystem& fs, const std::string& folder) {
-    if (!endsWithNoCase(RemoveTrailingSeparator(folder), "\\temp")) return false;
+    if (!namedTemp(folder)) return false;
     // A separator at or after the fourth character: "C:\" alone is never swept.
     if (AddTrailingSeparator(folder).find('\\', 3) == std::string::npos) return false;
     return PathExists(fs, AddTrailingSeparator(folder));
@@ -67,7 +79,7 @@ bool CleanTempFolder(platform::FileSystem& fs, const EventPacing& pacing) {
     const auto reported = fs.tempPath();
     if (!reported) return false;
     const std::string temp = RemoveTrailingSeparator(TrimBlanksAndControls(*reported));
-    if (!endsWithNoCase(temp, "\\temp")) return false;
+    if (!namedTemp(temp)) return false;
 
     const std::string expanded = GetProperCasePath(fs, AddTrailingSeparator(temp));
     // "[Unknown]" is a relative name: checking it for existence would look in the current
@@ -84,7 +96,8 @@ bool CleanTempFolder(platform::FileSystem& fs, const EventPacing& pacing) {
 }
 
 bool EmptyRecycleBins(platform::FileSystem& fs, platform::RecycleBin& bin, platform::WindowManager& windows) {
-    bool result = false;
+    bool anyFixed = false;
+    bool everyBinQueried = true;
     // Without an active window of ours the bin is emptied without an owner: there is no
     // confirmation or progress window that would need one.
     const platform::WindowHandle owner = windows.activeWindow();
@@ -97,8 +110,14 @@ bool EmptyRecycleBins(platform::FileSystem& fs, platform::RecycleBin& bin, platf
         const std::string root = drives->substr(start, end - start);
         start = end + 1;
         if (root.empty() || fs.driveType(root) != platform::kDriveFixed) continue;
+        anyFixed = true;
         const auto info = bin.query(root);
-        if (!info) return result;
+        // One drive whose bin cannot be looked at does not keep the others' bins from
+        // being looked at; the task then reports that not every bin was checked.
+        if (!info) {
+            everyBinQueried = false;
+            continue;
+        }
         if (info->items >= 1) {
             // One call empties the bins of every drive; the later drives' queries find
             // theirs empty. A refused emptying is a failed task, not a done one.
@@ -107,9 +126,8 @@ bool EmptyRecycleBins(platform::FileSystem& fs, platform::RecycleBin& bin, platf
                 return false;
             bin.updateIcon();
         }
-        result = true;
     }
-    return result;
+    return anyFixed && everyBinQueried;
 }
 
 bool ClearRecentDocuments(platform::RecentDocuments& recentDocuments, platform::FileSystem& fs) {

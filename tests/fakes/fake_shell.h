@@ -15,7 +15,7 @@ class FakeRecycleBin : public platform::RecycleBin {
 public:
     std::uint64_t items = 0;
     std::uint64_t bytes = 0;
-    bool failQuery = false;
+    std::string failQueryOn;  // a drive root whose query fails, or "*" for every drive
     bool failEmpty = false;
     bool ownerRequired = false;                      // refuse to empty without an owner window
     std::vector<platform::WindowHandle> emptyCalls;  // owner of each empty call
@@ -25,7 +25,7 @@ public:
 
     std::optional<platform::RecycleBinInfo> query(const std::string& root) override {
         queried.push_back(root);
-        if (failQuery) return std::nullopt;
+        if (failQueryOn == "*" || failQueryOn == root) return std::nullopt;
         return platform::RecycleBinInfo{bytes, items};
     }
     bool emptyAll(platform::WindowHandle owner, unsigned flags) override {

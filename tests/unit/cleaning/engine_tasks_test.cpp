@@ -20,7 +20,8 @@ struct BinCase {
     std::map<std::string, int> types;
     std::uint64_t items;
     forms::WindowHandle active;
-    bool failQuery, failEmpty, result;
+    std::string failQueryOn;  // "" none, "*" every drive, or one root
+    bool failEmpty, result;
     std::size_t emptyCalls, queries;
     friend void PrintTo(const BinCase& c, std::ostream* os) { *os << c.name; }
 };
@@ -32,7 +33,7 @@ TEST_P(RecycleBins, EmptyAllBinsOnceWhenAFixedDriveHoldsItems) {
     w.fileSystem.drives = c.drives;
     w.fileSystem.driveTypes = c.types;
     w.recycleBin.items = c.items;
-    w.recycleBin.failQuery = c.failQuery;
+    w.recycleBin.failQueryOn = c.failQueryOn;
     w.recycleBin.failEmpty = c.failEmpty;
     w.windows.active = c.active;
 
@@ -56,14 +57,17 @@ const std::map<std::string, int> kBothFixed{{"C:\\", 3}, {"Z:\\", 3}};
 INSTANTIATE_TEST_SUITE_P(
     Drives, RecycleBins,
     ::testing::Values(
-        BinCase{"NoActiveWindow", kCZ, kBothFixed, 5, 0, false, false, true, 1, 2},
-        BinCase{"FixedButEmpty", kCZ, kBothFixed, 0, 0x99, false, false, true, 0, 2},
-        BinCase{"OnlyCdRom", std::string("D:\\\0", 4), {{"D:\\", 5}}, 5, 0x99, false, false, false, 0, 0},
-        BinCase{"CdRomPassedOver", std::string("D:\\\0C:\\\0", 8), {{"D:\\", 5}, {"C:\\", 3}}, 5, 0x99, false,
+        BinCase{"NoActiveWindow", kCZ, kBothFixed, 5, 0, "", false, true, 1, 2},
+        BinCase{"FixedButEmpty", kCZ, kBothFixed, 0, 0x99, "", false, true, 0, 2},
+        BinCase{"OnlyCdRom", std::string("D:\\\0", 4), {{"D:\\", 5}}, 5, 0x99, "", false, false, 0, 0},
+        BinCase{"CdRomPassedOver", std::string("D:\\\0C:\\\0", 8), {{"D:\\", 5}, {"C:\\", 3}}, 5, 0x99, "",
                 false, true, 1, 1},
-        BinCase{"QueryFails", kCZ, kBothFixed, 5, 0x99, true, false, false, 0, 1},
-        BinCase{"EmptyingRefused", kCZ, kBothFixed, 5, 0x99, false, true, false, 1, 1},
-        BinCase{"NoDriveList", "", {}, 5, 0x99, false, false, false, 0, 0}),
+        BinCase{"QueryFails", kCZ, kBothFixed, 5, 0x99, "*", false, false, 0, 2},
+        // The first drive's bin cannot be looked at: the second is still queried and
+        // emptied, and the task reports that a bin was left unchecked.
+        BinCase{"OneDrivesQueryFails", kCZ, kBothFixed, 5, 0x99, "C:\\", false, false, 1, 2},
+        BinCase{"EmptyingRefused", kCZ, kBothFixed, 5, 0x99, "", true, false, 1, 1},
+        BinCase{"NoDriveList", "", {}, 5, 0x99, "", false, false, 0, 0}),
     [](const auto& testCase) { return testCase.param.name; });
 // clang-format on
 

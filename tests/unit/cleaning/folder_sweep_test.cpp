@@ -111,9 +111,11 @@ class TempFolderChecks : public TempSweep, public ::testing::WithParamInterface<
 TEST_P(TempFolderChecks, SweepsOnlyAnExistingFolderNamedTemp) {
     auto& fs = w.fileSystem;
     const std::string kShortTemp = "C:\\Documents and Settings\\Tester\\Local Settings\\Temp";
+    const std::string kRemote = "C:\\Users\\Remote\\AppData\\Local\\Temp";
     // clang-format off
     const std::vector<std::string> folders{kTemp, "C:\\Users\\Tester\\AppData\\Local\\tmp", "C:\\Temp", kShortTemp,
-                                           "[Unknown]", "C:\\Users\\Łukasz\\Temp"};
+                                           "[Unknown]", "C:\\Users\\Łukasz\\Temp", kRemote + "\\2",
+                                           kRemote + "\\2a"};
     // clang-format on
     for (const auto& folder : folders) fs.addFile(folder + "\\junk.tmp");
     fs.addShortName("C:\\Documents and Settings", "DOCUME~1");
@@ -132,6 +134,10 @@ INSTANTIATE_TEST_SUITE_P(
                                "C:\\Documents and Settings\\Tester\\Local Settings\\Temp"},
                       TempPath{"DriveTemp", "C:\\Temp\\", "C:\\Temp"},
                       TempPath{"NonAsciiUser", "C:\\Users\\Łukasz\\Temp\\", "C:\\Users\\Łukasz\\Temp"},
+                      // A Remote Desktop session's own Temp is Temp\<session number>.
+                      TempPath{"RemoteSession", "C:\\Users\\Remote\\AppData\\Local\\Temp\\2\\",
+                               "C:\\Users\\Remote\\AppData\\Local\\Temp\\2"},
+                      TempPath{"SessionNotANumber", "C:\\Users\\Remote\\AppData\\Local\\Temp\\2a\\", ""},
                       TempPath{"NotNamedTemp", "C:\\Users\\Tester\\AppData\\Local\\tmp\\", ""},
                       TempPath{"Missing", "C:\\Users\\Nobody\\Temp\\", ""},  // expands to [Unknown]
                       TempPath{"DriveRoot", "C:\\", ""}, TempPath{"Empty", "", ""},
