@@ -130,14 +130,17 @@ program_pid() {
   return 1
 }
 pid=$(program_pid) || e2e_fail "no Linux process of sparvane.exe in this prefix"
+# The hold lasts 5 s, longer (up to 12 s) on a machine that has not passed 8 GiB by then.
 held_from=$(kernel_rx "$link")
 kill -STOP "$pid"
+hold_start=$SECONDS
 sleep 5
+while (($(kernel_rx "$link") - held_from <= 8 * 1024 * 1024 * 1024 && SECONDS - hold_start < 12)); do sleep 0.2; done
 held=$(($(kernel_rx "$link") - held_from))
 kill -CONT "$pid"
-echo "held for 5 s: kernel $link received $held bytes meanwhile"
+echo "held for $((SECONDS - hold_start)) s: kernel $link received $held bytes meanwhile"
 ((held > 8 * 1024 * 1024 * 1024)) ||
-  e2e_fail "this machine passed only $held bytes in the 5 s hold, under the 8 GiB the check needs"
+  e2e_fail "this machine passed only $held bytes in a 12 s hold, under the 8 GiB the check needs"
 after_hold=$E2E_ARTIFACTS/after_hold.txt
 drv watch-figure Form1 Label1 p1 250 6 >>"$after_hold"
 python3 "$tools" figures "$kernel" "$after_hold" 0 0.6 1.7 | tee "$E2E_ARTIFACTS/after_hold_check.txt" ||
