@@ -6,8 +6,12 @@
 namespace sparvane::cleaning {
 
 void cleanJunk(forms::Application& app, shell::Widget& widget) {
-    // A press while a run is under way (the sweep lets events through) starts nothing.
-    if (const auto* running = app.loadedForm<frmMain>(); running && running->running()) return;
+    // A press while a run is under way (the sweep and the emptying let events through)
+    // starts nothing inside it: it asks for one more run once this one is over.
+    if (auto* running = app.loadedForm<frmMain>(); running && running->running()) {
+        running->cmdChoice[0]->setValue(true);
+        return;
+    }
 
     // The first reference loads the clean-up window, which shows itself; the run hides it.
     auto& cleanUp = app.form<frmMain>();

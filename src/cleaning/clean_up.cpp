@@ -95,7 +95,8 @@ bool CleanTempFolder(platform::FileSystem& fs, const EventPacing& pacing) {
     return true;
 }
 
-bool EmptyRecycleBins(platform::FileSystem& fs, platform::RecycleBin& bin, platform::WindowManager& windows) {
+bool EmptyRecycleBins(platform::FileSystem& fs, platform::RecycleBin& bin, platform::WindowManager& windows,
+                      const EventPacing& pacing) {
     bool anyFixed = false;
     bool everyBinQueried = true;
     // Without an active window of ours the bin is emptied without an owner: there is no
@@ -121,9 +122,9 @@ bool EmptyRecycleBins(platform::FileSystem& fs, platform::RecycleBin& bin, platf
         if (info->items >= 1) {
             // One call empties the bins of every drive; the later drives' queries find
             // theirs empty. A refused emptying is a failed task, not a done one.
-            if (!bin.emptyAll(owner, platform::recycle_flags::kNoConfirmation | platform::recycle_flags::kNoProgressUi |
-                                         platform::recycle_flags::kNoSound))
-                return false;
+            constexpr unsigned kQuiet = platform::recycle_flags::kNoConfirmation |
+                                        platform::recycle_flags::kNoProgressUi | platform::recycle_flags::kNoSound;
+            if (!bin.emptyAll(owner, kQuiet, [&pacing] { pacing.app.doEvents(); })) return false;
             bin.updateIcon();
         }
     }

@@ -16,8 +16,10 @@ namespace sparvane::cleaning {
 bool CleanTempFolder(platform::FileSystem& fs, const EventPacing& pacing);
 
 // Task 1: empties the recycle bins of all drives once a fixed drive's bin holds something.
-// True when at least one fixed drive was examined and no emptying failed.
-bool EmptyRecycleBins(platform::FileSystem& fs, platform::RecycleBin& bin, platform::WindowManager& windows);
+// True when every fixed drive's bin was examined (at least one) and no emptying failed. The
+// window's events run while the bins are emptied.
+bool EmptyRecycleBins(platform::FileSystem& fs, platform::RecycleBin& bin, platform::WindowManager& windows,
+                      const EventPacing& pacing);
 
 // Task 2: clears the recent-documents list. True only when the list is really empty
 // afterwards: shortcuts that the shell left in the Recent folder are removed here.

@@ -30,6 +30,17 @@ Level listLevel(platform::FileSystem& fs, EventPacer& pacer, std::string folder,
     return level;
 }
 
+// The attributes a program may set on an entry (SetFileInformationByHandle refuses or
+// ignores the others, the directory bit among them).
+std::uint32_t settable(std::uint32_t attributes) {
+    return attributes & (fa::kReadOnly | fa::kHidden | fa::kSystem | fa::kArchive | fa::kTemporary | fa::kOffline |
+                         fa::kNotContentIndexed);
+}
+
+// Only read-only keeps Windows from deleting a file or removing a folder; hidden and system
+// do not, so they are never touched.
+std::uint32_t withoutReadOnly(std::uint32_t attributes) { return settable(attributes) & ~fa::kReadOnly; }
+
 }  // namespace
 
 bool MayChange(const std::optional<platform::EntryFacts>& facts) {
@@ -37,8 +48,20 @@ bool MayChange(const std::optional<platform::EntryFacts>& facts) {
 }
 
 void RemoveFileEntry(platform::FileSystem& fs, const std::string& path, const platform::EntryFacts& facts) {
-    if (facts.names <= 1) (void)fs.setAttributes(path, 0);
-    (void)fs.deleteFile(path);  // a file in use, or a protected one with other names, stays
+    const bool unprotect = (facts.attributes & fa::kReadOnly) != 0 && facts.names <= 1;
+    if (unprotect && !fs.setAttributes(path, withoutReadOnly(facts.attributes))) return;
+    if (fs.deleteFile(path)) return;
+    // A file in use stays, and stays as it was: Windows lets the attributes of a file held
+    // open without sharing change, so the protection is put back.
+    if (unprotect) (void)fs.setAttributes(path, settable(facts.attributes));
+}
+
+void RemoveEmptiedFolder(platform::FileSystem& fs, const std::string& path) {
+    const auto facts = fs.inspectEntry(path);
+    if (!MayChange(facts)) return;
+    const bool unprotect = (facts->attributes & fa::kReadOnly) != 0;
+    if (unprotect && !fs.setAttributes(path, withoutReadOnly(facts->attributes))) return;
+    if (!fs.removeFolder(path) && unprotect) (void)fs.setAttributes(path, settable(facts->attributes));
 }
 
 void ClearCollection(EntryCollection& collection) {
@@ -65,7 +88,7 @@ void DeleteFolderContents(platform::FileSystem& fs, const EventPacing& pacing, c
             // An emptied subfolder goes too, if nothing stayed in it (a file in use, a link).
             if (!levels.empty()) {
                 done.pop_back();
-                if (MayChange(fs.inspectEntry(done))) (void)fs.removeFolder(done);
+                RemoveEmptiedFolder(fs, done);
             }
             if (!pacer.step()) ending = true;
             continue;
@@ -76,7 +99,6 @@ void DeleteFolderContents(platform::FileSystem& fs, const EventPacing& pacing, c
         const auto facts = fs.inspectEntry(path);
         if (!MayChange(facts)) continue;
         if ((facts->attributes & fa::kDirectory) != 0) {
-            (void)fs.setAttributes(path, 0);
             levels.push_back(listLevel(fs, pacer, path + "\\", root, ending));
         } else {
             RemoveFileEntry(fs, path, *facts);

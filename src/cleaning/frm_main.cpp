@@ -167,24 +167,39 @@ void frmMain::chkSelectAll_Click() {
 }
 
 void frmMain::cmdChoice_Click(int index) {
-    // The sweep lets events through; a press arriving meanwhile (Clean Junk again) must not
-    // start a second run inside the first.
-    if (index == 0 && running_) return;
+    // The sweep and the emptying of the bins let events through; a press arriving meanwhile
+    // (Clean Junk again) must not start a second run inside the first: it waits, and runs
+    // once the first is over.
+    if (index == 0 && running_) {
+        rerunRequested_ = true;
+        return;
+    }
     hide();
     if (index != 0) {
         common::TerminateProgram(services_.orderlyExit);
         return;
     }
+    do {
+        rerunRequested_ = false;
+        runOnce();
+    } while (rerunRequested_ && !services_.orderlyExit.terminating);
+}
+
+void frmMain::runOnce() {
     running_ = true;
     cmdChoice[0]->setEnabled(false);
     cmdChoice[1]->setEnabled(false);
     lblWait.setVisible(true);
-    {
-        forms::Application::BusyCursor busy(app());
-        PerformCleanUp();
-    }
-    ResetScreen();
-    running_ = false;
+    // However the run ends, the window comes back ready for the next one.
+    struct EndOfRun {
+        frmMain& window;
+        ~EndOfRun() {
+            window.running_ = false;
+            window.ResetScreen();
+        }
+    } endOfRun{*this};
+    forms::Application::BusyCursor busy(app());
+    PerformCleanUp();
 }
 
 void frmMain::PerformCleanUp() {
@@ -200,20 +215,30 @@ void frmMain::PerformCleanUp() {
             picNA[i]->setVisible(true);
             continue;
         }
-        const bool done = runTask(i);
-        (done ? picGrnChk[i] : picRedX[i])->setVisible(true);
+        const TaskOutcome outcome = runTask(i);
+        (outcome == TaskOutcome::kDone ? picGrnChk[i] : picRedX[i])->setVisible(true);
+        if (outcome == TaskOutcome::kBroken) break;  // the run ends at a broken task
     }
     PauseMilliseconds({app(), services_.clock, services_.orderlyExit}, 2);  // lets the pictures paint
 }
 
-// The engine routine of each task, by the task's index.
-bool frmMain::runTask(int index) {
+// The engine routine of each task, by the task's index. A task that throws (memory ran
+// out, a path too strange for the string routines) has failed, and so has the run: what
+// it left half done is not built upon.
+frmMain::TaskOutcome frmMain::runTask(int index) {
     auto& fs = services_.fileSystem;
-    switch (index) {
-        case 0: return CleanTempFolder(fs, {app(), services_.clock, services_.orderlyExit});
-        case 1: return EmptyRecycleBins(fs, services_.recycleBin, services_.windows);
-        case 2: return ClearRecentDocuments(services_.recentDocuments, fs);
-        default: return false;
+    const EventPacing pacing{app(), services_.clock, services_.orderlyExit};
+    try {
+        bool done = false;
+        switch (index) {
+            case 0: done = CleanTempFolder(fs, pacing); break;
+            case 1: done = EmptyRecycleBins(fs, services_.recycleBin, services_.windows, pacing); break;
+            case 2: done = ClearRecentDocuments(services_.recentDocuments, fs); break;
+            default: break;
+        }
+        return done ? TaskOutcome::kDone : TaskOutcome::kFailed;
+    } catch (...) {
+        return TaskOutcome::kBroken;
     }
 }
 

@@ -66,13 +66,17 @@ public:
     bool running() const { return running_; }
 
 private:
+    enum class TaskOutcome { kDone, kFailed, kBroken };  // kBroken: the task threw
+
     void centreOnScreen();
-    [[nodiscard]] bool runTask(int index);
+    void runOnce();
+    [[nodiscard]] TaskOutcome runTask(int index);
 
     Services services_;
     std::array<bool, kTaskCount> taskFlags_{};
     bool suppressCoupling_ = false;
     bool running_ = false;
+    bool rerunRequested_ = false;  // &Ok was pressed again during a run
 };
 
 }  // namespace sparvane::cleaning

@@ -17,6 +17,9 @@ constexpr std::uint32_t kSystem = 0x4;
 constexpr std::uint32_t kDirectory = 0x10;
 constexpr std::uint32_t kArchive = 0x20;
 constexpr std::uint32_t kNormal = 0x80;
+constexpr std::uint32_t kTemporary = 0x100;
+constexpr std::uint32_t kOffline = 0x1000;
+constexpr std::uint32_t kNotContentIndexed = 0x2000;
 // Junctions, symbolic links and mount points. The program never enters or deletes them.
 constexpr std::uint32_t kReparsePoint = 0x400;
 }  // namespace file_attribute

@@ -2,6 +2,7 @@
 // Shell services: the recycle bin, the recent-documents list, and starting documents or
 // programs through the shell.
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -26,7 +27,11 @@ public:
     // SHQueryRecycleBin for one drive root; nullopt when the query fails.
     [[nodiscard]] virtual std::optional<RecycleBinInfo> query(const std::string& root) = 0;
     // SHEmptyRecycleBin with a null root (all drives); owner may be 0. True on success.
-    [[nodiscard]] virtual bool emptyAll(WindowHandle owner, unsigned flags) = 0;
+    // Emptying a full bin takes seconds, so it runs off the caller's thread; the caller
+    // waits, and whileWaiting runs whenever messages arrive meanwhile, so its windows keep
+    // answering. A program that ends during the emptying lets it finish first.
+    [[nodiscard]] virtual bool emptyAll(WindowHandle owner, unsigned flags,
+                                        const std::function<void()>& whileWaiting) = 0;
     virtual void updateIcon() = 0;
 };
 

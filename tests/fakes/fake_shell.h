@@ -28,9 +28,14 @@ public:
         if (failQueryOn == "*" || failQueryOn == root) return std::nullopt;
         return platform::RecycleBinInfo{bytes, items};
     }
-    bool emptyAll(platform::WindowHandle owner, unsigned flags) override {
+    // Runs while the emptying is under way, in place of the events the real wait lets through.
+    std::function<void()> duringEmptying;
+
+    bool emptyAll(platform::WindowHandle owner, unsigned flags, const std::function<void()>& whileWaiting) override {
         emptyCalls.push_back(owner);
         emptyFlags.push_back(flags);
+        if (duringEmptying) duringEmptying();
+        if (whileWaiting) whileWaiting();
         if (failEmpty || (ownerRequired && owner == 0)) return false;
         items = 0;
         bytes = 0;

@@ -4,6 +4,7 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
+#include "platform/win32/off_thread_work.h"
 #include "platform/win32/text.h"
 
 // In shell32 since Windows 95 but missing from MinGW-w64's headers.
@@ -27,8 +28,11 @@ std::optional<RecycleBinInfo> RecycleBinWin32::query(const std::string& root) {
     return RecycleBinInfo{static_cast<std::uint64_t>(info.i64Size), static_cast<std::uint64_t>(info.i64NumItems)};
 }
 
-bool RecycleBinWin32::emptyAll(WindowHandle owner, unsigned flags) {
-    return ::SHEmptyRecycleBinW(reinterpret_cast<HWND>(owner), nullptr, flags) == S_OK;
+bool RecycleBinWin32::emptyAll(WindowHandle owner, unsigned flags, const std::function<void()>& whileWaiting) {
+    // One synchronous call that deletes every item: 20,000 of them take seconds.
+    HRESULT result = E_FAIL;
+    runOffThread([&] { result = ::SHEmptyRecycleBinW(reinterpret_cast<HWND>(owner), nullptr, flags); }, whileWaiting);
+    return result == S_OK;
 }
 
 void RecycleBinWin32::updateIcon() { ::SHUpdateRecycleBinIcon(); }

@@ -4,7 +4,8 @@
 # by Windows attributes, Unix names holding "\" that climb out of Temp ("..\AppData",
 # "..\..\..\..\windows"), names Windows cannot hold, file and folder links out of Temp (to a
 # read-only file, to the drive root, one level down), hard links to files outside, a named
-# pipe, a file another program holds open without sharing. Canaries outside Temp are
+# pipe, a file another program holds open without sharing (read-only and hidden, in a hidden
+# folder: both keep their attributes). Canaries outside Temp are
 # checked byte for byte and mode for mode afterwards. The recycle bin (the scratch HOME's
 # Trash, every drive's bin under Wine) is emptied. The clean-up window is loaded by the
 # first Clean Junk and stays hidden, with only the widget on screen. Then Temp itself is
@@ -89,6 +90,16 @@ x86_64-w64-mingw32-gcc -municode -O2 -o "$WINEPREFIX/drive_c/holdfile.exe" "$E2E
 wine 'C:\holdfile.exe' "C:\\users\\$user\\Temp\\held_dir\\held.log" 'C:\holder.ready' >/dev/null 2>&1 &
 holder_pid=$!
 e2e_wait_for 30 test -e "$WINEPREFIX/drive_c/holder.ready"
+# Protected while held (Windows allows that through the lock), in a hidden folder: what
+# cannot go must stay as it was.
+held_win="C:\\users\\$user\\Temp\\held_dir"
+# One attribute per call: Wine's attrib applies only the last of several.
+attrib +r "$held_win\\held.log"; attrib +h "$held_win\\held.log"; attrib +h "$held_win"
+# attrib_letters WINPATH: the attribute letters Windows' attrib shows for one entry.
+attrib_letters() { timeout 60 wine cmd /c attrib "$1" 2>/dev/null | tr -d '\r' | sed -E 's/[A-Za-z]:\\.*$//; s/ //g'; }
+held_attrs=$(attrib_letters "$held_win\\held.log") folder_attrs=$(attrib_letters "$held_win")
+[[ "$held_attrs" == *R* && "$held_attrs" == *H* && "$folder_attrs" == *H* ]] ||
+  e2e_fail "could not protect the held file and its folder"
 
 # Items in the recycle bin: files with their .trashinfo records, as the desktop writes them.
 trash=$HOME/.local/share/Trash
@@ -116,6 +127,9 @@ expect_left=$(printf '%s\n' './..\AppData' './..\..\..\..\windows' './..\setting
 [[ "$(ls -A "$temp/held_dir")" == held.log && "$(cat "$temp/held_dir/held.log")" == "in use" ]] ||
   e2e_fail "the held file was changed"
 kill -0 "$holder_pid" 2>/dev/null || e2e_fail "the holder ended early, so the file was not held throughout"
+held_attrs=$(attrib_letters "$held_win\\held.log") folder_attrs=$(attrib_letters "$held_win")
+[[ "$held_attrs" == *R* && "$held_attrs" == *H* ]] || e2e_fail "the held file lost its attributes: '$held_attrs', expected read-only and hidden"
+[[ "$folder_attrs" == *H* ]] || e2e_fail "the folder holding it lost its attributes: '$folder_attrs', expected hidden"
 after=$(snapshot)
 [[ "$before" == "$after" ]] || e2e_fail "something outside Temp changed: $({ diff <(echo "$before") <(echo "$after") || true; } | tr '\n' ' ')"
 [[ "$(cd "$WINEPREFIX/drive_c/windows" && find . -maxdepth 2 | sort | sha256sum)" == "$windows_before" ]] ||

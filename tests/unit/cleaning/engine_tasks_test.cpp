@@ -36,8 +36,11 @@ TEST_P(RecycleBins, EmptyAllBinsOnceWhenAFixedDriveHoldsItems) {
     w.recycleBin.failQueryOn = c.failQueryOn;
     w.recycleBin.failEmpty = c.failEmpty;
     w.windows.active = c.active;
+    int eventRuns = 0;
+    w.backend.onDoEvents = [&] { ++eventRuns; };
 
-    EXPECT_EQ(EmptyRecycleBins(w.fileSystem, w.recycleBin, w.windows), c.result);
+    EXPECT_EQ(EmptyRecycleBins(w.fileSystem, w.recycleBin, w.windows, w.pacing), c.result);
+    EXPECT_EQ(eventRuns, static_cast<int>(c.emptyCalls));  // the window's events run while a bin is emptied
     EXPECT_EQ(w.recycleBin.emptyCalls.size(), c.emptyCalls);
     EXPECT_EQ(w.recycleBin.queried.size(), c.queries);
     for (std::size_t i = 0; i < w.recycleBin.emptyCalls.size(); ++i) {

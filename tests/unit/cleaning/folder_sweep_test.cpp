@@ -31,11 +31,11 @@ std::string key(std::string path) {
 
 class TempSweep : public cleaning_test::CleaningTest {};
 
-TEST_F(TempSweep, ListsEachFolderOnceCompletelyThenDeletesLastFirstWithAttributesCleared) {
+TEST_F(TempSweep, ListsEachFolderOnceCompletelyThenDeletesLastFirstClearingOnlyReadOnly) {
     auto& fs = w.fileSystem;
     fs.addFile(kTemp + "\\1.tmp");
-    fs.addFile(kTemp + "\\2\\inner.tmp", 1, fa::kHidden);
-    fs.addFile(kTemp + "\\3.tmp", 1, fa::kReadOnly);
+    fs.addFile(kTemp + "\\2\\inner.tmp", 1, fa::kHidden | fa::kSystem);
+    fs.addFile(kTemp + "\\3.tmp", 1, fa::kReadOnly | fa::kHidden);
     fs.log.clear();
 
     DeleteFolderContents(w.fileSystem, w.pacing, kTemp);
@@ -45,12 +45,30 @@ TEST_F(TempSweep, ListsEachFolderOnceCompletelyThenDeletesLastFirstWithAttribute
     const std::vector<std::string> expected{
         "list:" + t,                                       // the whole level first
         "attr:" + t + "\\3.tmp",  "del:" + t + "\\3.tmp",  // then the last entry first
-        "attr:" + t + "\\2",      "list:" + t + "\\2",    "attr:" + t + "\\2\\inner.tmp",
-        "del:" + t + "\\2\\inner.tmp", "rmdir:" + t + "\\2",
-        "attr:" + t + "\\1.tmp",  "del:" + t + "\\1.tmp"};
+        "list:" + t + "\\2",      "del:" + t + "\\2\\inner.tmp", "rmdir:" + t + "\\2",
+        "del:" + t + "\\1.tmp"};
     // clang-format on
     EXPECT_EQ(fs.log, expected);
-    for (const auto& [path, value] : fs.attributeWrites) EXPECT_EQ(value, 0u) << path;
+    EXPECT_EQ(fs.attributeWrites, (std::vector<std::pair<std::string, std::uint32_t>>{{t + "\\3.tmp", fa::kHidden}}));
+}
+
+// What cannot go keeps its attributes: a file in use, and the folders holding it, are put
+// back as they were; an empty read-only folder loses the attribute only to be removed.
+TEST_F(TempSweep, WhatStaysKeepsItsAttributes) {
+    auto& fs = w.fileSystem;
+    const std::uint32_t guarded = fa::kReadOnly | fa::kHidden;
+    fs.addFolder(kTemp + "\\held", fa::kDirectory | guarded);
+    fs.addFolder(kTemp + "\\held\\inner", fa::kDirectory | fa::kHidden);
+    fs.addFile(kTemp + "\\held\\inner\\in use.log", 1, guarded | fa::kArchive);
+    fs.lock(kTemp + "\\held\\inner\\in use.log");
+    fs.addFolder(kTemp + "\\empty", fa::kDirectory | guarded);
+
+    DeleteFolderContents(w.fileSystem, w.pacing, kTemp);
+
+    EXPECT_EQ(fs.attributesOf(kTemp + "\\held\\inner\\in use.log"), guarded | fa::kArchive);
+    EXPECT_EQ(fs.attributesOf(kTemp + "\\held\\inner"), fa::kDirectory | fa::kHidden);
+    EXPECT_EQ(fs.attributesOf(kTemp + "\\held"), fa::kDirectory | guarded);
+    EXPECT_FALSE(fs.has(kTemp + "\\empty"));
 }
 
 TEST_F(TempSweep, FolderTurnedIntoALinkWhileEventsRanIsLeftAlone) {

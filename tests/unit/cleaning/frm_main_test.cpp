@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <new>
 #include <tuple>
 #include <vector>
 
@@ -75,19 +76,41 @@ TEST_F(FrmMainTest, RunShowsEachOutcomeDoesOnlyTheSelectedTasksAndEndsIdle) {
     EXPECT_FALSE(w.backend.busyCursor);
 }
 
-TEST_F(FrmMainTest, OkPressedAgainDuringARunStartsNoSecondRun) {
+// Presses while the bins are emptied (events run then) wait for the run: one more run
+// follows it, never one inside it.
+TEST_F(FrmMainTest, OkPressedDuringARunWaitsAndRunsOnceAfterIt) {
     auto& f = form();
     w.recycleBin.items = 1;
-    w.backend.onDoEvents = [&] {
-        w.backend.onDoEvents = nullptr;
+    w.recycleBin.duringEmptying = [&] {
+        f.cmdChoice[0]->setValue(true);
         f.cmdChoice[0]->setValue(true);
     };
-    w.fileSystem.addFile(temp + "\\x.tmp");
+    std::vector<std::size_t> queriesAtEachClear;
+    w.recentDocuments.onClear = [&] { queriesAtEachClear.push_back(w.recycleBin.queried.size()); };
     f.cmdChoice[0]->setValue(true);
-    EXPECT_EQ(w.recycleBin.queried.size(), 1u);
+    EXPECT_EQ(queriesAtEachClear, (std::vector<std::size_t>{1, 2}));
+    EXPECT_EQ(w.recycleBin.emptyCalls.size(), 1u);
+    EXPECT_FALSE(f.running());
+}
+
+// A task that throws fails, ends the run, and leaves the window ready for the next run.
+TEST_F(FrmMainTest, ATaskThatThrowsEndsTheRunCleanly) {
+    auto& f = form();
+    w.fileSystem.onOperation = [] { throw std::bad_alloc(); };
+    std::vector<bool> failedShown;
+    w.backend.onDoEvents = [&] {
+        if (failedShown.empty()) failedShown = {f.picRedX[0]->visible(), f.picGrnChk[0]->visible()};
+    };
+    f.cmdChoice[0]->setValue(true);
+    EXPECT_EQ(failedShown, (std::vector<bool>{true, false}));
+    EXPECT_TRUE(w.recycleBin.queried.empty());  // the later tasks did not run
+    EXPECT_FALSE(f.running());
+    EXPECT_TRUE(f.cmdChoice[0]->enabled() && f.cmdChoice[1]->enabled() && !f.lblWait.visible());
+    EXPECT_FALSE(w.backend.busyCursor);
+
+    w.fileSystem.onOperation = nullptr;
+    f.cmdChoice[0]->setValue(true);
     EXPECT_EQ(w.recentDocuments.clears, 1);
-    f.cmdChoice[0]->setValue(true);  // once the run is over, the next press runs again
-    EXPECT_EQ(w.recentDocuments.clears, 2);
 }
 
 TEST_F(FrmMainTest, ExitAndTheCloseBoxEndTheProgramButAnUnloadFromCodeDoesNot) {
