@@ -1,7 +1,6 @@
 #pragma once
 // The process, its token and the Windows session.
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <string>
 
@@ -97,20 +96,9 @@ public:
     [[nodiscard]] virtual bool exitWindows(unsigned flags) = 0;
 };
 
-struct RunResult {
-    bool started = false;
-    bool timedOut = false;       // still running when the wait ended (the process is ended)
-    std::uint32_t exitCode = 0;  // meaningful when started and not timed out
-};
-
 class Processes {
 public:
     virtual ~Processes() = default;
-    // Starts a command line with no window of its own and waits for it, at most timeoutMs.
-    // While it waits, whenever messages arrive, it calls whileWaiting (when given), so the
-    // caller's windows keep painting and their timers keep running.
-    [[nodiscard]] virtual RunResult runAndWait(const std::string& commandLine, unsigned timeoutMs,
-                                               const std::function<void()>& whileWaiting = {}) = 0;
     // ExitProcess: ends the process at once. Fakes record the status and return.
     virtual void exitProcess(std::uint32_t status) = 0;
 };

@@ -1,83 +1,55 @@
 #include "shell/auto_start.h"
 
+#include <cstdint>
+#include <string>
+
 #include "forms/types.h"
 
 namespace sparvane::shell {
 
 namespace {
 
-constexpr const char* kRunKey = "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+constexpr const char* kRunKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 constexpr const char* kValueName = "Sparvane";
 
-// Asks the question; on OK runs reg.exe and tells the user what came of it.
-void switchAutoStart(forms::Application& app, platform::Processes& processes, const std::string& question,
-                     const std::string& data, const std::string& report) {
-    if (app.msgBox(question, forms::msgbox::kOkCancel | forms::msgbox::kQuestion) != forms::msgbox::kAnswerOk) return;
-    // Waiting (bounded) for the tool is what lets the report be true: the machine-wide key
-    // needs administrator rights, and without them reg.exe fails with code 1.
-    // reg.exe may take seconds: the widget keeps painting and ticking meanwhile, under the
-    // wait cursor. Clicks on the boxes in that time are turned away by the widget.
-    platform::RunResult run;
-    {
-        forms::Application::BusyCursor busy(app);
-        run = processes.runAndWait(autoStartCommandLine(data), kRegToolTimeoutMs, [&app] { app.doEvents(); });
-    }
-    if (run.started && !run.timedOut && run.exitCode == 0) {
-        app.msgBox(report, forms::msgbox::kInformation);
+bool confirmed(forms::Application& app, const std::string& question) {
+    return app.msgBox(question, forms::msgbox::kOkCancel | forms::msgbox::kQuestion) == forms::msgbox::kAnswerOk;
+}
+
+// The report once the user's value is as asked; otherwise what the registry answered, so the
+// user knows nothing changed. `change` says what was attempted: "written" or "deleted".
+void report(forms::Application& app, std::uint32_t error, const char* change, const std::string& done) {
+    if (error == platform::kRegistryOk) {
+        app.msgBox(done, forms::msgbox::kInformation);
         return;
     }
-    std::string reason;
-    if (!run.started)
-        reason = "The registry tool reg.exe could not be started.";
-    else if (run.timedOut)
-        reason = "The registry tool reg.exe did not finish within " + std::to_string(kRegToolTimeoutMs / 1000) +
-                 " seconds and was stopped.";
-    else
-        reason = "The registry tool reg.exe failed with code " + std::to_string(run.exitCode) +
-                 ". Writing the machine-wide start-up list needs administrator rights.";
+    std::string reason = std::string("The value ") + kValueName + " under HKEY_CURRENT_USER\\" + kRunKey +
+                         " could not be " + change + ": ";
+    reason += error == platform::kRegistryAccessDenied ? "access is denied (Windows error 5)."
+                                                       : "Windows error " + std::to_string(error) + ".";
     app.msgBox("Auto-start could not be changed.\r\n\r\n" + reason, forms::msgbox::kExclamation);
 }
 
 }  // namespace
 
-std::string quoteArgument(const std::string& argument) {
-    std::string quoted = "\"";
-    std::size_t backslashes = 0;
-    for (const char c : argument) {
-        if (c == '\\') {
-            ++backslashes;
-            continue;
-        }
-        // Backslashes count as escapes only in front of a quote: there they are doubled,
-        // and the quote itself gets one more.
-        if (c == '"') {
-            quoted.append(backslashes * 2 + 1, '\\');
-        } else {
-            quoted.append(backslashes, '\\');
-        }
-        backslashes = 0;
-        quoted += c;
-    }
-    // The closing quote follows: trailing backslashes must not escape it.
-    quoted.append(backslashes * 2, '\\');
-    quoted += '"';
-    return quoted;
-}
-
-std::string autoStartCommandLine(const std::string& data) {
-    return std::string("REG add ") + kRunKey + " /v " + kValueName + " /t REG_SZ /d " + quoteArgument(data) + " /f";
-}
-
 // The stored command is the program's real path in quotes, so that Windows starts this very
-// file at logon even when its folder name has spaces.
-void switchAutoStartOn(forms::Application& app, platform::Processes& processes) {
-    switchAutoStart(app, processes, "Run on windows startup", "\"" + app.info().exePath + "\"",
-                    "Sparvane will now auto start on windows logon");
+// file at logon even when its folder name has spaces. The value is the current user's: a
+// machine-wide one would need administrator rights, and would run whatever sits at that
+// path for every user who logs on.
+void switchAutoStartOn(forms::Application& app, platform::Registry& registry) {
+    if (!confirmed(app, "Run on windows startup")) return;
+    const std::uint32_t error =
+        registry.setString(platform::RegistryRoot::kCurrentUser, kRunKey, kValueName, "\"" + app.info().exePath + "\"");
+    report(app, error, "written", "Sparvane will now auto start on windows logon");
 }
 
-// Switching off keeps the value and empties it, as the program has always done.
-void switchAutoStartOff(forms::Application& app, platform::Processes& processes) {
-    switchAutoStart(app, processes, "Stop running on windows startup?", "", "Sparvane will not run on windows startup");
+// Older versions wrote the value machine-wide. It goes too where the user may delete it;
+// without administrator rights that is refused, which does not fail the user's own switch.
+void switchAutoStartOff(forms::Application& app, platform::Registry& registry) {
+    if (!confirmed(app, "Stop running on windows startup?")) return;
+    const std::uint32_t error = registry.deleteValue(platform::RegistryRoot::kCurrentUser, kRunKey, kValueName);
+    (void)registry.deleteValue(platform::RegistryRoot::kLocalMachine, kRunKey, kValueName);
+    report(app, error, "deleted", "Sparvane will not run on windows startup");
 }
 
 }  // namespace sparvane::shell

@@ -139,26 +139,16 @@ void Form1::wireHandlers() {
     Command8.onClick = [this] { shutdownButton(ctx_.services.token, ctx_.services.session); };
     Command6.onClick = [this] { restartButton(ctx_.services.token, ctx_.services.session); };
     Command7.onClick = [this] { logOffButton(ctx_.services.token, ctx_.services.session); };
-    Picture1.onClick = [this] { switchAutoStartOnce(switchAutoStartOn); };
-    Picture2.onClick = [this] { switchAutoStartOnce(switchAutoStartOff); };
+    // A switch is its question, one registry call and its report. The call returns before any
+    // event runs again, so a click can never start a switch inside another's registry work.
+    Picture1.onClick = [this] { switchAutoStartOn(ctx_.app, ctx_.services.registry); };
+    Picture2.onClick = [this] { switchAutoStartOff(ctx_.app, ctx_.services.registry); };
     Command2.onClick = [this] { Command2_Click(); };
     Command1.onClick = [this] { Command1_Click(); };
     Timer1.onTimer = [this] { Timer1_Timer(); };
 }
 
 void Form1::Form_Load() { fitColumnOnScreen(); }
-
-// The widget runs its events while reg.exe works; a second click on either box then would
-// start a second switch inside the first. It is ignored until the first is over.
-void Form1::switchAutoStartOnce(void (*autoStartSwitch)(forms::Application&, platform::Processes&)) {
-    if (autoStartRunning_) return;
-    autoStartRunning_ = true;
-    struct Reset {
-        bool& flag;
-        ~Reset() { flag = false; }
-    } reset{autoStartRunning_};
-    autoStartSwitch(ctx_.app, ctx_.services.processes);
-}
 
 // The column was designed for a screen at least 18855 twips wide. On a narrower one it
 // would hang partly or wholly beyond the right edge, so the whole column moves left just

@@ -5,7 +5,6 @@
 
 #include "common/context.h"
 #include "forms/form.h"
-#include "platform/session.h"
 #include "shell/widget_link.h"
 
 namespace sparvane::shell {
@@ -50,14 +49,12 @@ private:
     void layOutControls();
     void wireHandlers();
     void fitColumnOnScreen();
-    void switchAutoStartOnce(void (*autoStartSwitch)(forms::Application&, platform::Processes&));
 
     Context& ctx_;
     WidgetLink widget_;  // what Clean Junk colours, reached as the other windows reach it
     // Tick count of the input last shown; empty until the first tick, which always writes.
     std::optional<std::uint32_t> lastInputTick_;
-    bool autoStartRunning_ = false;  // a box's switch is under way (reg.exe may be running)
-    double columnShift_ = 0;         // twips the column was moved left of its designed place
+    double columnShift_ = 0;  // twips the column was moved left of its designed place
 };
 
 }  // namespace sparvane::shell

@@ -226,14 +226,23 @@ e2e_screenshot() {
   timeout 30 import -display "$DISPLAY" -window root "$E2E_ARTIFACTS/$1.png"
 }
 
-# e2e_run_value: the data of the program's auto-start value (HKLM ...\Run, Sparvane) exactly
-# as stored, read with the real reg.exe; fails when the value does not exist.
+# e2e_run_value [ROOT]: the data of the program's auto-start value (ROOT\Software\Microsoft\
+# Windows\CurrentVersion\Run, Sparvane; ROOT is HKCU, the program's own, or HKLM, where older
+# versions wrote it) exactly as stored, read with the real reg.exe; fails when the value does
+# not exist.
 e2e_run_value() {
-  local out
-  out=$(timeout 60 wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Run' /v Sparvane 2>/dev/null) ||
+  local root=${1:-HKCU} out
+  out=$(timeout 60 wine reg query "$root"'\Software\Microsoft\Windows\CurrentVersion\Run' /v Sparvane 2>/dev/null) ||
     return 1
   out=$(printf '%s\n' "$out" | tr -d '\r' | grep -E '^ +Sparvane +REG_SZ') || return 1
   printf '%s\n' "$out" | sed -E 's/^ +Sparvane +REG_SZ {4}//'
+}
+
+# e2e_set_run_value ROOT DATA: writes the auto-start value under ROOT (HKCU or HKLM) with the
+# real reg.exe, as an older version of the program left it.
+e2e_set_run_value() {
+  timeout 60 wine reg add "$1"'\Software\Microsoft\Windows\CurrentVersion\Run' /v Sparvane /t REG_SZ /d "$2" /f \
+    >/dev/null 2>&1 || e2e_fail "reg add of the $1 Run value failed"
 }
 
 # e2e_expect_exit STATUS TIMEOUT_S: waits for sparvane.exe to end and checks its status.

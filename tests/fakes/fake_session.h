@@ -1,8 +1,7 @@
 #pragma once
-// The process token, the session and child processes, as state that tests set and read.
+// The process token, the session and the process itself, as state that tests set and read.
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -99,21 +98,7 @@ public:
 
 class FakeProcesses : public platform::Processes {
 public:
-    std::vector<std::string> commandLines;
-    std::vector<unsigned> timeouts;
-    platform::RunResult nextResult{true, false, 0};
-    std::function<void()> duringWait;  // what happens while the tool runs
     std::vector<std::uint32_t> exitStatuses;
-    platform::RunResult runAndWait(const std::string& commandLine, unsigned timeoutMs,
-                                   const std::function<void()>& whileWaiting) override {
-        commandLines.push_back(commandLine);
-        timeouts.push_back(timeoutMs);
-        // The tool takes its time: the caller's events run meanwhile, and so does whatever
-        // the test does "during the wait".
-        if (whileWaiting) whileWaiting();
-        if (duringWait) duringWait();
-        return nextResult;
-    }
     void exitProcess(std::uint32_t status) override { exitStatuses.push_back(status); }
 };
 

@@ -1,5 +1,5 @@
 #pragma once
-// The process token, the Windows session and child processes.
+// The process token, the Windows session and the process itself.
 #include <set>
 
 #include "platform/session.h"
@@ -35,8 +35,6 @@ public:
 
 class ProcessesWin32 final : public Processes {
 public:
-    [[nodiscard]] RunResult runAndWait(const std::string& commandLine, unsigned timeoutMs,
-                                       const std::function<void()>& whileWaiting) override;
     void exitProcess(std::uint32_t status) override;
 };
 

@@ -122,30 +122,18 @@ TEST_F(WidgetTest, TheLabelsReachTheFramesInnerEdgeAndNoFurther) {
     }
 }
 
-// reg.exe runs while the widget goes on with its events, under the wait cursor; clicks on
-// either box meanwhile start nothing.
-TEST_F(WidgetTest, WhileTheRegistryToolRunsTheBoxesTurnClicksAwayUnderTheWaitCursor) {
+// The green box switches auto-start on, the red one off; what each switch does, and its
+// failures, are auto_start_test's.
+TEST_F(WidgetTest, TheGreenBoxSwitchesAutoStartOnTheRedOneOff) {
     start();
-    world.backend.answers = {forms::msgbox::kAnswerOk, forms::msgbox::kAnswerOk};
-    bool busyMeanwhile = false;
-    world.processes.duringWait = [&] {
-        busyMeanwhile = world.backend.busyCursor;
-        widget().Picture1.userClick();
-        widget().Picture2.userClick();
-    };
-    const auto messagesBefore = world.backend.messages.size();
-    const int eventsBefore = world.backend.doEventsCalls;
+    const auto& runKey =
+        world.registry
+            .strings[{platform::RegistryRoot::kCurrentUser, R"(Software\Microsoft\Windows\CurrentVersion\Run)"}];
+    world.backend.answers.assign(4, forms::msgbox::kAnswerOk);
     widget().Picture1.userClick();
-    EXPECT_GT(world.backend.doEventsCalls, eventsBefore) << "the widget's events ran during the wait";
-    EXPECT_EQ(world.processes.commandLines.size(), 1u);
-    EXPECT_EQ(world.backend.messages.size(), messagesBefore + 2) << "one question, one report";
-    EXPECT_TRUE(busyMeanwhile);
-    EXPECT_FALSE(world.backend.busyCursor) << "the wait cursor goes with the tool";
-
-    world.processes.duringWait = nullptr;
-    world.backend.answers = {forms::msgbox::kAnswerOk, forms::msgbox::kAnswerOk};
+    EXPECT_EQ(runKey.count("Sparvane"), 1u);
     widget().Picture2.userClick();
-    EXPECT_EQ(world.processes.commandLines.size(), 2u) << "once it is over, the boxes work again";
+    EXPECT_EQ(runKey.count("Sparvane"), 0u);
 }
 
 }  // namespace
