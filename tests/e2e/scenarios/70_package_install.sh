@@ -3,8 +3,9 @@
 # version, replaces it: one Apps & Features entry with this version, the program in
 # C:\Program Files\Sparvane, a Start-menu shortcut that starts it. A downgrade is refused.
 # Auto-start switched on, the quiet uninstall through the entry's product code takes
-# everything away again: files, folder, shortcut, entry, the installer's icon copy and the
-# Run value the program wrote. The zip's exe then runs from a folder of the user's choice.
+# everything away again: files, folder, shortcut, entry, the installer's icon copy, the
+# user's Run value the program wrote and the machine-wide one an older version wrote. The
+# zip's exe then runs from a folder of the user's choice.
 # The prefix starts without the copy of the program the harness puts in Program Files.
 source "$(dirname "$0")/../lib.sh"
 e2e_begin package_install
@@ -114,10 +115,12 @@ drv answer OK
 [[ "$(drv msgbox 30000)" == 'Sparvane|Sparvane will now auto start on windows logon' ]] ||
   e2e_fail "no auto-start report"
 drv answer OK
-value=$(e2e_run_value) || e2e_fail "no Sparvane Run value after switching auto-start on"
-[[ "$value" == '"C:\Program Files\Sparvane\sparvane.exe"' ]] || e2e_fail "Run value is '$value'"
+value=$(e2e_run_value) || e2e_fail "no HKCU Sparvane Run value after switching auto-start on"
+[[ "$value" == '"C:\Program Files\Sparvane\sparvane.exe"' ]] || e2e_fail "HKCU Run value is '$value'"
 drv click Form1 Command1
 e2e_expect_exit 0 20
+# The machine-wide value as versions before the per-user switch wrote it.
+e2e_set_run_value HKLM 'C:\Sparvane\spv.exe'
 
 # Uninstall, as Apps & Features does it: by the entry's product code.
 msiexec /x "$product" /qn || e2e_fail "msiexec /x $product failed"
@@ -126,7 +129,9 @@ left=()
 [[ -z "$(shortcuts)" ]] || left+=("shortcut $(shortcuts)")
 [[ -z "$(sparvane_entries)" ]] || left+=("entry $(sparvane_entries)")
 [[ ! -e "$drive_c/windows/Installer/$product" ]] || left+=("C:\\windows\\Installer\\$product")
-if e2e_run_value >/dev/null; then left+=("Run value Sparvane='$(e2e_run_value)'"); fi
+for root in HKCU HKLM; do
+  if value=$(e2e_run_value $root); then left+=("$root Run value Sparvane='$value'"); fi
+done
 ((${#left[@]} == 0)) || e2e_fail "left after uninstall: ${left[*]}"
 echo "uninstalled: nothing left"
 
