@@ -2,7 +2,7 @@
 # Benchmark: how long Clean Junk's temp-folder sweep takes under Wine, against Windows' own
 # `cmd /c rd /s /q` removing an identical tree in the same prefix and run.
 #
-#   bench/e2e/sweep_vs_rd.sh [FILES]        default 30000 files
+#   bench/e2e/sweep_vs_rd.sh [FILES [BIN_ITEMS]]   default 30000 files, 20000 bin items
 #
 # Needs the windows preset built (E2E_WIN_BUILD, default build/windows). Runs in a scratch
 # HOME and a throwaway prefix (tests/e2e/lib.sh). The tree: FILES files of 1 KB in 20
@@ -12,9 +12,12 @@
 # cmd under Wine. Both trees are checked empty afterwards (rd may stop at read-only files;
 # what it leaves is reported). While the sweep runs, the driver asks the widget's window
 # every 10 ms whether it answers (SendMessageTimeout, as Windows does before it calls a
-# window "not responding") and reports the longest wait.
+# window "not responding") and reports the longest wait. The same Clean Junk then empties a
+# recycle bin of BIN_ITEMS items (the scratch HOME's Trash), timed from the empty Temp to the
+# empty bin; the longest wait covers both.
 source "$(dirname "$0")/../../tests/e2e/lib.sh"
 files=${1:-30000}
+bin_items=${2:-20000}
 e2e_begin bench_sweep_vs_rd
 
 user=$(ls "$WINEPREFIX/drive_c/users" | grep -vx Public | head -n1)
@@ -48,6 +51,18 @@ count() { find "$1" -mindepth 1 -type f | wc -l; }
 mkdir -p "$temp" "$rdtree"
 make_tree "$temp"
 make_tree "$rdtree"
+trash=$HOME/.local/share/Trash
+python3 - "$trash" "$bin_items" <<'PY'
+import os, sys
+trash, total = sys.argv[1], int(sys.argv[2])
+for sub in ("files", "info"):
+    os.makedirs(f"{trash}/{sub}", exist_ok=True)
+for i in range(total):
+    with open(f"{trash}/files/deleted_{i}.txt", "w") as f:
+        f.write("deleted earlier\n")
+    with open(f"{trash}/info/deleted_{i}.txt.trashinfo", "w") as f:
+        f.write(f"[Trash Info]\nPath=/tmp/deleted_{i}.txt\nDeletionDate=2024-01-01T10:00:00\n")
+PY
 echo "tree: $(count "$temp") files in Temp, $(count "$rdtree") in C:\\rdtree"
 
 e2e_start_program
@@ -63,6 +78,12 @@ while [[ -n "$(find "$temp" -mindepth 1 -print -quit)" ]]; do
   (($(date +%s) - ${start%.*} < 1800)) || e2e_fail "the sweep did not finish within 30 minutes"
 done
 sweep=$(echo "$(date +%s.%N) - $start" | bc)
+start=$(date +%s.%N)
+while [[ -n "$(find "$trash/files" -mindepth 1 -print -quit)" ]]; do
+  sleep 0.1
+  (($(date +%s) - ${start%.*} < 1800)) || e2e_fail "the bin was not emptied within 30 minutes"
+done
+bin=$(echo "$(date +%s.%N) - $start" | bc)
 touch "$stop_unix"
 wait "$latency_pid" || e2e_fail "the latency probe failed: $(cat "$E2E_TMP/latency.txt")"
 latency=$(tr -d '\r' <"$E2E_TMP/latency.txt")
@@ -73,8 +94,8 @@ rd=$(echo "$(date +%s.%N) - $start" | bc)
 rd_left=0
 [[ -d "$rdtree" ]] && rd_left=$(count "$rdtree")
 
-printf 'files: %d\nsparvane sweep: %.2f s\nrd /s /q: %.2f s (files left: %d)\nratio sweep/rd: %.2f\nwidget during the sweep: %s\n' \
-  "$files" "$sweep" "$rd" "$rd_left" "$(echo "$sweep / $rd" | bc -l)" "$latency" | tee "$E2E_ARTIFACTS/result.txt"
+printf 'files: %d\nsparvane sweep: %.2f s\nrd /s /q: %.2f s (files left: %d)\nratio sweep/rd: %.2f\nbin of %d items emptied after the sweep: %.2f s\nwidget during the sweep and the emptying: %s\n' \
+  "$files" "$sweep" "$rd" "$rd_left" "$(echo "$sweep / $rd" | bc -l)" "$bin_items" "$bin" "$latency" | tee "$E2E_ARTIFACTS/result.txt"
 
 drv click Form1 Command1 >/dev/null
 e2e_expect_exit 0 60

@@ -102,6 +102,7 @@ bool EmptyRecycleBins(platform::FileSystem& fs, platform::RecycleBin& bin, platf
     // Without an active window of ours the bin is emptied without an owner: there is no
     // confirmation or progress window that would need one.
     const platform::WindowHandle owner = windows.activeWindow();
+    const auto letEventsRun = [&pacing] { pacing.app.doEvents(); };
 
     const auto drives = fs.logicalDriveStrings();
     if (!drives) return false;
@@ -112,7 +113,7 @@ bool EmptyRecycleBins(platform::FileSystem& fs, platform::RecycleBin& bin, platf
         start = end + 1;
         if (root.empty() || fs.driveType(root) != platform::kDriveFixed) continue;
         anyFixed = true;
-        const auto info = bin.query(root);
+        const auto info = bin.query(root, letEventsRun);
         // One drive whose bin cannot be looked at does not keep the others' bins from
         // being looked at; the task then reports that not every bin was checked.
         if (!info) {
@@ -124,7 +125,7 @@ bool EmptyRecycleBins(platform::FileSystem& fs, platform::RecycleBin& bin, platf
             // theirs empty. A refused emptying is a failed task, not a done one.
             constexpr unsigned kQuiet = platform::recycle_flags::kNoConfirmation |
                                         platform::recycle_flags::kNoProgressUi | platform::recycle_flags::kNoSound;
-            if (!bin.emptyAll(owner, kQuiet, [&pacing] { pacing.app.doEvents(); })) return false;
+            if (!bin.emptyAll(owner, kQuiet, letEventsRun)) return false;
             bin.updateIcon();
         }
     }

@@ -24,12 +24,14 @@ constexpr unsigned kNoSound = 4;
 class RecycleBin {
 public:
     virtual ~RecycleBin() = default;
+    // Both calls go through every item of a bin, which takes seconds for a full one: they
+    // run off the caller's thread, and the caller waits while whileWaiting runs whenever
+    // messages arrive meanwhile, so its windows keep answering. A program that ends during
+    // one lets it finish first.
     // SHQueryRecycleBin for one drive root; nullopt when the query fails.
-    [[nodiscard]] virtual std::optional<RecycleBinInfo> query(const std::string& root) = 0;
+    [[nodiscard]] virtual std::optional<RecycleBinInfo> query(const std::string& root,
+                                                              const std::function<void()>& whileWaiting) = 0;
     // SHEmptyRecycleBin with a null root (all drives); owner may be 0. True on success.
-    // Emptying a full bin takes seconds, so it runs off the caller's thread; the caller
-    // waits, and whileWaiting runs whenever messages arrive meanwhile, so its windows keep
-    // answering. A program that ends during the emptying lets it finish first.
     [[nodiscard]] virtual bool emptyAll(WindowHandle owner, unsigned flags,
                                         const std::function<void()>& whileWaiting) = 0;
     virtual void updateIcon() = 0;

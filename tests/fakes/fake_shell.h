@@ -23,8 +23,10 @@ public:
     int iconUpdates = 0;
     std::vector<std::string> queried;
 
-    std::optional<platform::RecycleBinInfo> query(const std::string& root) override {
+    std::optional<platform::RecycleBinInfo> query(const std::string& root,
+                                                  const std::function<void()>& whileWaiting) override {
         queried.push_back(root);
+        if (whileWaiting) whileWaiting();
         if (failQueryOn == "*" || failQueryOn == root) return std::nullopt;
         return platform::RecycleBinInfo{bytes, items};
     }

@@ -6,6 +6,7 @@
 
 #include "platform/win32/gdi_cache.h"
 #include "platform/win32/gdi_guards.h"
+#include "platform/win32/off_thread_work.h"
 #include "platform/win32/win32_backend.h"
 
 namespace platform::win32 {
@@ -133,7 +134,7 @@ LRESULT FormWindow::onMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
                     Win32Backend::InputScope scope(backend);
                     if (forms::Application* app = backend.application()) app->endSession();
                 }
-                ExitProcess(0);
+                exitProcessAfterOffThreadWork(0);
             }
             return 0;
         default: break;

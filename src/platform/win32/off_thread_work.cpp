@@ -86,13 +86,15 @@ void runOffThread(const std::function<void()>& work, const std::function<void()>
     if (job.failure) std::rethrow_exception(job.failure);
 }
 
-void finishOffThreadWork(unsigned timeoutMs) {
+void exitProcessAfterOffThreadWork(unsigned status) {
+    constexpr DWORD kGraceMs = 60000;  // a call that never ends does not keep the program
     const DWORD start = ::GetTickCount();
     for (HANDLE thread : std::vector<HANDLE>(unfinished())) {
         const DWORD passed = ::GetTickCount() - start;
-        if (passed >= timeoutMs) return;
-        waitFor(thread, timeoutMs - passed, {});
+        if (passed >= kGraceMs) break;
+        waitFor(thread, kGraceMs - passed, {});
     }
+    ::ExitProcess(status);
 }
 
 }  // namespace platform::win32

@@ -11,9 +11,10 @@ namespace platform::win32 {
 // runs on the calling thread.
 void runOffThread(const std::function<void()>& work, const std::function<void()>& whileWaiting);
 
-// Waits for every thread runOffThread started to end, at most timeoutMs, serving messages
-// other threads send meanwhile. The exit calls it before ending the process, so that no
-// work is cut off in the middle of a system call (a bin half emptied, a lock held).
-void finishOffThreadWork(unsigned timeoutMs);
+// Ends the process (ExitProcess) once every thread runOffThread started has ended, at most
+// a minute later, serving messages other threads send meanwhile: work cut off in the middle
+// of a system call could leave a bin half emptied, or a lock held that the process's last
+// steps need. Every way the program ends goes through here.
+[[noreturn]] void exitProcessAfterOffThreadWork(unsigned status);
 
 }  // namespace platform::win32

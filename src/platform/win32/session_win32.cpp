@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "platform/win32/off_thread_work.h"
 #include "platform/win32/text.h"
 
 namespace platform::win32 {
@@ -60,6 +61,6 @@ std::uint32_t TokenWin32::lastError() { return lastError_; }
 
 bool SessionWin32::exitWindows(unsigned flags) { return ::ExitWindowsEx(flags, 0) != FALSE; }
 
-void ProcessesWin32::exitProcess(std::uint32_t status) { ::ExitProcess(status); }
+void ProcessesWin32::exitProcess(std::uint32_t status) { exitProcessAfterOffThreadWork(status); }
 
 }  // namespace platform::win32

@@ -20,11 +20,14 @@ const wchar_t* orNull(const std::wstring& s) { return s.empty() ? nullptr : s.c_
 
 }  // namespace
 
-std::optional<RecycleBinInfo> RecycleBinWin32::query(const std::string& root) {
+std::optional<RecycleBinInfo> RecycleBinWin32::query(const std::string& root,
+                                                     const std::function<void()>& whileWaiting) {
     SHQUERYRBINFO info{};
     info.cbSize = sizeof(info);
     const std::wstring r = widen(root);
-    if (::SHQueryRecycleBinW(orNull(r), &info) != S_OK) return std::nullopt;
+    HRESULT result = E_FAIL;
+    runOffThread([&] { result = ::SHQueryRecycleBinW(orNull(r), &info); }, whileWaiting);
+    if (result != S_OK) return std::nullopt;
     return RecycleBinInfo{static_cast<std::uint64_t>(info.i64Size), static_cast<std::uint64_t>(info.i64NumItems)};
 }
 

@@ -6,7 +6,8 @@ namespace platform::win32 {
 
 class RecycleBinWin32 final : public RecycleBin {
 public:
-    [[nodiscard]] std::optional<RecycleBinInfo> query(const std::string& root) override;
+    [[nodiscard]] std::optional<RecycleBinInfo> query(const std::string& root,
+                                                      const std::function<void()>& whileWaiting) override;
     [[nodiscard]] bool emptyAll(WindowHandle owner, unsigned flags, const std::function<void()>& whileWaiting) override;
     void updateIcon() override;
 };

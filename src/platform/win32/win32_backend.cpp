@@ -7,6 +7,7 @@
 
 #include "platform/rounding.h"
 #include "platform/win32/gdi_guards.h"
+#include "platform/win32/off_thread_work.h"
 #include "platform/win32/text.h"
 #include "platform/win32/window_names.h"
 #include "platform/win32/window_proc.h"
@@ -424,6 +425,6 @@ int Win32Backend::runMessageLoop() {
     return static_cast<int>(msg.wParam);
 }
 
-void Win32Backend::endProcess(int exitStatus) { ExitProcess(static_cast<UINT>(exitStatus)); }
+void Win32Backend::endProcess(int exitStatus) { exitProcessAfterOffThreadWork(static_cast<unsigned>(exitStatus)); }
 
 }  // namespace platform::win32

@@ -29,7 +29,9 @@ is_figure() { [[ "$1" =~ ^-?[0-9]+(\.[0-9]+)?(E[-+][0-9]+)?$ && "$1" != "000" ]]
 ticking() { local f; f=$(drv text Form1 Label1) && is_figure "$f" && printf '%s\n' "$f"; }
 e2e_wait_for 20 ticking >/dev/null
 tray_present() { local n; n=$(drv tray-count) && ((n >= 1)) && printf '%s\n' "$n"; }
-echo "tray icons: $(e2e_wait_for 20 tray_present)"
+# Assigned first: a failure inside $(...) in an echo would only end the subshell.
+tray_icons=$(e2e_wait_for 20 tray_present)
+echo "tray icons: $tray_icons"
 
 # The kernel's count of the link and of loopback every 50 ms; the sampler and the receiver
 # end with the namespace.
