@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Runs the end-to-end scenarios, each in its own process with its own display, Wine prefix
 # and wineserver, one after another (they are heavy on a small machine).
-#   tests/e2e/run_all.sh                 every tests/e2e/scenarios/*.sh, sorted
-#   tests/e2e/run_all.sh start tray      only scenarios whose file name contains a pattern
+#   tests/e2e/run_all.sh                 every tests/e2e/scenarios/*.sh, sorted, then every
+#                                        tests/e2e/tooling/*.sh (the run script, the packages)
+#   tests/e2e/run_all.sh start tray      only those whose file name contains a pattern
 # Environment: E2E_SCENARIO_TIMEOUT (seconds per scenario, default 240), E2E_WIN_BUILD
 # (folder with sparvane.exe and sparvane-driver.exe, default build/windows).
 # Artifacts (screenshots, logs) are kept in artifacts/e2e/. Exit status 1 if any fails.
@@ -16,7 +17,7 @@ timeout_s=${E2E_SCENARIO_TIMEOUT:-240}
 logs=$E2E_ARTIFACTS_ROOT/logs
 
 scenarios=()
-for file in "$here"/scenarios/*.sh; do
+for file in "$here"/scenarios/*.sh "$here"/tooling/*.sh; do
   [[ -f "$file" ]] || continue
   name=$(basename "$file" .sh)
   if (($# > 0)); then
