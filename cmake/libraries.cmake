@@ -6,9 +6,9 @@
 #   platform            service interfaces and their plain types (headers only)
 #   forms               the forms runtime                        -> platform
 #   common              messages, orderly exit, privileges       -> forms
-#   widget_seam         shell/widget.h, what the others may do to the widget (headers only;
-#                       the shell owns it, the subsystems use it without the shell library)
-#   cleaning, network   -> common, widget_seam
+#   seams               seams/: what the subsystems may do to windows the shell owns
+#                       (headers only: seams/widget.h, the widget)
+#   cleaning, network   -> common, seams
 #   dialup, screenguard -> common
 #   shell               start-up, the widget, the network window -> every subsystem
 #
@@ -50,15 +50,15 @@ target_include_directories(sparvane_version INTERFACE ${PROJECT_BINARY_DIR}/gene
 sparvane_library(platform FOLDERS platform)
 sparvane_library(forms FOLDERS forms DEPENDS sparvane_platform sparvane_version)
 sparvane_library(common FOLDERS common DEPENDS sparvane_forms sparvane_platform)
-sparvane_library(widget_seam DEPENDS sparvane_forms sparvane_platform)
+sparvane_library(seams FOLDERS seams DEPENDS sparvane_forms sparvane_platform)
 sparvane_library(cleaning FOLDERS cleaning DEPENDS sparvane_common sparvane_forms sparvane_platform
-                 sparvane_widget_seam)
-sparvane_library(network FOLDERS network DEPENDS sparvane_forms sparvane_platform sparvane_widget_seam)
+                 sparvane_seams)
+sparvane_library(network FOLDERS network DEPENDS sparvane_forms sparvane_platform sparvane_seams)
 sparvane_library(dialup FOLDERS dialup DEPENDS sparvane_forms sparvane_platform)
 sparvane_library(screenguard FOLDERS screenguard DEPENDS sparvane_forms sparvane_platform)
 sparvane_library(shell FOLDERS shell DEPENDS sparvane_cleaning sparvane_network sparvane_dialup
                  sparvane_screenguard sparvane_common sparvane_forms sparvane_platform
-                 sparvane_widget_seam)
+                 sparvane_seams)
 
 add_library(sparvane_core INTERFACE)
 target_link_libraries(sparvane_core INTERFACE sparvane_shell)

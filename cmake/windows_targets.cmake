@@ -3,7 +3,7 @@
 enable_language(RC)
 # Only DLLs on the system's KnownDLLs list (and Common Controls, from the side-by-side store
 # the manifest names) are imported; every other one is loaded at run time from System32
-# (src/platform/win32/system_library.h), since Windows would look for it beside the exe first.
+# (src/win32/system_library.h), since Windows would look for it beside the exe first.
 set(SPARVANE_WIN32_LIBS user32 gdi32 comctl32 shell32 shlwapi advapi32 ole32)
 # MinGW links its C and C++ runtimes into each exe (one self-contained file, no DLL of
 # its own), takes wWinMain through -municode and strips the exe. These are GCC/MinGW
@@ -25,7 +25,7 @@ endforeach()
 
 # The Win32 side: the real platform services and the Win32 backend of the forms runtime,
 # the only library that talks to Win32. It stands on platform and forms alone.
-file(GLOB SPARVANE_WIN32_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/platform/win32/*.cpp)
+file(GLOB SPARVANE_WIN32_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/win32/*.cpp)
 add_library(sparvane_win32 STATIC ${SPARVANE_WIN32_SOURCES})
 target_include_directories(sparvane_win32 PUBLIC ${PROJECT_SOURCE_DIR}/src)
 target_compile_definitions(sparvane_win32 PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX

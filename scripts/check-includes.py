@@ -4,23 +4,23 @@
     scripts/check-includes.py            check; one line per offending include, status 1
     scripts/check-includes.py --graph    also print which folder includes which
 
-The layers, lowest first (a folder may include its own headers and those of the folders
-listed for it, nothing else):
+The layers, lowest first: each folder of src/ is one, and may include its own headers and
+those of the folders listed for it, nothing else:
 
     platform      the service interfaces and their plain types
     forms         the portable forms runtime, on top of platform
     common        shared routines, on top of forms and platform
+    seams         what the subsystems may do to windows the shell owns (the widget)
     cleaning, network, dialup, screenguard
-                  the subsystems: forms, platform, common and the shell's widget seam
-                  (shell/widget.h) only, never each other
-    shell         start-up, the widget, the network window: composes the subsystems
-    platform/win32, app
-                  the Win32 side, the only code that may include windows.h and the rest
-                  of the Windows SDK
+                  the subsystems: platform, forms, common and seams only, never each other
+    shell         start-up, the widget, the network window, the bundle of every service
+                  (shell/context.h): composes the subsystems
+    win32         the real services and the forms runtime's Win32 backend: the only code
+                  besides app that may include windows.h and the rest of the Windows SDK
+    app           WinMain: builds the win32 services and the shell's program
 
-The bundle of every service, common/context.h, is the shell's to compose the forms from:
-only shell, app and the tests include it. The fakes and unit suites build natively and
-include no Windows header either.
+The fakes and unit suites build natively and include no Windows header and nothing of
+win32 either.
 """
 import pathlib
 import re
@@ -30,22 +30,19 @@ ROOT = pathlib.Path(__file__).resolve().parent.parent
 SRC = ROOT / "src"
 
 SUBSYSTEMS = {"cleaning", "network", "dialup", "screenguard"}
-WIDGET_SEAM = "shell/widget.h"
-CONTEXT = "common/context.h"
+PORTABLE_BASE = {"platform", "forms", "common", "seams"}
 ALLOWED = {
     "platform": {"platform"},
     "forms": {"platform", "forms"},
     "common": {"platform", "forms", "common"},
-    "shell": {"platform", "forms", "common", "shell"} | SUBSYSTEMS,
-    "platform/win32": {"platform", "platform/win32", "forms"},
-    "app": {"platform", "platform/win32", "forms", "common", "shell"} | SUBSYSTEMS,
+    "seams": {"platform", "forms", "seams"},
+    "shell": PORTABLE_BASE | SUBSYSTEMS | {"shell"},
+    "win32": {"platform", "forms", "win32"},
+    "app": PORTABLE_BASE | SUBSYSTEMS | {"shell", "win32", "app"},
 }
 for name in SUBSYSTEMS:
-    ALLOWED[name] = {"platform", "forms", "common", name, WIDGET_SEAM}
-ALLOWED[WIDGET_SEAM] = {"platform", "forms"}
-ALLOWED["shell"].add(WIDGET_SEAM)
-ALLOWED["app"].add(WIDGET_SEAM)
-WIN32_SIDE = {"platform/win32", "app"}
+    ALLOWED[name] = PORTABLE_BASE | {name}
+WIN32_SIDE = {"win32", "app"}
 # Headers the build writes into its own tree, not under src/; every layer may include them.
 GENERATED = {"sparvane/version.h"}
 # Headers of the Windows SDK the program uses or might reach for; portable code includes
@@ -60,25 +57,12 @@ INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]')
 
 
 def layer_of(path: pathlib.Path) -> str:
-    """The layer a file under src/ belongs to: its top folder, platform/win32 and the
-    widget seam apart."""
-    if path.relative_to(SRC).as_posix() == WIDGET_SEAM:
-        return WIDGET_SEAM
-    parts = path.relative_to(SRC).parts
-    if parts[0] == "platform" and len(parts) > 2 and parts[1] == "win32":
-        return "platform/win32"
-    return parts[0]
+    """The layer a file under src/ belongs to: its top folder."""
+    return path.relative_to(SRC).parts[0]
 
 
 def layer_of_include(target: str) -> str:
-    # The widget seam is a target of its own (sparvane_widget_seam): the shell owns it, the
-    # subsystems below the shell depend on it without depending on the shell's library.
-    if target == WIDGET_SEAM:
-        return WIDGET_SEAM
-    parts = target.split("/")
-    if parts[0] == "platform" and len(parts) > 2 and parts[1] == "win32":
-        return "platform/win32"
-    return parts[0]
+    return target.split("/")[0]
 
 
 def includes(path: pathlib.Path):
@@ -103,7 +87,7 @@ def check_src(problems, graph):
             if kind == "<":
                 name = target.lower()
                 if layer not in WIN32_SIDE and (name in SDK_HEADERS or name.endswith(".h")):
-                    problems.append(f"{where}:{number}: <{target}> outside platform/win32 and app")
+                    problems.append(f"{where}:{number}: <{target}> outside win32 and app")
                 continue
             if target in GENERATED:
                 continue
@@ -113,9 +97,7 @@ def check_src(problems, graph):
             to = layer_of_include(target)
             if to != layer:
                 graph.setdefault(layer, set()).add(to)
-            if target == CONTEXT and layer not in {"shell", "app"}:
-                problems.append(f'{where}:{number}: "{target}" (every service at once) outside shell and app')
-            elif to not in ALLOWED[layer]:
+            if to not in ALLOWED[layer]:
                 problems.append(f'{where}:{number}: {layer} may not include "{target}" ({to})')
 
 
@@ -125,7 +107,7 @@ def check_tests(problems):
             for number, kind, target in includes(path):
                 if kind == "<" and target.lower() in SDK_HEADERS:
                     problems.append(f"{path.relative_to(ROOT)}:{number}: <{target}> in a native test")
-                if kind == '"' and layer_of_include(target) == "platform/win32":
+                if kind == '"' and layer_of_include(target) == "win32":
                     problems.append(f'{path.relative_to(ROOT)}:{number}: "{target}" (Win32 side) in a native test')
 
 

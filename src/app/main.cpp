@@ -5,14 +5,14 @@
 
 #include <string>
 
-#include "common/context.h"
 #include "forms/application.h"
-#include "platform/win32/real_services.h"
-#include "platform/win32/system_library.h"
-#include "platform/win32/text.h"
-#include "platform/win32/win32_backend.h"
+#include "shell/context.h"
 #include "shell/registration.h"
 #include "sparvane/version.h"
+#include "win32/real_services.h"
+#include "win32/system_library.h"
+#include "win32/text.h"
+#include "win32/win32_backend.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 #include "forms/application.h"
-#include "shell/widget.h"
+#include "seams/widget.h"
 
 namespace sparvane::cleaning {
 

@@ -10,7 +10,7 @@
 #include "forms/form.h"
 #include "platform/desktop.h"
 #include "platform/file_system.h"
-#include "shell/widget.h"
+#include "seams/widget.h"
 
 namespace sparvane::cleaning {
 

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "platform/file_system.h"
-#include "shell/widget.h"
+#include "seams/widget.h"
 
 namespace sparvane::cleaning {
 

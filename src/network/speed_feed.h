@@ -5,7 +5,7 @@
 #include "forms/control.h"
 #include "forms/form.h"
 #include "platform/desktop.h"
-#include "shell/widget.h"
+#include "seams/widget.h"
 
 namespace sparvane::network {
 

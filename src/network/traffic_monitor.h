@@ -18,7 +18,7 @@
 #include "platform/desktop.h"
 #include "platform/interface_table.h"
 #include "platform/tray_icon.h"
-#include "shell/widget.h"
+#include "seams/widget.h"
 
 namespace sparvane::network {
 

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <optional>
 
-#include "common/context.h"
 #include "forms/form.h"
+#include "shell/context.h"
 #include "shell/widget_link.h"
 
 namespace sparvane::shell {

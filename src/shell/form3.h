@@ -1,10 +1,10 @@
 #pragma once
 // Form3: the network window, the program's start-up window. Its lifecycle lives here; its
 // traffic monitor and dial-up panel live in their own subsystems.
-#include "common/context.h"
 #include "dialup/dialup_panel.h"
 #include "forms/form.h"
 #include "network/traffic_monitor.h"
+#include "shell/context.h"
 #include "shell/widget_link.h"
 
 namespace sparvane::shell {

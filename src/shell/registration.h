@@ -1,5 +1,5 @@
 #pragma once
-#include "common/context.h"
+#include "shell/context.h"
 
 namespace sparvane::shell {
 

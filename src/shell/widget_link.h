@@ -5,7 +5,7 @@
 #include <string>
 
 #include "forms/application.h"
-#include "shell/widget.h"
+#include "seams/widget.h"
 
 namespace sparvane::shell {
 

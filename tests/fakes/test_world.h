@@ -1,7 +1,7 @@
 #pragma once
 // Everything a test needs to run the program's forms headless: the runtime on the headless
 // backend, a fake of every platform service, and the context the forms are built with.
-#include "common/context.h"
+#include "shell/context.h"
 #include "fakes/fake_desktop.h"
 #include "fakes/fake_dialup.h"
 #include "fakes/fake_file_system.h"

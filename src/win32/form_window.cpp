@@ -1,0 +1,240 @@
+// The form window's procedure: paints the form's surface (back colour and shapes) and
+// turns the system's messages into model events.
+#include "win32/form_window.h"
+
+#include <commctrl.h>
+
+#include "win32/gdi_cache.h"
+#include "win32/gdi_guards.h"
+#include "win32/off_thread_work.h"
+#include "win32/win32_backend.h"
+
+namespace platform::win32 {
+namespace {
+
+// Posted to a form that became active while the model was hiding or unloading another
+// one, so that its Activate runs once that work is over.
+constexpr UINT kDeferredActivate = WM_APP + 1;
+
+}  // namespace
+
+LRESULT FormWindow::handleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    Win32Backend::DepthGuard depth(backend);
+    return onMessage(hwnd, msg, wParam, lParam);
+}
+
+NativeControl* FormWindow::nativeOf(HWND child) const {
+    auto it = byWindow.find(child);
+    return it == byWindow.end() ? nullptr : it->second;
+}
+
+LRESULT FormWindow::onMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == backend.makeChildWindowsMessage() && msg != 0) {
+        // wParam 0: our own request from showForm, for a form still on screen. Anything
+        // else: asked from outside, so made even for a hidden form.
+        if (wParam != 0 || IsWindowVisible(hwnd)) makeChildWindows();
+        return childWindows ? TRUE : FALSE;
+    }
+    switch (msg) {
+        case WM_ERASEBKGND: return 1;  // WM_PAINT fills everything
+        case WM_PAINT: {
+            const PaintDC paint(hwnd);
+            paintSurface(paint.get(), paint.area());
+            return 0;
+        }
+        case WM_PRINTCLIENT: {
+            RECT r;
+            GetClientRect(hwnd, &r);
+            paintSurface(reinterpret_cast<HDC>(wParam), r);
+            return 0;
+        }
+        case WM_COMMAND:
+            // lParam 0: menu, accelerator or dialog key, nothing to do.
+            if (NativeControl* native = lParam != 0 ? nativeOf(reinterpret_cast<HWND>(lParam)) : nullptr)
+                native->command(HIWORD(wParam));
+            return 0;
+        case WM_DRAWITEM: {
+            const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+            if (NativeControl* native = nativeOf(item->hwndItem); native && native->drawItem(*item)) return TRUE;
+            break;
+        }
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORLISTBOX:
+        case WM_CTLCOLORBTN: {
+            if (NativeControl* native = nativeOf(reinterpret_cast<HWND>(lParam)))
+                return native->colors(reinterpret_cast<HDC>(wParam));
+            break;
+        }
+        case WM_SETCURSOR: {
+            // Controls pass the question up to their form: the whole window waits.
+            if (HCURSOR wait = backend.busyCursor()) {
+                SetCursor(wait);
+                return TRUE;
+            }
+            NativeControl* native = nativeOf(reinterpret_cast<HWND>(wParam));
+            if (native != nullptr && LOWORD(lParam) == HTCLIENT && native->handCursor() &&
+                backend.handCursor() != nullptr) {
+                SetCursor(backend.handCursor());
+                return TRUE;
+            }
+            break;
+        }
+        case WM_TIMER: {
+            auto it = timers.find(wParam);
+            if (it == timers.end()) return 0;
+            forms::Timer* timer = it->second;
+            Win32Backend::InputScope scope(backend);
+            timer->fire();
+            return 0;
+        }
+        case WM_ACTIVATE: onActivate(hwnd, wParam); return 0;
+        case kDeferredActivate:
+            if (created && GetActiveWindow() == hwnd && form.visible()) {
+                Win32Backend::InputScope scope(backend);
+                form.activated();
+            }
+            return 0;
+        case WM_CLOSE: {
+            // The model decides: QueryUnload may cancel, and an unload destroys the window.
+            Win32Backend::InputScope scope(backend);
+            form.userClose();
+            return 0;
+        }
+        case WM_LBUTTONDBLCLK: {
+            Win32Backend::InputScope scope(backend);
+            form.userDblClick();
+            return 0;
+        }
+        case WM_SIZE:
+        case WM_MOVE:
+            if (created) {
+                Win32Backend::InputScope scope(backend);
+                backend.reportGeometry(*this, !backend.showing());
+            }
+            return 0;
+        case WM_DPICHANGED: {
+            backend.applyDpi(HIWORD(wParam));
+            const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+            SetWindowPos(hwnd, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                         suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+            onDisplayChanged(hwnd);
+            return 0;
+        }
+        case WM_DISPLAYCHANGE: onDisplayChanged(hwnd); break;
+        case WM_SETTINGCHANGE:
+            if (wParam == SPI_SETWORKAREA) onDisplayChanged(hwnd);
+            break;
+        case WM_QUERYENDSESSION: return TRUE;
+        case WM_ENDSESSION:
+            if (wParam != FALSE) {
+                {
+                    // Every form unloads in the ordinary way (its QueryUnload sees the
+                    // session ending), then the process ends on its own terms.
+                    Win32Backend::InputScope scope(backend);
+                    if (forms::Application* app = backend.application()) app->endSession();
+                }
+                exitProcessAfterOffThreadWork(0);
+            }
+            return 0;
+        default: break;
+    }
+    return DefWindowProcW(hwnd, msg, wParam, lParam);
+}
+
+void FormWindow::onDisplayChanged(HWND hwnd) {
+    if (!created) return;
+    if (IsZoomed(hwnd)) {
+        // A maximized window keeps covering its monitor as the system would maximize it
+        // now: the whole monitor without a caption, the work area with one.
+        MONITORINFO mi{};
+        mi.cbSize = sizeof(mi);
+        if (GetMonitorInfoW(MonitorFromWindow(hwnd, MONITOR_DEFAULTTOPRIMARY), &mi)) {
+            const bool hasCaption = (GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_CAPTION) == WS_CAPTION;
+            const RECT target = hasCaption ? mi.rcWork : mi.rcMonitor;
+            RECT now{};
+            GetWindowRect(hwnd, &now);
+            if (!EqualRect(&now, &target))
+                SetWindowPos(hwnd, nullptr, target.left, target.top, target.right - target.left,
+                             target.bottom - target.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+    }
+    Win32Backend::InputScope scope(backend);
+    backend.reportGeometry(*this, true);
+    if (created) form.displayChanged();
+}
+
+void FormWindow::onActivate(HWND hwnd, WPARAM wParam) {
+    if (LOWORD(wParam) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        if (focus != nullptr && IsChild(hwnd, focus)) lastFocus = focus;
+        return;
+    }
+    if (HIWORD(wParam) == 0) {  // not minimized: give the keyboard to a control
+        if (lastFocus != nullptr && IsWindow(lastFocus) && IsChild(hwnd, lastFocus) && IsWindowEnabled(lastFocus))
+            SetFocus(lastFocus);
+        else
+            focusFirstControl();
+    }
+    if (!created) return;
+    if (backend.showing()) return;  // Form::show raises Resize and Activate in its own order
+    if (backend.hiding()) {
+        PostMessageW(hwnd, kDeferredActivate, 0, 0);
+        return;
+    }
+    Win32Backend::InputScope scope(backend);
+    form.activated();
+}
+
+void FormWindow::focusFirstControl() {
+    if (!form.focusFirstControl()) {
+        SetFocus(window.get());
+        return;
+    }
+    for (const auto& native : controls) {
+        HWND h = native->hwnd();
+        if (h == nullptr) continue;
+        const LONG_PTR style = GetWindowLongPtrW(h, GWL_STYLE);
+        if ((style & WS_TABSTOP) && (style & WS_VISIBLE) && !(style & WS_DISABLED)) {
+            SetFocus(h);
+            return;
+        }
+    }
+    SetFocus(window.get());
+}
+
+void FormWindow::paintSurface(HDC dc, const RECT& area) {
+    FillRect(dc, &area, backend.gdi().brush(form.backColor()));
+    for (const auto& native : controls) native->paintOnForm(dc);
+}
+
+void FormWindow::placeContainedControls() {
+    for (const auto& native : controls)
+        if (native->control().container() != nullptr) native->place();
+}
+
+void FormWindow::makeChildWindows() {
+    if (childWindows || !created) return;
+    Win32Backend::DepthGuard depth(backend);
+    childWindows = true;
+    // The tool tips belong to the controls, so they come with them.
+    tooltip.reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
+                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window.get(), nullptr,
+                                  backend.instance(), nullptr));
+    if (tooltip) SendMessageW(tooltip.get(), TTM_SETMAXTIPWIDTH, 0, 400);
+    HWND hwnd = window.get();
+    // One repaint for the lot instead of one visible-region update per child.
+    const bool onScreen = IsWindowVisible(hwnd) != FALSE;
+    if (onScreen) SendMessageW(hwnd, WM_SETREDRAW, FALSE, 0);
+    for (const auto& native : controls) native->createWindow();
+    // Children are created in the model's order, which may put a frame after its contents.
+    for (const auto& native : controls) native->raiseAboveContainer();
+    if (onScreen) {
+        SendMessageW(hwnd, WM_SETREDRAW, TRUE, 0);
+        RedrawWindow(hwnd, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
+    }
+    // The form may have been activated before it had anything to give the keyboard to.
+    if (GetActiveWindow() == hwnd && GetFocus() == hwnd) focusFirstControl();
+}
+
+}  // namespace platform::win32
