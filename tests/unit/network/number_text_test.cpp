@@ -26,10 +26,6 @@ INSTANTIATE_TEST_SUITE_P(Cases, TotalFormat,
                                          Total{"Largest", UINT64_MAX, ",", "18,446,744,073,709,551,615"}),
                          kCaseName);
 
-TEST(TotalFormat, SignedFieldsKeepTheirSign) {
-    EXPECT_EQ(formatTotal(std::int64_t{-1294967296}, ","), "-1,294,967,296");
-}
-
 using General = std::tuple<std::string, double, std::string, std::string>;
 class GeneralFormat : public testing::TestWithParam<General> {};
 TEST_P(GeneralFormat, WritesTheGeneralTextForm) {
@@ -39,9 +35,7 @@ TEST_P(GeneralFormat, WritesTheGeneralTextForm) {
 // Plain decimals, whole numbers, negatives and the comma are pinned by the figures of the
 // traffic tests; these are the forms no traffic figure takes.
 INSTANTIATE_TEST_SUITE_P(Cases, GeneralFormat,
-                         testing::Values(General{"NegativeZero", -0.0, ".", "0"},
-                                         General{"FifteenDigits", 1.0 / 3, ".", "0.333333333333333"},
-                                         General{"LargeInENotation", 1234567890123456, ".", "1.23456789012346E+15"},
+                         testing::Values(General{"FifteenDigits", 1.0 / 3, ".", "0.333333333333333"},
                                          General{"SmallInENotation", 0.00001, ".", "1E-05"}),
                          kCaseName);
 
