@@ -1,9 +1,8 @@
 // How the forms runtime behaves as the program's logic relies on it: synchronous events,
-// default instances and their lifecycle, virtual-time timers, End, containers and scale.
+// default instances and their lifecycle, virtual-time timers, End and scale.
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <limits>
 #include <string>
 #include <vector>
 
@@ -23,8 +22,6 @@ public:
           Check(add<forms::CheckBox>("Check")),
           Bar(add<forms::ProgressBar>("Bar")),
           Ticker(add<forms::Timer>("Ticker")),
-          Box(add<forms::Frame>("Box")),
-          Inside(add<forms::Label>("Inside")),
           log_(log) {}
 
     forms::CommandButton& Button;
@@ -32,8 +29,6 @@ public:
     forms::CheckBox& Check;
     forms::ProgressBar& Bar;
     forms::Timer& Ticker;
-    forms::Frame& Box;
-    forms::Label& Inside;
     int cancelQueryUnload = 0;
     std::function<void()> onQueryUnload;
 
@@ -101,18 +96,6 @@ TEST_F(Runtime, ALabelsChangeAndACheckBoxsClickRunInsideTheAssignmentOnlyWhenThe
     EXPECT_EQ(clicks, 1);
     p.Check.setValue(0);
     EXPECT_EQ(clicks, 2);
-}
-
-TEST_F(Runtime, AProgressBarRefusesAPositionOutsideItsRangeAndKeepsTheOldOne) {
-    Probe& p = probe();
-    p.Bar.setRange(0, 100);
-    ASSERT_TRUE(p.Bar.setValue(40));
-    EXPECT_FALSE(p.Bar.setValue(100.5));
-    EXPECT_FALSE(p.Bar.setValue(-1));
-    EXPECT_FALSE(p.Bar.setValue(std::numeric_limits<double>::quiet_NaN()));
-    EXPECT_EQ(p.Bar.value(), 40);
-    EXPECT_TRUE(p.Bar.setValue(100));
-    EXPECT_EQ(p.Bar.value(), 100);
 }
 
 TEST_F(Runtime, ASecondTimerTicksTwentyTimesInTwentySecondsAndStopsWhenDisabledOrItsFormIsUnloaded) {
@@ -195,21 +178,7 @@ TEST_F(Runtime, EndInsideQueryUnloadStopsTheUnload) {
     p.userClose();
     EXPECT_EQ(log, (Log{"QueryUnload(0)"})) << "handlers ran after End";
     EXPECT_EQ(backend.exitStatus, 3);
-    EXPECT_EQ(backend.liveWindowCount(), 1u + 6u) << "windows were torn down after End";
-}
-
-TEST_F(Runtime, ContainedControlsKeepCoordinatesRelativeToTheirContainer) {
-    Probe& p = probe();
-    p.Box.setBoundsTwips(1500, 1500, 3000, 3000);
-    p.Inside.setContainer(&p.Box);
-    p.Inside.setBoundsTwips(150, 300, 600, 195);
-    EXPECT_EQ(p.Inside.container(), &p.Box);
-    EXPECT_EQ(p.Inside.left(), 150);
-    EXPECT_EQ(p.Inside.top(), 300);
-    p.Box.setLeft(4500);  // moving the container does not change the contents' coordinates
-    EXPECT_EQ(p.Inside.left(), 150);
-    p.Inside.setContainer(&p.Caption);  // a label cannot hold controls
-    EXPECT_EQ(p.Inside.container(), nullptr);
+    EXPECT_EQ(backend.liveWindowCount(), 1u + 4u) << "windows were torn down after End";
 }
 
 TEST_F(Runtime, PixelScaleConvertsWithTheScreensTwipsPerPixel) {

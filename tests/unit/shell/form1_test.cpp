@@ -70,26 +70,6 @@ TEST_F(WidgetTest, AboutShowsAnInformationBoxWithTheProductsDetails) {
         EXPECT_NE(m.text.find(part), std::string::npos) << part;
 }
 
-// Close Widget and a close from the system (Alt+F4, the window menu) end the program at
-// once with status 0, the tray entry taken away, without unloading any window.
-class WidgetClose : public WidgetTest, public ::testing::WithParamInterface<bool> {};
-
-TEST_P(WidgetClose, EndsAtOnceWithStatusZeroAndTakesTheTrayIconAway) {
-    start();
-    ASSERT_TRUE(world.trayIcon.entry.has_value()) << "the network window registers its icon at start-up";
-    const auto loaded = world.app.forms().size();
-    GetParam() ? widget().userClose() : widget().Command1.userClick();
-    EXPECT_TRUE(world.backend.processEnded);
-    EXPECT_EQ(world.backend.exitStatus, 0);
-    EXPECT_FALSE(world.trayIcon.entry.has_value());
-    EXPECT_EQ(world.app.forms().size(), loaded) << "all stay loaded";
-    EXPECT_EQ(logIndex("destroy:Form3"), -1);
-    EXPECT_EQ(logIndex("destroy:Form1"), -1);
-}
-
-INSTANTIATE_TEST_SUITE_P(Widget, WidgetClose, ::testing::Bool(),
-                         [](const auto& testCase) { return testCase.param ? "FromTheSystem" : "CloseWidgetButton"; });
-
 TEST_F(WidgetTest, UnloadingTheWidgetFromCodeDoesNotEndTheProgram) {
     start();
     ASSERT_TRUE(widget().unload());
@@ -120,20 +100,6 @@ TEST_F(WidgetTest, TheLabelsReachTheFramesInnerEdgeAndNoFurther) {
         EXPECT_DOUBLE_EQ(label->leftTwips() + label->widthTwips(), frameInner) << label->name();
         EXPECT_GT(label->leftTwips(), w.Shape1.leftTwips()) << label->name();
     }
-}
-
-// The green box switches auto-start on, the red one off; what each switch does, and its
-// failures, are auto_start_test's.
-TEST_F(WidgetTest, TheGreenBoxSwitchesAutoStartOnTheRedOneOff) {
-    start();
-    const auto& runKey =
-        world.registry
-            .strings[{platform::RegistryRoot::kCurrentUser, R"(Software\Microsoft\Windows\CurrentVersion\Run)"}];
-    world.backend.answers.assign(4, forms::msgbox::kAnswerOk);
-    widget().Picture1.userClick();
-    EXPECT_EQ(runKey.count("Sparvane"), 1u);
-    widget().Picture2.userClick();
-    EXPECT_EQ(runKey.count("Sparvane"), 0u);
 }
 
 }  // namespace
