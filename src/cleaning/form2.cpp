@@ -31,7 +31,11 @@ Form2::Form2(forms::Application& app, const Services& services)
     setCaption("Form2");
     setStartUpPosition(forms::StartUpPosition::CenterScreen);
     setClientSizeTwips(450, 210);
+    layOut();
+    wireHandlers();
+}
 
+void Form2::layOut() {
     // The window never stays on screen, so its controls keep their designed places even
     // though most of them lie outside its small client area.
     struct Placed {
@@ -51,7 +55,9 @@ Form2::Form2(forms::Application& app, const Services& services)
     Label4.setCaption("Label4");
     Label4.setBoundsTwips(120, 720, 2415, 255);
     tmrtest.setInterval(1000);
+}
 
+void Form2::wireHandlers() {
     tmrtest.onTimer = [this] { tmrtest_Timer(); };
     Command1.onClick = [this] { Command1_Click(); };
     Command2.onClick = [this] { Command2_Click(); };

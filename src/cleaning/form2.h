@@ -57,6 +57,8 @@ public:
     void Command8_Click();
 
 private:
+    void layOut();
+    void wireHandlers();
     // Opens the Recent folder afresh. When it cannot be opened the folder opened last
     // stays in use; nullopt when none was ever opened.
     std::optional<std::string> openRecentFolder();

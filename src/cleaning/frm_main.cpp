@@ -37,7 +37,12 @@ frmMain::frmMain(forms::Application& app, const Services& services)
     setBorderStyle(forms::BorderStyle::FixedSingle);
     setStartUpPosition(forms::StartUpPosition::Manual);  // Form_Load centres it itself
     setClientSizeTwips(4515, 3915);
+    layOutHeader();
+    for (int i = 0; i < kTaskCount; ++i) addTaskRow(i);
+    layOutFooter();
+}
 
+void frmMain::layOutHeader() {
     lblTitle.setCaption("Clean Up Temp Files");
     lblTitle.setBoundsTwips(683, 90, 3105, 375);
     lblTitle.setAlignment(forms::Alignment::Center);
@@ -51,38 +56,46 @@ frmMain::frmMain(forms::Application& app, const Services& services)
     lblAuthor.onClick = [this] { lblAuthor_Click(); };
 
     fraMain.setBoundsTwips(120, 615, 4215, 1410);
+}
 
-    // The task rows; the status pictures of a row take the place of its check box.
-    for (int i = 0; i < kTaskCount; ++i) {
-        const double top = kRowTops[i];
-        chkChkBox[i] = &add<forms::CheckBox>("chkChkBox", i);
-        chkChkBox[i]->setContainer(&fraMain);
-        chkChkBox[i]->setBoundsTwips(240, top, 210, 210);
-        chkChkBox[i]->setFont(kSegoe);
-        chkChkBox[i]->onClick = [this, i] { chkChkBox_Click(i); };
+template <typename C>
+C& frmMain::inFrame(C& control) {
+    control.setContainer(&fraMain);
+    return control;
+}
 
-        lblFolders[i] = &add<forms::Label>("lblFolders", i);
-        lblFolders[i]->setContainer(&fraMain);
-        lblFolders[i]->setCaption(kTaskCaptions[i]);
-        lblFolders[i]->setBoundsTwips(540, top, 1800, 240);
-        lblFolders[i]->setFont(kSegoe);
+// One task row; the status pictures of a row take the place of its check box.
+void frmMain::addTaskRow(int i) {
+    const double top = kRowTops[i];
+    chkChkBox[i] = &inFrame(add<forms::CheckBox>("chkChkBox", i));
+    chkChkBox[i]->setBoundsTwips(240, top, 210, 210);
+    chkChkBox[i]->setFont(kSegoe);
+    chkChkBox[i]->onClick = [this, i] { chkChkBox_Click(i); };
 
-        picNA[i] = &add<forms::PictureBox>("picNA", i);
-        picNA[i]->setContainer(&fraMain);
-        picNA[i]->setBoundsTwips(180, top, 330, 210);
-        picNA[i]->setPicture(forms::Picture::NotSelected);
+    lblFolders[i] = &inFrame(add<forms::Label>("lblFolders", i));
+    lblFolders[i]->setCaption(kTaskCaptions[i]);
+    lblFolders[i]->setBoundsTwips(540, top, 1800, 240);
+    lblFolders[i]->setFont(kSegoe);
 
-        picRedX[i] = &add<forms::PictureBox>("picRedX", i);
-        picRedX[i]->setContainer(&fraMain);
-        picRedX[i]->setBoundsTwips(180, top, 210, 210);
-        picRedX[i]->setPicture(forms::Picture::RedCross);
-
-        picGrnChk[i] = &add<forms::PictureBox>("picGrnChk", i);
-        picGrnChk[i]->setContainer(&fraMain);
-        picGrnChk[i]->setBoundsTwips(90, top - 135, 450, 450);
-        picGrnChk[i]->setPicture(forms::Picture::GreenCheck);
+    struct Status {
+        std::array<forms::PictureBox*, kTaskCount>& pictures;
+        const char* name;
+        forms::Picture picture;
+        double left, topOffset, width, height;
+    };
+    const Status statuses[] = {
+        {picNA, "picNA", forms::Picture::NotSelected, 180, 0, 330, 210},
+        {picRedX, "picRedX", forms::Picture::RedCross, 180, 0, 210, 210},
+        {picGrnChk, "picGrnChk", forms::Picture::GreenCheck, 90, -135, 450, 450},
+    };
+    for (const auto& status : statuses) {
+        status.pictures[i] = &inFrame(add<forms::PictureBox>(status.name, i));
+        status.pictures[i]->setBoundsTwips(status.left, top + status.topOffset, status.width, status.height);
+        status.pictures[i]->setPicture(status.picture);
     }
+}
 
+void frmMain::layOutFooter() {
     lblWait.setContainer(&fraMain);
     lblWait.setCaption("Be patient");
     lblWait.setBoundsTwips(2250, 630, 1815, 240);

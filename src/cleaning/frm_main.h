@@ -68,6 +68,11 @@ public:
 private:
     enum class TaskOutcome { kDone, kFailed, kBroken };  // kBroken: the task threw
 
+    void layOutHeader();
+    void addTaskRow(int index);
+    void layOutFooter();
+    template <typename C>
+    C& inFrame(C& control);  // puts a control into fraMain
     void centreOnScreen();
     void runOnce();
     [[nodiscard]] TaskOutcome runTask(int index);

@@ -46,6 +46,12 @@ DialupPanel::~DialupPanel() = default;
 // Places in twips as designed for the network window. The window's client area is far
 // smaller, so none of this is on screen while the window keeps its designed size.
 void DialupPanel::layOut() {
+    layOutConnectionFrame();
+    layOutButtons();
+    layOutLabels();
+}
+
+void DialupPanel::layOutConnectionFrame() {
     Frame7.setCaption("Active Connection(s)");
     Frame7.setBoundsTwips(11280, 4680, 3975, 3135);
     Frame7.setFont(kPanelFont);
@@ -60,7 +66,9 @@ void DialupPanel::layOut() {
     txtStatus.setFont(kPanelFont);
     txtStatus.setMultiLine(true, true);
     txtStatus.setLocked(true);
+}
 
+void DialupPanel::layOutButtons() {
     const struct {
         forms::CommandButton& button;
         const char* caption;
@@ -79,7 +87,9 @@ void DialupPanel::layOut() {
     // Command5 keeps the window's default font.
     Command5.setCaption("Connect To Internet");
     Command5.setBoundsTwips(23160, 3600, 5175, 735);
+}
 
+void DialupPanel::layOutLabels() {
     Label14.setCaption(panel_text::kReady);
     Label14.setBoundsTwips(6840, 7920, 11355, 195);
     Label14.setForeColor(kYellow);

@@ -73,6 +73,9 @@ public:
 
 private:
     void layOut();
+    void layOutConnectionFrame();
+    void layOutButtons();
+    void layOutLabels();
     void LogStatus(const std::string& message);
 
     void cmdConnect_Click();

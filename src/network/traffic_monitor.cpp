@@ -47,7 +47,14 @@ TrafficMonitor::TrafficMonitor(forms::Form& networkWindow, const Services& servi
       Timer5(networkWindow.add<forms::Timer>("Timer5")),
       Timer3(networkWindow.add<forms::Timer>("Timer3")),
       feed(networkWindow, services.locale, services.widget, Label8, Label6) {
-    // Speed graphs, one above the other.
+    layOutCharts();
+    layOutTotals();
+    addCaptionLabels();
+    setUpTimers();
+}
+
+// Speed graphs, one above the other, with their figures and records.
+void TrafficMonitor::layOutCharts() {
     Frame4.setBoundsTwips(kPanelLeft, 120, 7455, 2175);
     Frame4.setCaption("Incoming Speed Graph");
     MSChart1.setContainer(&Frame4);
@@ -66,7 +73,9 @@ TrafficMonitor::TrafficMonitor(forms::Form& networkWindow, const Services& servi
     Label6.setBoundsTwips(1080, 240, 975, 195);
     RecordOutgoing.setContainer(&Frame5);
     RecordOutgoing.setBoundsTwips(4200, 240, 975, 195);
+}
 
+void TrafficMonitor::layOutTotals() {
     // Byte counts since the first tick. The captions keep their old spelling ("Trafic",
     // "Recieved", and "Incomming" below): it is what the window has always shown.
     Frame1.setBoundsTwips(kPanelLeft, 4680, 7455, 1095);
@@ -86,9 +95,9 @@ TrafficMonitor::TrafficMonitor(forms::Form& networkWindow, const Services& servi
 
     Label1.setBoundsTwips(kPanelLeft, 5880, 975, 195);
     Label1.setCaption("Label1");
+}
 
-    addCaptionLabels();
-
+void TrafficMonitor::setUpTimers() {
     Timer1.setBoundsTwips(kPanelLeft, 6240, 0, 0);
     Timer5.setBoundsTwips(kPanelLeft + 480, 6240, 0, 0);
     Timer3.setBoundsTwips(kPanelLeft + 960, 6240, 0, 0);

@@ -80,7 +80,10 @@ public:
     SpeedFeed feed;        // Text1, PB1, Text2, PB2 and the path to the widget
 
 private:
+    void layOutCharts();
+    void layOutTotals();
     void addCaptionLabels();
+    void setUpTimers();
     void showBytesSinceStart();
     // Takes one reading into both tallies; the steps are what each counted.
     std::pair<TrafficTally::Step, TrafficTally::Step> takeReading();

@@ -84,6 +84,16 @@ Form1::Form1(Context& ctx)
 }
 
 void Form1::layOutControls() {
+    layOutActionButtons();
+    layOutFigures();
+    layOutAutoStartBoxes();
+    pictureButton(Command2, forms::Picture::About, "About", 17880, 3600);
+    pictureButton(Command1, forms::Picture::CloseWidget, "Close Widget", 17880, 3960);
+    Timer1.setInterval(1000);
+    Timer1.setTimerEnabled(true);
+}
+
+void Form1::layOutActionButtons() {
     Shape1.setBoundsTwips(17760, 120, 1095, 4335);
     Shape1.setBorderColor(kGreen);
 
@@ -96,7 +106,9 @@ void Form1::layOutControls() {
     pictureButton(Command8, forms::Picture::Shutdown, "Click to Shutdown ", 17880, 1200);
     pictureButton(Command6, forms::Picture::Restart, "Click to Restart", 17880, 1560);
     pictureButton(Command7, forms::Picture::LogOff, "Click to Logoff", 17880, 1920);
+}
 
+void Form1::layOutFigures() {
     Image2.setBoundsTwips(17880, 2400, 240, 240);
     Image2.setPicture(forms::Picture::ArrowDown);
     Image2.setToolTip("Kbps");
@@ -116,7 +128,9 @@ void Form1::layOutControls() {
     Label2.setDisplayRule(showFigure);
     p2.setBoundsTwips(17880, 3120, 855, 135);
     p2.setRange(0, 100);
+}
 
+void Form1::layOutAutoStartBoxes() {
     Picture1.setBoundsTwips(17880, 3360, 375, 135);
     Picture1.setBackColor(kDarkGreen);
     Picture1.setToolTip("Click to run widget on windows startup");
@@ -125,12 +139,6 @@ void Form1::layOutControls() {
     Picture2.setToolTip("Click to stop running on windows startup");
     Picture1.setTabStop(true);
     Picture2.setTabStop(true);
-
-    pictureButton(Command2, forms::Picture::About, "About", 17880, 3600);
-    pictureButton(Command1, forms::Picture::CloseWidget, "Close Widget", 17880, 3960);
-
-    Timer1.setInterval(1000);
-    Timer1.setTimerEnabled(true);
 }
 
 void Form1::wireHandlers() {

@@ -47,6 +47,9 @@ public:
 
 private:
     void layOutControls();
+    void layOutActionButtons();
+    void layOutFigures();
+    void layOutAutoStartBoxes();
     void wireHandlers();
     void fitColumnOnScreen();
 

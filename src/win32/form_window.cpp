@@ -28,118 +28,130 @@ NativeControl* FormWindow::nativeOf(HWND child) const {
     return it == byWindow.end() ? nullptr : it->second;
 }
 
+template <typename Work>
+LRESULT FormWindow::inModel(Work work) {
+    Win32Backend::InputScope scope(backend);
+    work();
+    return 0;
+}
+
 LRESULT FormWindow::onMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == backend.makeChildWindowsMessage() && msg != 0) {
-        // wParam 0: our own request from showForm, for a form still on screen. Anything
-        // else: asked from outside, so made even for a hidden form.
-        if (wParam != 0 || IsWindowVisible(hwnd)) makeChildWindows();
-        return childWindows ? TRUE : FALSE;
-    }
+    if (msg == backend.makeChildWindowsMessage() && msg != 0) return onMakeChildWindows(hwnd, wParam);
     switch (msg) {
         case WM_ERASEBKGND: return 1;  // WM_PAINT fills everything
-        case WM_PAINT: {
-            const PaintDC paint(hwnd);
-            paintSurface(paint.get(), paint.area());
-            return 0;
-        }
-        case WM_PRINTCLIENT: {
-            RECT r;
-            GetClientRect(hwnd, &r);
-            paintSurface(reinterpret_cast<HDC>(wParam), r);
-            return 0;
-        }
-        case WM_COMMAND:
-            // lParam 0: menu, accelerator or dialog key, nothing to do.
-            if (NativeControl* native = lParam != 0 ? nativeOf(reinterpret_cast<HWND>(lParam)) : nullptr)
-                native->command(HIWORD(wParam));
-            return 0;
-        case WM_DRAWITEM: {
-            const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-            if (NativeControl* native = nativeOf(item->hwndItem); native && native->drawItem(*item)) return TRUE;
+        case WM_PAINT: return onPaint(hwnd);
+        case WM_PRINTCLIENT: return onPrintClient(hwnd, reinterpret_cast<HDC>(wParam));
+        case WM_COMMAND: return onCommand(wParam, lParam);
+        case WM_DRAWITEM:
+            if (onDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
             break;
-        }
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORLISTBOX:
-        case WM_CTLCOLORBTN: {
+        case WM_CTLCOLORBTN:
             if (NativeControl* native = nativeOf(reinterpret_cast<HWND>(lParam)))
                 return native->colors(reinterpret_cast<HDC>(wParam));
             break;
-        }
-        case WM_SETCURSOR: {
-            // Controls pass the question up to their form: the whole window waits.
-            if (HCURSOR wait = backend.busyCursor()) {
-                SetCursor(wait);
-                return TRUE;
-            }
-            NativeControl* native = nativeOf(reinterpret_cast<HWND>(wParam));
-            if (native != nullptr && LOWORD(lParam) == HTCLIENT && native->handCursor() &&
-                backend.handCursor() != nullptr) {
-                SetCursor(backend.handCursor());
-                return TRUE;
-            }
+        case WM_SETCURSOR:
+            if (onSetCursor(reinterpret_cast<HWND>(wParam), LOWORD(lParam))) return TRUE;
             break;
-        }
-        case WM_TIMER: {
-            auto it = timers.find(wParam);
-            if (it == timers.end()) return 0;
-            forms::Timer* timer = it->second;
-            Win32Backend::InputScope scope(backend);
-            timer->fire();
-            return 0;
-        }
+        case WM_TIMER: return onTimer(wParam);
         case WM_ACTIVATE: onActivate(hwnd, wParam); return 0;
-        case kDeferredActivate:
-            if (created && GetActiveWindow() == hwnd && form.visible()) {
-                Win32Backend::InputScope scope(backend);
-                form.activated();
-            }
-            return 0;
-        case WM_CLOSE: {
-            // The model decides: QueryUnload may cancel, and an unload destroys the window.
-            Win32Backend::InputScope scope(backend);
-            form.userClose();
-            return 0;
-        }
-        case WM_LBUTTONDBLCLK: {
-            Win32Backend::InputScope scope(backend);
-            form.userDblClick();
-            return 0;
-        }
+        case kDeferredActivate: return onDeferredActivate(hwnd);
+        // The model decides: QueryUnload may cancel, and an unload destroys the window.
+        case WM_CLOSE: return inModel([this] { form.userClose(); });
+        case WM_LBUTTONDBLCLK: return inModel([this] { form.userDblClick(); });
         case WM_SIZE:
-        case WM_MOVE:
-            if (created) {
-                Win32Backend::InputScope scope(backend);
-                backend.reportGeometry(*this, !backend.showing());
-            }
-            return 0;
-        case WM_DPICHANGED: {
-            backend.applyDpi(HIWORD(wParam));
-            const auto* suggested = reinterpret_cast<const RECT*>(lParam);
-            SetWindowPos(hwnd, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                         suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
-            onDisplayChanged(hwnd);
-            return 0;
-        }
+        case WM_MOVE: return onGeometryChanged();
+        case WM_DPICHANGED: return onDpiChanged(hwnd, HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         case WM_DISPLAYCHANGE: onDisplayChanged(hwnd); break;
         case WM_SETTINGCHANGE:
             if (wParam == SPI_SETWORKAREA) onDisplayChanged(hwnd);
             break;
         case WM_QUERYENDSESSION: return TRUE;
-        case WM_ENDSESSION:
-            if (wParam != FALSE) {
-                {
-                    // Every form unloads in the ordinary way (its QueryUnload sees the
-                    // session ending), then the process ends on its own terms.
-                    Win32Backend::InputScope scope(backend);
-                    if (forms::Application* app = backend.application()) app->endSession();
-                }
-                exitProcessAfterOffThreadWork(0);
-            }
-            return 0;
+        case WM_ENDSESSION: return onEndSession(wParam != FALSE);
         default: break;
     }
     return DefWindowProcW(hwnd, msg, wParam, lParam);
+}
+
+LRESULT FormWindow::onMakeChildWindows(HWND hwnd, WPARAM wParam) {
+    // wParam 0: our own request from showForm, for a form still on screen. Anything else:
+    // asked from outside, so made even for a hidden form.
+    if (wParam != 0 || IsWindowVisible(hwnd)) makeChildWindows();
+    return childWindows ? TRUE : FALSE;
+}
+
+LRESULT FormWindow::onPaint(HWND hwnd) {
+    const PaintDC paint(hwnd);
+    paintSurface(paint.get(), paint.area());
+    return 0;
+}
+
+LRESULT FormWindow::onPrintClient(HWND hwnd, HDC dc) {
+    RECT r;
+    GetClientRect(hwnd, &r);
+    paintSurface(dc, r);
+    return 0;
+}
+
+LRESULT FormWindow::onCommand(WPARAM wParam, LPARAM lParam) {
+    // lParam 0: menu, accelerator or dialog key, nothing to do.
+    if (NativeControl* native = lParam != 0 ? nativeOf(reinterpret_cast<HWND>(lParam)) : nullptr)
+        native->command(HIWORD(wParam));
+    return 0;
+}
+
+bool FormWindow::onDrawItem(const DRAWITEMSTRUCT& item) {
+    NativeControl* native = nativeOf(item.hwndItem);
+    return native != nullptr && native->drawItem(item);
+}
+
+bool FormWindow::onSetCursor(HWND over, WORD hitTest) {
+    // Controls pass the question up to their form: the whole window waits.
+    if (HCURSOR wait = backend.busyCursor()) {
+        SetCursor(wait);
+        return true;
+    }
+    NativeControl* native = nativeOf(over);
+    if (native == nullptr || hitTest != HTCLIENT || !native->handCursor() || backend.handCursor() == nullptr)
+        return false;
+    SetCursor(backend.handCursor());
+    return true;
+}
+
+LRESULT FormWindow::onTimer(WPARAM id) {
+    auto it = timers.find(id);
+    if (it != timers.end()) inModel([timer = it->second] { timer->fire(); });
+    return 0;
+}
+
+LRESULT FormWindow::onDeferredActivate(HWND hwnd) {
+    if (created && GetActiveWindow() == hwnd && form.visible()) inModel([this] { form.activated(); });
+    return 0;
+}
+
+LRESULT FormWindow::onGeometryChanged() {
+    if (created) inModel([this] { backend.reportGeometry(*this, !backend.showing()); });
+    return 0;
+}
+
+LRESULT FormWindow::onDpiChanged(HWND hwnd, UINT dpi, const RECT& suggested) {
+    backend.applyDpi(dpi);
+    SetWindowPos(hwnd, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    onDisplayChanged(hwnd);
+    return 0;
+}
+
+LRESULT FormWindow::onEndSession(bool ending) {
+    if (!ending) return 0;
+    // Every form unloads in the ordinary way (its QueryUnload sees the session ending),
+    // then the process ends on its own terms.
+    inModel([this] {
+        if (forms::Application* app = backend.application()) app->endSession();
+    });
+    exitProcessAfterOffThreadWork(0);
 }
 
 void FormWindow::onDisplayChanged(HWND hwnd) {

@@ -55,6 +55,21 @@ struct FormWindow {
 
 private:
     LRESULT onMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    // One handler per message.
+    LRESULT onMakeChildWindows(HWND hwnd, WPARAM wParam);
+    LRESULT onPaint(HWND hwnd);
+    LRESULT onPrintClient(HWND hwnd, HDC dc);
+    LRESULT onCommand(WPARAM wParam, LPARAM lParam);
+    bool onDrawItem(const DRAWITEMSTRUCT& item);  // true when the control drew itself
+    bool onSetCursor(HWND over, WORD hitTest);    // true when a cursor was set
+    LRESULT onTimer(WPARAM id);
+    LRESULT onDeferredActivate(HWND hwnd);
+    LRESULT onGeometryChanged();
+    LRESULT onDpiChanged(HWND hwnd, UINT dpi, const RECT& suggested);
+    LRESULT onEndSession(bool ending);
+    // Runs model code as the answer to input: events it raises are the user's. Returns 0.
+    template <typename Work>
+    LRESULT inModel(Work work);
     void onActivate(HWND hwnd, WPARAM wParam);
     // Resolution, work area or DPI changed: the window follows, then the form hears.
     void onDisplayChanged(HWND hwnd);

@@ -194,38 +194,44 @@ NativeControl* Win32Backend::windowOf(const forms::Control& control) const {
     return it == fw->byControl.end() ? nullptr : it->second;
 }
 
-void Win32Backend::createForm(forms::Form& form) {
-    DepthGuard depth(*this);
-    auto owned = std::make_unique<FormWindow>(*this, form);
-    FormWindow& fw = *owned;
-    const Styles s = formStyles(form);
-    const bool popup = (s.style & WS_POPUP) != 0;
+// Where a new form window goes and how large it is, in pixels.
+Win32Backend::Placement Win32Backend::initialPlacement(const forms::Form& form, bool popup) const {
     const bool sized = form.width() > 0 && form.height() > 0;
-    int w = sized ? toPixels(form.width()) : (popup ? 320 : CW_USEDEFAULT);
-    int h = sized ? toPixels(form.height()) : (popup ? 240 : CW_USEDEFAULT);
+    const int w = sized ? toPixels(form.width()) : (popup ? 320 : CW_USEDEFAULT);
+    const int h = sized ? toPixels(form.height()) : (popup ? 240 : CW_USEDEFAULT);
     int x = popup ? 0 : CW_USEDEFAULT, y = popup ? 0 : CW_USEDEFAULT;
     if (form.startUpPosition() == forms::StartUpPosition::Manual) {
         x = toPixels(form.left());
         y = toPixels(form.top());
     }
+    return Placement{x, y, w, h};
+}
+
+void Win32Backend::centreOnScreen(HWND hwnd) {
+    RECT r;
+    GetWindowRect(hwnd, &r);
+    const int sw = GetSystemMetrics(SM_CXSCREEN), sh = GetSystemMetrics(SM_CYSCREEN);
+    const int rw = r.right - r.left, rh = r.bottom - r.top;
+    SetWindowPos(hwnd, nullptr, std::max(0, (sw - rw) / 2), std::max(0, (sh - rh) / 2), 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Win32Backend::createForm(forms::Form& form) {
+    DepthGuard depth(*this);
+    auto owned = std::make_unique<FormWindow>(*this, form);
+    FormWindow& fw = *owned;
+    const Styles s = formStyles(form);
+    const Placement place = initialPlacement(form, (s.style & WS_POPUP) != 0);
     fw.caption = widen(form.caption());
-    HWND hwnd = CreateWindowExW(s.exStyle, kFormClass, fw.caption.c_str(), s.style, x, y, w, h, nullptr, nullptr,
-                                instance_, &fw);
+    HWND hwnd = CreateWindowExW(s.exStyle, kFormClass, fw.caption.c_str(), s.style, place.x, place.y, place.width,
+                                place.height, nullptr, nullptr, instance_, &fw);
     if (hwnd == nullptr) return;  // the form lives on without a window; nothing is shown
     fw.window.reset(hwnd);
     forms_[&form] = std::move(owned);
 
-    if (form.startUpPosition() == forms::StartUpPosition::CenterScreen) {
-        RECT r;
-        GetWindowRect(hwnd, &r);
-        const int sw = GetSystemMetrics(SM_CXSCREEN), sh = GetSystemMetrics(SM_CYSCREEN);
-        const int rw = r.right - r.left, rh = r.bottom - r.top;
-        SetWindowPos(hwnd, nullptr, std::max(0, (sw - rw) / 2), std::max(0, (sh - rh) / 2), 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-    if (!setWindowName(hwnd, form.name())) {
-        // Still usable; only the outside driver will not find it by name.
-    }
+    if (form.startUpPosition() == forms::StartUpPosition::CenterScreen) centreOnScreen(hwnd);
+    // A window without its name is still usable; only the outside driver will not find it.
+    (void)setWindowName(hwnd, form.name());
     if (form.hasIcon()) {
         if (bigIcon_) SendMessageW(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_));
         if (smallIcon_) SendMessageW(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));

@@ -105,6 +105,11 @@ public:
 private:
     RECT frameOf(const forms::Form& form) const;
     int toPixels(double twips) const;
+    struct Placement {
+        int x, y, width, height;  // pixels, or CW_USEDEFAULT
+    };
+    Placement initialPlacement(const forms::Form& form, bool popup) const;
+    static void centreOnScreen(HWND hwnd);
     double toTwips(int pixels) const { return pixels * twipsPerPixel_; }
 
     void registerClasses();
