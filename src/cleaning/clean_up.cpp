@@ -70,7 +70,7 @@ bool isSweepableTemp(platform::FileSystem& fs, const std::string& folder) {
     if (!namedTemp(folder)) return false;
     // A separator at or after the fourth character: "C:\" alone is never swept.
     if (AddTrailingSeparator(folder).find('\\', 3) == std::string::npos) return false;
-    return PathExists(fs, AddTrailingSeparator(folder));
+    return fs.exists(AddTrailingSeparator(folder));
 }
 
 }  // namespace

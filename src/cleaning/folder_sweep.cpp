@@ -13,20 +13,20 @@ namespace {
 // One folder of the sweep: its entries, listed whole, and how many are still to be done.
 struct Level {
     std::string folder;  // ends with "\"
-    EntryCollection entries;
+    std::vector<std::string> entries;
     std::size_t remaining = 0;
 };
 
 // Lists one level. Only names that are one component and lead inside `root` are kept.
 Level listLevel(platform::FileSystem& fs, EventPacer& pacer, std::string folder, const std::string& root,
                 bool& ending) {
-    Level level{std::move(folder), std::make_unique<std::vector<std::string>>(), 0};
+    Level level{std::move(folder), {}, 0};
     (void)fs.forEachEntry(level.folder, [&](const platform::DirEntry& entry) {
-        if (auto path = EntryPathInside(level.folder, entry.name, root)) level.entries->push_back(std::move(*path));
+        if (auto path = EntryPathInside(level.folder, entry.name, root)) level.entries.push_back(std::move(*path));
         // A folder of tens of thousands of entries must not freeze the window while it is read.
         if (!pacer.step()) ending = true;
     });
-    level.remaining = level.entries->size();
+    level.remaining = level.entries.size();
     return level;
 }
 
@@ -64,12 +64,6 @@ void RemoveEmptiedFolder(platform::FileSystem& fs, const std::string& path) {
     if (!fs.removeFolder(path) && unprotect) (void)fs.setAttributes(path, settable(facts->attributes));
 }
 
-void ClearCollection(EntryCollection& collection) {
-    if (!collection) return;
-    while (!collection->empty()) collection->pop_back();
-    collection.reset();
-}
-
 void DeleteFolderContents(platform::FileSystem& fs, const EventPacing& pacing, const std::string& folder) {
     EventPacer pacer(pacing);
     bool ending = false;
@@ -83,7 +77,6 @@ void DeleteFolderContents(platform::FileSystem& fs, const EventPacing& pacing, c
         Level& level = levels.back();
         if (level.remaining == 0) {
             std::string done = level.folder;
-            ClearCollection(level.entries);
             levels.pop_back();
             // An emptied subfolder goes too, if nothing stayed in it (a file in use, a link).
             if (!levels.empty()) {
@@ -93,7 +86,7 @@ void DeleteFolderContents(platform::FileSystem& fs, const EventPacing& pacing, c
             if (!pacer.step()) ending = true;
             continue;
         }
-        const std::string path = (*level.entries)[--level.remaining];
+        const std::string path = level.entries[--level.remaining];
         // Read now, not at listing time: events ran since, and the entry may have been
         // replaced by a link meanwhile.
         const auto facts = fs.inspectEntry(path);
@@ -105,7 +98,6 @@ void DeleteFolderContents(platform::FileSystem& fs, const EventPacing& pacing, c
             if (!pacer.step()) ending = true;
         }
     }
-    for (auto& level : levels) ClearCollection(level.entries);
 }
 
 }  // namespace sparvane::cleaning

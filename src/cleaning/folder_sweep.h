@@ -1,6 +1,5 @@
 #pragma once
 // The folder sweep: empties a folder, deepest entries first, and changes nothing outside it.
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -28,11 +27,5 @@ void RemoveEmptiedFolder(platform::FileSystem& fs, const std::string& path);
 
 // Whether the facts describe an entry the sweep may change.
 [[nodiscard]] bool MayChange(const std::optional<platform::EntryFacts>& facts);
-
-// The ordered collection of full entry paths one level of the sweep works through.
-using EntryCollection = std::unique_ptr<std::vector<std::string>>;
-// Empties the collection from the last item back and releases it (the reference is empty
-// afterwards). A reference holding nothing is left as it is.
-void ClearCollection(EntryCollection& collection);
 
 }  // namespace sparvane::cleaning

@@ -25,8 +25,6 @@ std::string RemoveTrailingSeparator(std::string_view path, char separator) {
     return trimmed;
 }
 
-bool PathExists(platform::FileSystem& fs, const std::string& path) { return fs.exists(path); }
-
 std::string ProperCase(std::string_view text) {
     std::string out;
     out.reserve(text.size());

@@ -22,8 +22,6 @@ std::string AddTrailingSeparator(std::string_view path, char separator = '\\');
 // separator goes: "C:\a\\" gives "C:\a\".
 std::string RemoveTrailingSeparator(std::string_view path, char separator = '\\');
 
-[[nodiscard]] bool PathExists(platform::FileSystem& fs, const std::string& path);
-
 // Every word of the text with its first letter upper case and the rest lower case. Only
 // ASCII letters change case: the file system matches names without regard to case, and a
 // letter we cannot map is left as the file system spelled it.
