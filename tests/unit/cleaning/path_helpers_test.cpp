@@ -38,7 +38,5 @@ INSTANTIATE_TEST_SUITE_P(Captions, ShownNumber,
                                            Caption{"NoBreakSpaceGroups",
                                                    "1\xC2\xA0"
                                                    "000",
-                                                   "\xC2\xA0", 1000},
-                                           Caption{"TooLargeStopsAtTheMaximum", "99999999999999999999999", ",",
-                                                   UINT64_MAX}),
+                                                   "\xC2\xA0", 1000}),
                          [](const auto& testCase) { return std::string(std::get<0>(testCase.param)); });

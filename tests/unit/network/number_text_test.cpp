@@ -22,8 +22,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, TotalFormat,
                                          Total{"NoBreakSpaceGroups", 1234567, "\xC2\xA0",
                                                "1\xC2\xA0"
                                                "234\xC2\xA0"
-                                               "567"},
-                                         Total{"Largest", UINT64_MAX, ",", "18,446,744,073,709,551,615"}),
+                                               "567"}),
                          kCaseName);
 
 using General = std::tuple<std::string, double, std::string, std::string>;
