@@ -1,7 +1,6 @@
 #pragma once
 // Everything a test needs to run the program's forms headless: the runtime on the headless
 // backend, a fake of every platform service, and the context the forms are built with.
-#include "shell/context.h"
 #include "fakes/fake_desktop.h"
 #include "fakes/fake_dialup.h"
 #include "fakes/fake_file_system.h"
@@ -13,6 +12,7 @@
 #include "fakes/fake_window_manager.h"
 #include "fakes/headless_backend.h"
 #include "forms/application.h"
+#include "shell/context.h"
 #include "sparvane/version.h"
 
 namespace fakes {
