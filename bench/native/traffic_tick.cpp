@@ -6,8 +6,8 @@
 // Parse: the old table's parser alone on a pre-serialized table. Reading: the reader's
 // calls into a table service that only copies (GetIfTable2's rows, or GetIfTable's bytes
 // and their parse). Tally: the counting rule and one direction's interface-by-interface
-// count of one reading. Tick: UpdateTraffic with both readings, the counting rule, both
-// directions' tallies, the figures, the tray tip, the feed to the widget and both
+// count of one reading. Tick: the traffic panel's tick with both readings, the counting rule,
+// both directions' tallies, the figures, the tray tip, the widget's figures and both
 // histories and charts, headless, on GetIfTable2's rows.
 // Each at 4 rows (a laptop) and 300 rows (a server with many virtual adapters).
 #include <benchmark/benchmark.h>
@@ -16,10 +16,9 @@
 #include "network/counting_rule.h"
 #include "network/if_table_parser.h"
 #include "network/interface_reader.h"
-#include "network/traffic_monitor.h"
 #include "network/traffic_tally.h"
-#include "shell/form1.h"
-#include "shell/widget_link.h"
+#include "shell/form3.h"
+#include "shell/registration.h"
 
 namespace {
 
@@ -73,30 +72,16 @@ void BM_RuleAndTally(benchmark::State& state) {
 }
 BENCHMARK(BM_RuleAndTally)->Arg(4)->Arg(300)->Unit(benchmark::kMicrosecond);
 
-class NetworkWindow : public forms::Form {
-public:
-    explicit NetworkWindow(sparvane::Context& ctx)
-        : forms::Form(ctx.app, "Form3"),
-          widget(ctx.app),
-          monitor(*this, {ctx.services.interfaceTable, ctx.services.trayIcon, ctx.services.locale, ctx.services.clock,
-                          widget}) {}
-    void Form_Load() override { monitor.setUp(); }
-    sparvane::shell::WidgetLink widget;
-    sparvane::network::TrafficMonitor monitor;
-};
-
 void BM_Tick(benchmark::State& state) {
     fakes::TestWorld world;
     world.interfaceTable.rows = makeRows(static_cast<std::size_t>(state.range(0)));
-    world.app.registerForm<NetworkWindow>([&world] { return std::make_unique<NetworkWindow>(world.ctx); });
-    world.app.registerForm<sparvane::shell::Form1>(
-        [&world] { return std::make_unique<sparvane::shell::Form1>(world.ctx); });
-    auto& monitor = world.app.form<NetworkWindow>().monitor;
-    monitor.UpdateTraffic();
+    sparvane::shell::registerForms(world.ctx);
+    auto& panel = world.app.form<sparvane::shell::Form3>().traffic();
+    panel.tick();
     std::uint32_t step = 0;
     for (auto _ : state) {
         world.interfaceTable.rows[0].octetsIn += 1000 + (step++ % 13) * 997;  // a different figure every tick
-        monitor.UpdateTraffic();
+        panel.tick();
         world.trayIcon.calls.clear();  // the fake's call log is not the program's cost
     }
 }

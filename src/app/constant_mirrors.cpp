@@ -14,7 +14,7 @@
 
 #include "forms/types.h"
 #include "network/if_table_parser.h"
-#include "network/traffic_monitor.h"
+#include "network/traffic_panel.h"
 #include "network/traffic_tally.h"
 #include "platform/dialup.h"
 #include "platform/file_system.h"

@@ -107,9 +107,14 @@ void Label::setAlignment(Alignment a) {
     changed(Property::Text);
 }
 
-void Label::setDisplayRule(DisplayRule rule) {
-    displayRule_ = std::move(rule);
-    changed(Property::Text);
+void Label::setCaptionShownAs(std::string caption, std::string shown) {
+    // The shown form first: the caption's change notice then finds both current.
+    const bool shownChanged = shown_ != shown;
+    shown_ = std::move(shown);
+    if (caption != this->caption())
+        setCaption(caption);
+    else if (shownChanged)
+        changed(Property::Text);
 }
 
 void Label::setTransparent(bool t) {

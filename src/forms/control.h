@@ -3,6 +3,7 @@
 // mirrors it. Setting a property that changes the state tells the backend and, where the
 // control has one, raises its event synchronously inside the assignment.
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -159,15 +160,15 @@ public:
     // Labels are see-through unless given a back colour (the widget's figures).
     bool transparent() const { return transparent_; }
     void setTransparent(bool t);
-    // What the label shows of its caption (a figure rounded to fit, say); the caption
-    // itself keeps what was written. Without a rule it shows the caption.
-    using DisplayRule = std::function<std::string(const std::string& caption)>;
-    void setDisplayRule(DisplayRule rule);
-    std::string shownText() const { return displayRule_ ? displayRule_(caption()) : caption(); }
-    bool hasDisplayRule() const { return static_cast<bool>(displayRule_); }
+    // A caption with a shorter form to show (a figure rounded to fit, say): the caption
+    // keeps the full value for screen readers, the label draws the shown form. A caption
+    // set without one is shown as it is.
+    void setCaptionShownAs(std::string caption, std::string shown);
+    std::string shownText() const { return shown_ ? *shown_ : caption(); }
+    bool hasShownForm() const { return shown_.has_value(); }
 
 private:
-    DisplayRule displayRule_;
+    std::optional<std::string> shown_;
     Alignment alignment_ = Alignment::Left;
     bool transparent_ = true;
 };

@@ -1,17 +1,14 @@
 #pragma once
 // The number texts of the traffic monitor, in the user's separators: totals with digit
-// grouping, figures in the general form of a double, records in single precision, and
-// reading such texts back.
+// grouping, figures in the general form of a double and records in single precision.
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 
 namespace sparvane::network {
 
-// "###,###,###,###": digits grouped by threes with the thousands separator, "-" before a
-// negative value, and nothing at all for 0 (0 formats as "").
-[[nodiscard]] std::string formatTotal(std::int64_t value, std::string_view thousands);
+// "###,###,###,###": digits grouped by threes with the thousands separator, and nothing at
+// all for 0 (0 formats as "").
 [[nodiscard]] std::string formatTotal(std::uint64_t value, std::string_view thousands);
 
 // General text form of a double: up to 15 significant digits, no grouping, the decimal
@@ -20,14 +17,5 @@ namespace sparvane::network {
 [[nodiscard]] std::string formatGeneral(double value, std::string_view decimal);
 // The same for a single-precision value: up to 7 significant digits.
 [[nodiscard]] std::string formatSingle(float value, std::string_view decimal);
-
-// Reads a whole text as a number: blanks around it, a sign, digits with thousands
-// separators, the decimal separator, an exponent. nullopt when any of it does not read
-// (an empty text included).
-[[nodiscard]] std::optional<double> parseNumber(std::string_view text, std::string_view decimal,
-                                                std::string_view thousands);
-
-// Reads the leading numeric part of a text and ignores the rest; no digits read as 0.
-[[nodiscard]] double parseLeadingNumber(std::string_view text, std::string_view decimal);
 
 }  // namespace sparvane::network

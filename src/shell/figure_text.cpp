@@ -1,7 +1,6 @@
 #include "shell/figure_text.h"
 
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 
@@ -54,21 +53,6 @@ std::string compactFigure(double value, std::string_view decimal) {
     if (const auto dot = text.find('.'); dot != std::string::npos)
         text = text.substr(0, dot) + std::string(decimal) + text.substr(dot + 1);
     return (negative ? "-" : "") + text + kSuffixes[step];
-}
-
-std::string figureDisplayText(std::string_view caption, std::string_view decimal) {
-    std::string plain(caption);
-    if (!decimal.empty() && decimal != ".") {
-        if (plain.find('.') != std::string::npos) return plain;  // not written by the feed
-        if (const auto at = plain.find(decimal); at != std::string::npos)
-            plain = plain.substr(0, at) + "." + plain.substr(at + decimal.size());
-    }
-    double value = 0;
-    const char* first = plain.data();
-    const char* last = first + plain.size();
-    const auto [end, error] = std::from_chars(first, last, value, std::chars_format::general);
-    if (error != std::errc() || end != last || plain.empty()) return std::string(caption);
-    return compactFigure(value, decimal);
 }
 
 }  // namespace sparvane::shell

@@ -9,11 +9,6 @@
 
 namespace sparvane::shell {
 
-// The figure's caption as written by the speed feed (decimal separator
-// `decimal`, maybe in E notation) in its shown form. A caption that does not
-// read as a number is shown as it is.
-[[nodiscard]] std::string figureDisplayText(std::string_view caption, std::string_view decimal);
-
 // The shown form of a value.
 [[nodiscard]] std::string compactFigure(double value, std::string_view decimal);
 

@@ -5,6 +5,7 @@
 
 #include "cleaning/clean_junk.h"
 #include "forms/application.h"
+#include "network/number_text.h"
 #include "screenguard/screen_guard.h"
 #include "shell/auto_start.h"
 #include "shell/figure_text.h"
@@ -40,7 +41,7 @@ constexpr double kFigureLeft = 18120;
 
 void figureLabel(forms::Label& l, const char* tip, double top) {
     l.setBoundsTwips(kFigureLeft, top, kFrameInnerRight - kFigureLeft, 195);
-    l.setCaption("000");
+    l.setCaptionShownAs("000", "0");
     l.setFont(kFigureFont);
     l.setToolTip(tip);
 }
@@ -113,11 +114,6 @@ void Form1::layOutFigures() {
     Image2.setPicture(forms::Picture::ArrowDown);
     Image2.setToolTip("Kbps");
     figureLabel(Label1, "Internet Download Speed", 2400);
-    // The speed feed writes the figure in full; the label shows it rounded to fit.
-    const auto showFigure = [this](const std::string& caption) {
-        return figureDisplayText(caption, ctx_.services.locale.decimalSeparator());
-    };
-    Label1.setDisplayRule(showFigure);
     p1.setBoundsTwips(17880, 2640, 855, 135);
     p1.setRange(0, 100);
 
@@ -125,7 +121,6 @@ void Form1::layOutFigures() {
     Image1.setPicture(forms::Picture::ArrowUp);
     Image1.setToolTip("Kbps");
     figureLabel(Label2, "Internet Upload Speed", 2880);
-    Label2.setDisplayRule(showFigure);
     p2.setBoundsTwips(17880, 3120, 855, 135);
     p2.setRange(0, 100);
 }
@@ -215,6 +210,21 @@ void Form1::Command2_Click() {
                              "Sparvane Professional, the paid edition, adds scheduled cleaning and more tools.\r\n"
                              "https://www.sparvane.example";
     (void)ctx_.app.msgBox(text, forms::msgbox::kInformation | forms::msgbox::kOkOnly);
+}
+
+void Form1::showTraffic(const network::TrafficMeter& meter) {
+    const std::string decimal = ctx_.services.locale.decimalSeparator();
+    const auto show = [&decimal](const network::TrafficFlow& flow, forms::Label& figure, forms::ProgressBar& bar) {
+        // The caption keeps the figure in full (screen readers, the driver); the label shows
+        // it rounded to fit the column.
+        const double kilobits = flow.kilobitsPerSecond();
+        figure.setCaptionShownAs(network::formatGeneral(kilobits, decimal), compactFigure(kilobits, decimal));
+        // The meter's bar position is for a 0..100 bar; it is held to this bar's own range
+        // all the same, so that it too is full, not frozen, should they differ.
+        (void)bar.setValue(std::clamp(flow.barPosition(), bar.min(), bar.max()));
+    };
+    show(meter.incoming(), Label1, p1);
+    show(meter.outgoing(), Label2, p2);
 }
 
 void Form1::Timer1_Timer() {

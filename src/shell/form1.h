@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "forms/form.h"
+#include "network/traffic_meter.h"
 #include "shell/context.h"
 #include "shell/widget_link.h"
 
@@ -21,7 +22,7 @@ public:
     forms::CommandButton& Command6;   // Restart
     forms::CommandButton& Command7;   // Log Off
     forms::Image& Image2;             // download arrow
-    forms::Label& Label1;             // download figure (written by the speed feed)
+    forms::Label& Label1;             // download figure, kilobits per second
     forms::ProgressBar& p1;           // download bar
     forms::Image& Image1;             // upload arrow
     forms::Label& Label2;             // upload figure
@@ -44,6 +45,9 @@ public:
     void Command1_Click();  // Close Widget
     void Command2_Click();  // About
     void Timer1_Timer();    // activity clock
+
+    // The last tick's figures and bars.
+    void showTraffic(const network::TrafficMeter& meter);
 
 private:
     void layOutControls();

@@ -9,13 +9,8 @@ namespace sparvane::shell {
 
 namespace {
 
-// What the window hands its two parts: the monitor feeds the widget; the dial-up panel's
-// Settings and Connect To Internet open the folder and the temp-file clean-up window.
-network::TrafficMonitor::Services trafficServices(Context& ctx, Widget& widget) {
-    auto& s = ctx.services;
-    return {s.interfaceTable, s.trayIcon, s.locale, s.clock, widget};
-}
-
+// What the window hands its dial-up panel: Settings and Connect To Internet open the
+// folder and the temp-file clean-up window.
 dialup::DialupPanel::Services dialupServices(Context& ctx) {
     auto& app = ctx.app;
     auto& s = ctx.services;
@@ -30,12 +25,14 @@ dialup::DialupPanel::Services dialupServices(Context& ctx) {
 
 }  // namespace
 
-Form3::Form3(Context& ctx)
+Form3::Form3(Context& ctx, Models& models)
     : forms::Form(ctx.app, "Form3"),
       ctx_(ctx),
-      widget_(ctx.app),
-      traffic_(*this, trafficServices(ctx, widget_)),
+      traffic_(*this, models.traffic, {ctx.services.trayIcon, ctx.services.locale}),
       dialup_(*this, dialupServices(ctx)) {
+    // Every tick's figures go on to the widget; referring to it loads it if it is not
+    // loaded (it is not shown by that).
+    traffic_.onTicked = [this, &models] { ctx_.app.form<Form1>().showTraffic(models.traffic); };
     // A tiny window: its controls all lie outside the client area, so even while it is
     // shown for its first activation none of them is seen.
     setCaption("Form3");
@@ -49,10 +46,6 @@ void Form3::Form_Load() { traffic_.setUp(); }
 
 // The start-up window's first activation hands over to the windows the user works with.
 void Form3::Form_Activate() {
-    // Hidden twice on purpose: the second request finds the window hidden and changes
-    // nothing, and the start-up goes on issuing both so that the sequence of window changes
-    // anything outside sees at start-up stays the one it has always been.
-    hide();
     hide();
     ctx_.app.form<cleaning::Form2>().show();  // measures the junk and hides itself again
     ctx_.app.form<Form1>().show();

@@ -1,17 +1,17 @@
 #pragma once
 // Form3: the network window, the program's start-up window. Its lifecycle lives here; its
-// traffic monitor and dial-up panel live in their own subsystems.
+// traffic panel and dial-up panel live in their own subsystems.
 #include "dialup/dialup_panel.h"
 #include "forms/form.h"
-#include "network/traffic_monitor.h"
+#include "network/traffic_panel.h"
 #include "shell/context.h"
-#include "shell/widget_link.h"
+#include "shell/models.h"
 
 namespace sparvane::shell {
 
 class Form3 : public forms::Form {
 public:
-    explicit Form3(Context& ctx);
+    Form3(Context& ctx, Models& models);
 
     void Form_Initialize() override;
     void Form_Load() override;
@@ -20,13 +20,12 @@ public:
     void Form_Unload(int& cancel) override;
     void Form_Terminate() override;
 
-    network::TrafficMonitor& traffic() { return traffic_; }
+    network::TrafficPanel& traffic() { return traffic_; }
     dialup::DialupPanel& dialupPanel() { return dialup_; }
 
 private:
     Context& ctx_;
-    WidgetLink widget_;
-    network::TrafficMonitor traffic_;
+    network::TrafficPanel traffic_;
     dialup::DialupPanel dialup_;
 };
 

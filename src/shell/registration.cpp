@@ -7,6 +7,7 @@
 #include "screenguard/form4.h"
 #include "shell/form1.h"
 #include "shell/form3.h"
+#include "shell/models.h"
 #include "shell/widget_link.h"
 
 namespace sparvane::shell {
@@ -16,8 +17,10 @@ void registerForms(Context& ctx) {
     // The factories hold the link the folder clean-up window colours the widget through;
     // the runtime keeps them, and so the link, until after its last form is gone.
     auto widget = std::make_shared<WidgetLink>(app);
+    // The models outlive every window in the same way.
+    auto models = std::make_shared<Models>(ctx);
     app.registerForm<Form1>([&ctx] { return std::make_unique<Form1>(ctx); });
-    app.registerForm<Form3>([&ctx] { return std::make_unique<Form3>(ctx); });
+    app.registerForm<Form3>([&ctx, models] { return std::make_unique<Form3>(ctx, *models); });
     app.registerForm<cleaning::Form2>([&ctx, widget] {
         auto& s = ctx.services;
         return std::make_unique<cleaning::Form2>(

@@ -2,8 +2,6 @@
 // The widget as the other windows reach it. Each call goes to the widget's default
 // instance, so the widget is loaded when it is not (closing and reopening it leaves no
 // stale reference behind), and works on its controls.
-#include <string>
-
 #include "forms/application.h"
 #include "seams/widget.h"
 
@@ -13,7 +11,6 @@ class WidgetLink final : public Widget {
 public:
     explicit WidgetLink(forms::Application& app) : app_(app) {}
 
-    void showFigure(Figure figure, const std::string& text, double bar) override;
     void setFrameColor(forms::Color color) override;
     [[nodiscard]] platform::WindowHandle ownerWindow() override;
     void show() override;

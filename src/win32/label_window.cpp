@@ -36,16 +36,16 @@ private:
     WindowClass windowClass() const override { return {L"Sparvane.Label", kChildStyle, 0}; }
 
     // WM_GETTEXT gives the caption itself (a figure's full value, for screen readers and
-    // the driver); the window draws its shown form. A label with a display rule also keeps
+    // the driver); the window draws its shown form. A label with a shown form also keeps
     // the shown form as its window title, which another process reads with GetWindowText
     // without a message, and which changes only when the rounded text does.
     void syncText() override {
         HWND h = hwnd();
         if (h == nullptr) return;
         std::wstring value = widen(label_.caption());
-        std::wstring shown = label_.hasDisplayRule() ? widen(label_.shownText()) : value;
+        std::wstring shown = label_.hasShownForm() ? widen(label_.shownText()) : value;
         if (text_ == value && shown_ == shown) return;
-        if (label_.hasDisplayRule() && shown != shown_) SetWindowTextW(h, shown.c_str());
+        if (label_.hasShownForm() && shown != shown_) SetWindowTextW(h, shown.c_str());
         text_ = std::move(value);
         shown_ = std::move(shown);
         invalidateIfShown(FALSE);

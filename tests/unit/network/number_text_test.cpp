@@ -42,19 +42,3 @@ TEST(SingleFormat, KeepsSevenSignificantDigits) {
     EXPECT_EQ(formatSingle(12.345f, ","), "12,345");
     EXPECT_EQ(formatSingle(1234.5678f, "."), "1234.568");
 }
-
-TEST(ParseNumber, ReadsWholeTextsInTheUsersSeparators) {
-    EXPECT_EQ(parseNumber("1.234.567", ",", "."), 1234567.0);
-    EXPECT_EQ(parseNumber(" -12.5 ", ".", ","), -12.5);
-    EXPECT_EQ(parseNumber("1E-05", ".", ","), 0.00001);
-    EXPECT_EQ(parseNumber("", ".", ","), std::nullopt);
-    EXPECT_EQ(parseNumber("12abc", ".", ","), std::nullopt);
-    EXPECT_EQ(parseNumber("1E", ".", ","), std::nullopt);
-}
-
-TEST(ParseLeadingNumber, TakesTheNumericStartAndIgnoresTheRest) {
-    EXPECT_EQ(parseLeadingNumber("12,345", "."), 12.0);
-    EXPECT_EQ(parseLeadingNumber("abc", "."), 0.0);
-    EXPECT_EQ(parseLeadingNumber("1.5E+3x", "."), 1500.0);
-    EXPECT_EQ(parseLeadingNumber("2E", "."), 2.0);
-}

@@ -75,18 +75,24 @@ TEST_F(WidgetTest, UnloadingTheWidgetFromCodeDoesNotEndTheProgram) {
     EXPECT_EQ(world.app.loadedForm<Form1>(), nullptr);
 }
 
-TEST_F(WidgetTest, FiguresShowTheirDesignTextUntilWrittenThenKeepTheValueAndShowARoundedForm) {
+TEST_F(WidgetTest, FiguresShowTheirDesignTextUntilTheFirstTickThenTheValueInFullAndARoundedForm) {
+    platform::InterfaceRow eth;
+    eth.index = 2;
+    eth.hardware = true;
+    eth.octetsIn = 10'000;
+    world.interfaceTable.rows = {eth};
     start();
     Form1& w = widget();
     EXPECT_EQ(w.Shape1.borderColor(), 32768u);  // green until the first measurement
     EXPECT_EQ(w.Label3.caption(), "00");
     EXPECT_EQ(w.Label1.caption(), "000");
-    EXPECT_EQ(w.Label2.caption(), "000");
-    w.Label1.setCaption("20.16");
-    w.Label2.setCaption("5123456.25");
-    EXPECT_EQ(w.Label1.caption(), "20.16") << "the value stays as written";
-    EXPECT_EQ(w.Label1.shownText(), "20.2");
-    EXPECT_EQ(w.Label2.shownText(), "5.12M");
+    EXPECT_EQ(w.Label1.shownText(), "0");
+    world.backend.advance(500);  // the baseline tick
+    world.interfaceTable.rows[0].octetsIn += 2'520;
+    world.backend.advance(500);  // 5.04 kB/s: 40.32 kbit/s
+    EXPECT_EQ(w.Label1.caption(), "40.32") << "the value stays in full";
+    EXPECT_EQ(w.Label1.shownText(), "40.3");
+    EXPECT_EQ(w.Label2.shownText(), "0");
     EXPECT_EQ(w.Label3.shownText(), w.Label3.caption()) << "the clock is shown as written";
 }
 
