@@ -31,12 +31,4 @@ public:
     [[nodiscard]] virtual std::string thousandsSeparator() = 0;
 };
 
-class SystemErrors {
-public:
-    virtual ~SystemErrors() = default;
-    // FormatMessage(FROM_SYSTEM | IGNORE_INSERTS) into a buffer of bufferChars characters:
-    // the text as the system wrote it (line break included), "" when the call fails.
-    [[nodiscard]] virtual std::string formatMessage(std::uint32_t code, std::size_t bufferChars) = 0;
-};
-
 }  // namespace platform

@@ -27,7 +27,6 @@ struct Services {
     LastInput& lastInput;
     Clock& clock;
     Locale& locale;
-    SystemErrors& systemErrors;
     WindowManager& windows;
 };
 

@@ -11,7 +11,7 @@ namespace sparvane {
 struct Context {
     forms::Application& app;
     platform::Services& services;
-    common::OrderlyExit orderlyExit{app, services.token, services.systemErrors, services.processes};
+    common::OrderlyExit orderlyExit{app, services.processes};
 };
 
 }  // namespace sparvane

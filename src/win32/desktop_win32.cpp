@@ -43,15 +43,4 @@ std::string LocaleWin32::decimalSeparator() { return localeText(LOCALE_SDECIMAL)
 
 std::string LocaleWin32::thousandsSeparator() { return localeText(LOCALE_STHOUSAND); }
 
-std::string SystemErrorsWin32::formatMessage(std::uint32_t code, std::size_t bufferChars) {
-    // FormatMessage writes at most 64 K characters whatever it is offered.
-    const std::size_t size = std::min<std::size_t>(bufferChars, std::size_t{64} * 1024);
-    if (size == 0) return {};
-    std::wstring buffer(size, L'\0');
-    const DWORD n = ::FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0,
-                                     buffer.data(), static_cast<DWORD>(size), nullptr);
-    if (n == 0) return {};
-    return narrow(std::wstring_view(buffer.data(), std::min<std::size_t>(n, size)));
-}
-
 }  // namespace platform::win32

@@ -22,9 +22,4 @@ public:
     [[nodiscard]] std::string thousandsSeparator() override;
 };
 
-class SystemErrorsWin32 final : public SystemErrors {
-public:
-    [[nodiscard]] std::string formatMessage(std::uint32_t code, std::size_t bufferChars) override;
-};
-
 }  // namespace platform::win32

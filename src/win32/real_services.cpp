@@ -3,9 +3,8 @@
 namespace platform::win32 {
 
 RealServices::RealServices()
-    : services_{interfaceTable_, fileSystem_, recycleBin_, recentDocuments_, shell_, token_,  session_,      processes_,
-                registry_,       dialup_,     trayIcon_,   lastInput_,       clock_, locale_, systemErrors_, windows_} {
-}
+    : services_{interfaceTable_, fileSystem_, recycleBin_, recentDocuments_, shell_, token_,  session_, processes_,
+                registry_,       dialup_,     trayIcon_,   lastInput_,       clock_, locale_, windows_} {}
 
 RealServices::~RealServices() = default;
 

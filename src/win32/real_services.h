@@ -39,7 +39,6 @@ private:
     LastInputWin32 lastInput_;
     ClockWin32 clock_;
     LocaleWin32 locale_;
-    SystemErrorsWin32 systemErrors_;
     WindowManagerWin32 windows_;
     platform::Services services_;
 };

@@ -49,17 +49,4 @@ public:
     std::string thousandsSeparator() override { return thousands; }
 };
 
-class FakeSystemErrors : public platform::SystemErrors {
-public:
-    std::map<std::uint32_t, std::string> texts{
-        {5, "Access denied.\r\n"},
-        {1313, "A specified privilege does not exist.\r\n"},
-    };
-    std::string formatMessage(std::uint32_t code, std::size_t bufferChars) override {
-        auto it = texts.find(code);
-        if (it == texts.end() || it->second.size() >= bufferChars) return {};
-        return it->second;
-    }
-};
-
 }  // namespace fakes

@@ -33,11 +33,10 @@ struct TestWorld {
     FakeLastInput lastInput;
     FakeClock clock;
     FakeLocale locale;
-    FakeSystemErrors systemErrors;
     FakeWindowManager windows;
-    platform::Services services{interfaceTable, fileSystem, recycleBin,   recentDocuments, shell,    token,
-                                session,        processes,  registry,     dialup,          trayIcon, lastInput,
-                                clock,          locale,     systemErrors, windows};
+    platform::Services services{interfaceTable, fileSystem, recycleBin, recentDocuments, shell,
+                                token,          session,    processes,  registry,        dialup,
+                                trayIcon,       lastInput,  clock,      locale,          windows};
     forms::Application app{backend,
                            forms::AppInfo{"Sparvane", "sparvane", "C:\\Program Files\\Sparvane",
                                           "C:\\Program Files\\Sparvane\\sparvane.exe", sparvane::version::kMajor,

@@ -1,42 +1,11 @@
-#include "common/messages.h"
-
 #include <gtest/gtest.h>
 
 #include "common/window_frame.h"
 #include "fakes/test_world.h"
-#include "sparvane/version.h"
 
 namespace {
 
-using sparvane::common::FormatCaption;
-using sparvane::common::InfoMsg;
 using sparvane::common::RefreshFormFrame;
-using sparvane::common::SystemErrorText;
-
-// Every caller leaves the title out: the caption is the program's name and version.
-TEST(InfoMsg, ShowsAnInformationBoxCaptionedWithTheVersion) {
-    fakes::TestWorld world;
-    InfoMsg(world.app, "Text");
-    ASSERT_EQ(world.backend.messages.size(), 1u);
-    EXPECT_EQ(world.backend.messages[0].text, "Text");
-    EXPECT_EQ(world.backend.messages[0].style, forms::msgbox::kInformation | forms::msgbox::kOkOnly);
-    EXPECT_EQ(world.backend.messages[0].title, std::string("sparvane v") + sparvane::version::kText);
-}
-
-TEST(FormatCaption, BuildsTheVersionFromTheApplicationInfo) {
-    forms::AppInfo info;
-    info.exeName = "spv";
-    info.major = 3, info.minor = 10, info.revision = 7;
-    EXPECT_EQ(FormatCaption(info, ""), "spv v3.10.7");
-}
-
-TEST(SystemErrorText, GivesTheSystemTextWithItsLineBreakOrNothing) {
-    fakes::FakeSystemErrors errors;
-    EXPECT_EQ(SystemErrorText(errors, 5), "Access denied.\r\n");
-    EXPECT_EQ(SystemErrorText(errors, 0xDEAD), "");
-    errors.texts[77] = std::string(256, 'x');  // does not fit the 256-character buffer
-    EXPECT_EQ(SystemErrorText(errors, 77), "");
-}
 
 class RefreshFrame : public ::testing::Test {
 protected:
