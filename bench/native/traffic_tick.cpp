@@ -17,7 +17,7 @@
 #include "network/if_table_parser.h"
 #include "network/interface_reader.h"
 #include "network/traffic_tally.h"
-#include "shell/form3.h"
+#include "shell/network_window.h"
 #include "shell/registration.h"
 
 namespace {
@@ -76,7 +76,7 @@ void BM_Tick(benchmark::State& state) {
     fakes::TestWorld world;
     world.interfaceTable.rows = makeRows(static_cast<std::size_t>(state.range(0)));
     sparvane::shell::registerForms(world.ctx);
-    auto& panel = world.app.form<sparvane::shell::Form3>().traffic();
+    auto& panel = world.app.form<sparvane::shell::NetworkWindow>().traffic();
     panel.tick();
     std::uint32_t step = 0;
     for (auto _ : state) {

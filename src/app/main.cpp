@@ -43,9 +43,9 @@ forms::AppInfo appInfoFromModule() {
     const std::wstring folder = slash == std::wstring::npos ? std::wstring() : path.substr(0, slash);
     std::wstring file = slash == std::wstring::npos ? path : path.substr(slash + 1);
     if (const size_t dot = file.find_last_of(L'.'); dot != std::wstring::npos) file.resize(dot);
-    info.exePath = platform::win32::narrow(path);
-    info.exeFolder = platform::win32::narrow(folder);
-    info.exeName = platform::win32::narrow(file);
+    info.exePath = win32::narrow(path);
+    info.exeFolder = win32::narrow(folder);
+    info.exeName = win32::narrow(file);
     return info;
 }
 
@@ -53,19 +53,19 @@ forms::AppInfo appInfoFromModule() {
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     // Before anything can load a DLL: never from the program's own folder.
-    platform::win32::restrictDllSearchToSystem32();
+    win32::restrictDllSearchToSystem32();
     // The themed standard controls and the tool tips; the bars are drawn by the program.
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
 
-    platform::win32::RealServices services;
-    platform::win32::Win32Backend backend(instance);
+    win32::RealServices services;
+    win32::Win32Backend backend(instance);
     forms::Application app(backend, appInfoFromModule());
     backend.attach(app);
     sparvane::Context ctx{app, services.services()};
     sparvane::shell::registerForms(ctx);
     {
-        platform::win32::Win32Backend::InputScope startUp(backend);
+        win32::Win32Backend::InputScope startUp(backend);
         sparvane::shell::startProgram(ctx);
     }
     backend.runMessageLoop();

@@ -69,7 +69,7 @@ void Form2::wireHandlers() {
     Command8.onClick = [this] { Command8_Click(); };
 }
 
-void Form2::Form_Activate() {
+void Form2::onActivate() {
     // Every activation hides the window again, then refreshes the size and the colour. The
     // hide is requested twice, as the network window does at start-up: the second changes
     // nothing, and the window's sequence of changes stays the one it has always been.

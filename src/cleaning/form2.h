@@ -44,7 +44,7 @@ public:
     // Above this many kilobytes the Recent folder counts as junk.
     static constexpr std::uint64_t kJunkLimitKb = 35;
 
-    void Form_Activate() override;
+    void onActivate() override;
 
     void tmrtest_Timer();
     void Command1_Click();

@@ -35,7 +35,7 @@ frmMain::frmMain(forms::Application& app, const Services& services)
       services_(services) {
     setCaption("Clean Up");
     setBorderStyle(forms::BorderStyle::FixedSingle);
-    setStartUpPosition(forms::StartUpPosition::Manual);  // Form_Load centres it itself
+    setStartUpPosition(forms::StartUpPosition::Manual);  // onLoad centres it itself
     setClientSizeTwips(4515, 3915);
     layOutHeader();
     for (int i = 0; i < kTaskCount; ++i) addTaskRow(i);
@@ -122,11 +122,11 @@ void frmMain::layOutFooter() {
     lblOperSystem.setFont(kSegoe);
 }
 
-void frmMain::Form_Load() {
+void frmMain::onLoad() {
     taskFlags_.fill(false);
     ResetScreen();
     setCaption(app().info().title);
-    common::RefreshFormFrame(services_.windows, *this);
+    common::refreshFormFrame(services_.windows, *this);
     lblDisclaimer.setCaption(std::string("This software is provided without any ") +
                              "warrantees or guarantees implied or intended.");
     // No description of the system is shown: the label stays empty.
@@ -189,7 +189,7 @@ void frmMain::cmdChoice_Click(int index) {
     }
     hide();
     if (index != 0) {
-        common::TerminateProgram(services_.orderlyExit);
+        common::terminateProgram(services_.orderlyExit);
         return;
     }
     do {
@@ -262,11 +262,11 @@ void frmMain::SendMailToAuthor() {
     (void)services_.shell.execute(services_.windows.desktopWindow(), "open", address, "", "", platform::kShowNormal);
 }
 
-void frmMain::Form_QueryUnload(int& cancel, int unloadMode) {
+void frmMain::onQueryUnload(int& cancel, int unloadMode) {
     (void)cancel;
     // Only the user's closing ends the program; an unload from code or from the ending
     // session is itself part of an exit already under way.
-    if (unloadMode == forms::unload_mode::kFormControlMenu) common::TerminateProgram(services_.orderlyExit);
+    if (unloadMode == forms::unload_mode::kFormControlMenu) common::terminateProgram(services_.orderlyExit);
 }
 
 }  // namespace sparvane::cleaning

@@ -47,8 +47,8 @@ public:
     forms::Label& lblDisclaimer;
     forms::Label& lblOperSystem;
 
-    void Form_Load() override;
-    void Form_QueryUnload(int& cancel, int unloadMode) override;
+    void onLoad() override;
+    void onQueryUnload(int& cancel, int unloadMode) override;
 
     void chkChkBox_Click(int index);
     void chkSelectAll_Click();

@@ -15,17 +15,17 @@ bool isLoaded(const forms::Application& app, const forms::Form* form) {
 
 }  // namespace
 
-void TerminateProgram(OrderlyExit& orderlyExit) {
+void terminateProgram(OrderlyExit& orderlyExit) {
     // A form's unload handler that asks for the exit while we unload is already served.
     if (orderlyExit.terminating) return;
     orderlyExit.terminating = true;
     // The program keeps no files open between events, so there is nothing to close first.
-    UnloadAllForms(orderlyExit.app);
+    unloadAllForms(orderlyExit.app);
     // A normal end: status 0, whatever the exit-code query would have answered.
     orderlyExit.processes.exitProcess(0);
 }
 
-void UnloadAllForms(forms::Application& app) {
+void unloadAllForms(forms::Application& app) {
     for (forms::Form* form : app.forms()) {
         // An earlier form's handlers may have unloaded this one already.
         if (!isLoaded(app, form)) continue;

@@ -10,7 +10,7 @@ namespace sparvane::common {
 struct OrderlyExit {
     forms::Application& app;
     platform::Processes& processes;
-    // Set by TerminateProgram while it runs, so that no handler starts a second exit and
+    // Set by terminateProgram while it runs, so that no handler starts a second exit and
     // long work (a sweep, a pause) stops.
     bool terminating = false;
 };
@@ -18,10 +18,10 @@ struct OrderlyExit {
 // The orderly exit: unloads every form in the ordinary way and
 // ends the process with status 0. Once started it does not come back to the user; a call
 // made while it runs (an unload handler reacting to the unload) does nothing.
-void TerminateProgram(OrderlyExit& orderlyExit);
+void terminateProgram(OrderlyExit& orderlyExit);
 
 // Hides and unloads every loaded form in load order, stopping its timers first. Unload
 // handlers run with unload_mode::kFormCode; a form whose handler cancels is passed over.
-void UnloadAllForms(forms::Application& app);
+void unloadAllForms(forms::Application& app);
 
 }  // namespace sparvane::common

@@ -2,7 +2,7 @@
 
 namespace sparvane::common {
 
-void RefreshFormFrame(platform::WindowManager& windows, const forms::Form& form) {
+void refreshFormFrame(platform::WindowManager& windows, const forms::Form& form) {
     const forms::WindowHandle window = form.hWnd();
     // Writing back a style that could not be read would replace it with 0.
     const auto style = windows.style(window);

@@ -8,6 +8,6 @@ namespace sparvane::common {
 // Rewrites the window's own style and, when that write went through, asks for a frame
 // change without moving, sizing, re-ordering or activating the window. Nothing is
 // reported; a window whose style cannot be read or written is left as it was.
-void RefreshFormFrame(platform::WindowManager& windows, const forms::Form& form);
+void refreshFormFrame(platform::WindowManager& windows, const forms::Form& form);
 
 }  // namespace sparvane::common

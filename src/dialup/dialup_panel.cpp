@@ -19,26 +19,26 @@ constexpr forms::Color kPaleYellow = forms::rgb(255, 255, 128);
 }  // namespace
 
 DialupPanel::DialupPanel(forms::Form& networkWindow, Services services)
-    : Frame7(networkWindow.add<forms::Frame>("Frame7")),
-      lstConnections(networkWindow.add<forms::ListBox>("lstConnections")),
-      txtStatus(networkWindow.add<forms::TextBox>("txtStatus")),
-      Command1(networkWindow.add<forms::CommandButton>("Command1")),
-      cmdConnect(networkWindow.add<forms::CommandButton>("cmdConnect")),
-      cmdDisconnect(networkWindow.add<forms::CommandButton>("cmdDisconnect")),
-      Command9(networkWindow.add<forms::CommandButton>("Command9")),
-      Command5(networkWindow.add<forms::CommandButton>("Command5")),
-      Label14(networkWindow.add<forms::Label>("Label14")),
-      Label15(networkWindow.add<forms::Label>("Label15")),
-      Label18(networkWindow.add<forms::Label>("Label18")),
-      Label19(networkWindow.add<forms::Label>("Label19")),
+    : connectionFrame(networkWindow.add<forms::Frame>("Frame7")),
+      entryList(networkWindow.add<forms::ListBox>("lstConnections")),
+      statusLog(networkWindow.add<forms::TextBox>("txtStatus")),
+      settingsButton(networkWindow.add<forms::CommandButton>("Command1")),
+      connectButton(networkWindow.add<forms::CommandButton>("cmdConnect")),
+      disconnectButton(networkWindow.add<forms::CommandButton>("cmdDisconnect")),
+      browserButton(networkWindow.add<forms::CommandButton>("Command9")),
+      connectToInternetButton(networkWindow.add<forms::CommandButton>("Command5")),
+      stateLabel(networkWindow.add<forms::Label>("Label14")),
+      titleLabel(networkWindow.add<forms::Label>("Label15")),
+      sloganLabel(networkWindow.add<forms::Label>("Label18")),
+      webAddressLabel(networkWindow.add<forms::Label>("Label19")),
       form_(networkWindow),
       services_(std::move(services)) {
     layOut();
-    cmdConnect.onClick = [this] { cmdConnect_Click(); };
-    cmdDisconnect.onClick = [this] { cmdDisconnect_Click(); };
-    Command1.onClick = [this] { Command1_Click(); };
-    Command5.onClick = [this] { Command5_Click(); };
-    Command9.onClick = [this] { Command9_Click(); };
+    connectButton.onClick = [this] { connect(); };
+    disconnectButton.onClick = [this] { disconnect(); };
+    settingsButton.onClick = [this] { openFolderCleanUp(); };
+    connectToInternetButton.onClick = [this] { openTempCleanUp(); };
+    browserButton.onClick = [this] { startBrowser(); };
 }
 
 DialupPanel::~DialupPanel() = default;
@@ -52,20 +52,20 @@ void DialupPanel::layOut() {
 }
 
 void DialupPanel::layOutConnectionFrame() {
-    Frame7.setCaption("Active Connection(s)");
-    Frame7.setBoundsTwips(11280, 4680, 3975, 3135);
-    Frame7.setFont(kPanelFont);
+    connectionFrame.setCaption("Active Connection(s)");
+    connectionFrame.setBoundsTwips(11280, 4680, 3975, 3135);
+    connectionFrame.setFont(kPanelFont);
 
-    // Inside Frame7, relative to it.
-    lstConnections.setContainer(&Frame7);
-    lstConnections.setBoundsTwips(120, 240, 3675, 615);
-    lstConnections.setFont(kPanelFont);
+    // Inside connectionFrame, relative to it.
+    entryList.setContainer(&connectionFrame);
+    entryList.setBoundsTwips(120, 240, 3675, 615);
+    entryList.setFont(kPanelFont);
 
-    txtStatus.setContainer(&Frame7);
-    txtStatus.setBoundsTwips(120, 1320, 3735, 1695);
-    txtStatus.setFont(kPanelFont);
-    txtStatus.setMultiLine(true, true);
-    txtStatus.setLocked(true);
+    statusLog.setContainer(&connectionFrame);
+    statusLog.setBoundsTwips(120, 1320, 3735, 1695);
+    statusLog.setFont(kPanelFont);
+    statusLog.setMultiLine(true, true);
+    statusLog.setLocked(true);
 }
 
 void DialupPanel::layOutButtons() {
@@ -74,114 +74,113 @@ void DialupPanel::layOutButtons() {
         const char* caption;
         double left, top, width, height;
     } buttons[] = {
-        {Command1, "Settings", 15360, 4680, 2895, 615},
-        {cmdConnect, "Connect", 15360, 5280, 2895, 495},
-        {cmdDisconnect, "Disconnect", 15360, 5760, 2895, 495},
-        {Command9, "Orvex Speed Browser", 15360, 6240, 2895, 495},
+        {settingsButton, "Settings", 15360, 4680, 2895, 615},
+        {connectButton, "Connect", 15360, 5280, 2895, 495},
+        {disconnectButton, "Disconnect", 15360, 5760, 2895, 495},
+        {browserButton, "Orvex Speed Browser", 15360, 6240, 2895, 495},
     };
     for (const auto& b : buttons) {
         b.button.setCaption(b.caption);
         b.button.setBoundsTwips(b.left, b.top, b.width, b.height);
         b.button.setFont(kPanelFont);
     }
-    // Command5 keeps the window's default font.
-    Command5.setCaption("Connect To Internet");
-    Command5.setBoundsTwips(23160, 3600, 5175, 735);
+    // connectToInternetButton keeps the window's default font.
+    connectToInternetButton.setCaption("Connect To Internet");
+    connectToInternetButton.setBoundsTwips(23160, 3600, 5175, 735);
 }
 
 void DialupPanel::layOutLabels() {
-    Label14.setCaption(panel_text::kReady);
-    Label14.setBoundsTwips(6840, 7920, 11355, 195);
-    Label14.setForeColor(kYellow);
+    stateLabel.setCaption(panel_text::kReady);
+    stateLabel.setBoundsTwips(6840, 7920, 11355, 195);
+    stateLabel.setForeColor(kYellow);
 
-    Label15.setCaption(panel_text::kTitle);
-    Label15.setBoundsTwips(6720, 3720, 5325, 630);
-    Label15.setFont(kHeadingFont);
-    Label15.setForeColor(kWhite);
+    titleLabel.setCaption(panel_text::kTitle);
+    titleLabel.setBoundsTwips(6720, 3720, 5325, 630);
+    titleLabel.setFont(kHeadingFont);
+    titleLabel.setForeColor(kWhite);
 
-    Label18.setCaption("Increase Dial-Up Internet Speed Up-To 3X");
-    Label18.setBoundsTwips(9000, 4320, 3015, 195);
-    Label18.setForeColor(kPaleYellow);
+    sloganLabel.setCaption("Increase Dial-Up Internet Speed Up-To 3X");
+    sloganLabel.setBoundsTwips(9000, 4320, 3015, 195);
+    sloganLabel.setForeColor(kPaleYellow);
 
-    Label19.setCaption(panel_text::kWebAddress);
-    Label19.setBoundsTwips(15720, 4320, 2310, 195);
-    Label19.setForeColor(kPaleYellow);
+    webAddressLabel.setCaption(panel_text::kWebAddress);
+    webAddressLabel.setBoundsTwips(15720, 4320, 2310, 195);
+    webAddressLabel.setForeColor(kPaleYellow);
 }
 
 void DialupPanel::prepare() {
-    fInet_ = std::make_unique<WinInet>(services_.dialup, services_.registry);
-    fInet_->ConnectionMade = [this] { fInet_ConnectionMade(); };
-    fInet_->ConnectionClosed = [this] { fInet_ConnectionClosed(); };
+    dialer_ = std::make_unique<Dialer>(services_.dialup, services_.registry);
+    dialer_->onConnectionMade = [this] { logConnectionMade(); };
+    dialer_->onConnectionClosed = [this] { logConnectionClosed(); };
 
-    std::vector<std::string> sDunList;
-    fInet_->ListDUNs(sDunList);
-    lstConnections.clear();
-    for (const auto& name : sDunList) lstConnections.addItem(name);
+    const std::vector<std::string> entries = dialer_->listEntries();
+    entryList.clear();
+    for (const auto& name : entries) entryList.addItem(name);
 
-    txtStatus.setText(std::string(panel_text::kClassInitialized) + kCrLf);
+    statusLog.setText(std::string(panel_text::kClassInitialized) + kCrLf);
 
     // The entry buffer holds 256 names; say so rather than leave the rest out silently.
-    const std::uint32_t listed = static_cast<std::uint32_t>(sDunList.size());
-    if (fInet_->EntriesInPhoneBook() > listed)
-        LogStatus(std::to_string(fInet_->EntriesInPhoneBook() - listed) + " more dial-up entries were not listed.");
+    const std::uint32_t listed = static_cast<std::uint32_t>(entries.size());
+    if (dialer_->entriesInPhoneBook() > listed)
+        logStatus(std::to_string(dialer_->entriesInPhoneBook() - listed) + " more dial-up entries were not listed.");
 }
 
 void DialupPanel::release() {
-    // Ends the object; with DisconnectOnTerminate set it hangs up what it holds.
-    fInet_.reset();
+    // Ends the object; with hangsUpOnRelease set it hangs up what it holds.
+    dialer_.reset();
 }
 
-void DialupPanel::LogStatus(const std::string& message) {
-    txtStatus.setText(txtStatus.text() + message + kCrLf);
-    txtStatus.setSelStart(txtStatus.text().size());
-    txtStatus.setSelLength(0);
+void DialupPanel::logStatus(const std::string& message) {
+    statusLog.setText(statusLog.text() + message + kCrLf);
+    statusLog.setSelStart(statusLog.text().size());
+    statusLog.setSelLength(0);
 }
 
-void DialupPanel::fInet_ConnectionMade() { LogStatus(panel_text::kMadeEvent); }
+void DialupPanel::logConnectionMade() { logStatus(panel_text::kMadeEvent); }
 
-void DialupPanel::fInet_ConnectionClosed() { LogStatus(panel_text::kClosedEvent); }
+void DialupPanel::logConnectionClosed() { logStatus(panel_text::kClosedEvent); }
 
-void DialupPanel::cmdConnect_Click() {
-    if (lstConnections.listIndex() == -1) {
+void DialupPanel::connect() {
+    if (entryList.listIndex() == -1) {
         form_.app().msgBox(panel_text::kSelectFirst, forms::msgbox::kOkOnly | forms::msgbox::kExclamation,
                            panel_text::kTitle);
         return;
     }
-    if (!fInet_) return;  // released: the window is on its way out
-    const std::int32_t r = fInet_->StartDUN(form_.hWnd(), lstConnections.text());
+    if (!dialer_) return;  // released: the window is on its way out
+    const std::int32_t r = dialer_->dial(form_.hWnd(), entryList.text());
     // Read again: the event handler ran in between.
-    const std::string name = lstConnections.text();
+    const std::string name = entryList.text();
     if (r == 0)
-        LogStatus("Connection to " + name + " made.");
+        logStatus("Connection to " + name + " made.");
     else if (r == -1)
-        LogStatus(panel_text::kAlreadyConnected);
+        logStatus(panel_text::kAlreadyConnected);
     else
-        LogStatus("Error " + std::to_string(r) + " attempting to connect to " + name);
+        logStatus("Error " + std::to_string(r) + " attempting to connect to " + name);
 }
 
-void DialupPanel::cmdDisconnect_Click() {
-    if (!fInet_) return;
-    const std::int32_t r = fInet_->HangUp();
+void DialupPanel::disconnect() {
+    if (!dialer_) return;
+    const std::int32_t r = dialer_->hangUp();
     if (r == 0) {
-        LogStatus(panel_text::kTerminated);
-        Label14.setCaption(panel_text::kDisconnected);
-        Label14.setForeColor(kRed);
+        logStatus(panel_text::kTerminated);
+        stateLabel.setCaption(panel_text::kDisconnected);
+        stateLabel.setForeColor(kRed);
     } else if (r == -1) {
-        LogStatus(panel_text::kNoConnection);
+        logStatus(panel_text::kNoConnection);
     } else {
-        LogStatus("Unable to terminate connection, error: " + std::to_string(r));
+        logStatus("Unable to terminate connection, error: " + std::to_string(r));
     }
 }
 
-void DialupPanel::Command1_Click() {
+void DialupPanel::openFolderCleanUp() {
     if (services_.showFolderCleanUp) services_.showFolderCleanUp();
 }
 
-void DialupPanel::Command5_Click() {
+void DialupPanel::openTempCleanUp() {
     if (services_.showTempCleanUp) services_.showTempCleanUp();
 }
 
-void DialupPanel::Command9_Click() {
+void DialupPanel::startBrowser() {
     const std::string path = form_.app().info().exeFolder + "\\" + panel_text::kBrowserFile;
     const std::intptr_t result = services_.shell.execute(form_.hWnd(), "open", path, "", "", platform::kShowNormal);
     // The browser is a separate product that may not be installed beside us; tell the

@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "dialup/win_inet.h"
+#include "dialup/dialer.h"
 #include "forms/control.h"
 #include "forms/form.h"
 #include "platform/dialup.h"
@@ -56,39 +56,39 @@ public:
     void release();
 
     // The dial-up object while the panel holds one (between prepare and release).
-    WinInet* fInet() const { return fInet_.get(); }
+    Dialer* dialer() const { return dialer_.get(); }
 
-    forms::Frame& Frame7;
-    forms::ListBox& lstConnections;
-    forms::TextBox& txtStatus;
-    forms::CommandButton& Command1;  // Settings: the folder clean-up window
-    forms::CommandButton& cmdConnect;
-    forms::CommandButton& cmdDisconnect;
-    forms::CommandButton& Command9;  // the companion browser
-    forms::CommandButton& Command5;  // Connect To Internet: the temp-file clean-up window
-    forms::Label& Label14;           // connection state
-    forms::Label& Label15;
-    forms::Label& Label18;
-    forms::Label& Label19;
+    forms::Frame& connectionFrame;
+    forms::ListBox& entryList;
+    forms::TextBox& statusLog;
+    forms::CommandButton& settingsButton;  // Settings: the folder clean-up window
+    forms::CommandButton& connectButton;
+    forms::CommandButton& disconnectButton;
+    forms::CommandButton& browserButton;            // the companion browser
+    forms::CommandButton& connectToInternetButton;  // Connect To Internet: the temp-file clean-up window
+    forms::Label& stateLabel;                       // connection state
+    forms::Label& titleLabel;
+    forms::Label& sloganLabel;
+    forms::Label& webAddressLabel;
 
 private:
     void layOut();
     void layOutConnectionFrame();
     void layOutButtons();
     void layOutLabels();
-    void LogStatus(const std::string& message);
+    void logStatus(const std::string& message);
 
-    void cmdConnect_Click();
-    void cmdDisconnect_Click();
-    void Command1_Click();
-    void Command5_Click();
-    void Command9_Click();
-    void fInet_ConnectionMade();
-    void fInet_ConnectionClosed();
+    void connect();
+    void disconnect();
+    void openFolderCleanUp();
+    void openTempCleanUp();
+    void startBrowser();
+    void logConnectionMade();
+    void logConnectionClosed();
 
     forms::Form& form_;
     Services services_;
-    std::unique_ptr<WinInet> fInet_;
+    std::unique_ptr<Dialer> dialer_;
 };
 
 // The message shown when the companion browser could not be started (ShellExecute's

@@ -28,9 +28,9 @@ Form& Application::formOf(std::type_index type) {
     owned_.push_back(std::move(made));
     instances_[type] = &form;
     loadOrder_.push_back(&form);
-    form.Form_Initialize();
+    form.onInitialize();
     backend_.createForm(form);
-    form.Form_Load();
+    form.onLoad();
     return form;
 }
 
@@ -46,9 +46,9 @@ bool Application::unload(Form& form, int unloadMode) {
     // After End nothing of the program runs any more, so no unload may go on either.
     if (ended_) return false;
     int cancel = 0;
-    form.Form_QueryUnload(cancel, unloadMode);
+    form.onQueryUnload(cancel, unloadMode);
     if (cancel != 0 || ended_) return false;
-    form.Form_Unload(cancel);
+    form.onUnload(cancel);
     if (cancel != 0 || ended_) return false;
     form.unloading_ = true;
     form.visible_ = false;
@@ -68,7 +68,7 @@ bool Application::unload(Form& form, int unloadMode) {
         unloaded_.push_back(std::move(*owned));
         owned_.erase(owned);
     }
-    form.Form_Terminate();
+    form.onTerminate();
     return true;
 }
 

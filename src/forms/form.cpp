@@ -25,11 +25,11 @@ void Form::show() {
     app_.backend().showForm(*this);
     if (firstDisplay) {
         everShown_ = true;
-        Form_Resize();
+        onResize();
     }
     if (!unloading_ && visible_ && app_.activeForm() != this) {
         app_.setActive(this);
-        Form_Activate();
+        onActivate();
     }
 }
 
@@ -102,23 +102,23 @@ void Form::backendGeometry(double left, double top, double width, double height,
     clientWidth_ = clientWidth;
     clientHeight_ = clientHeight;
     windowState_ = state;
-    if (raiseResize && changed && everShown_ && !unloading_) Form_Resize();
+    if (raiseResize && changed && everShown_ && !unloading_) onResize();
 }
 
 void Form::userClose() { app_.unload(*this, unload_mode::kFormControlMenu); }
 
 void Form::userDblClick() {
-    if (!unloading_) Form_DblClick();
+    if (!unloading_) onDoubleClick();
 }
 
 void Form::displayChanged() {
-    if (!unloading_) Form_DisplayChanged();
+    if (!unloading_) onDisplayChanged();
 }
 
 void Form::activated() {
     if (unloading_ || !visible_ || app_.activeForm() == this) return;
     app_.setActive(this);
-    Form_Activate();
+    onActivate();
 }
 
 }  // namespace forms

@@ -1,6 +1,6 @@
 #pragma once
 // A form: one window with its controls and its event handlers. Subclasses override the
-// Form_* hooks they need and wire their controls' handlers in their constructors.
+// on* hooks they need and wire their controls' handlers in their constructors.
 #include <memory>
 #include <string>
 #include <vector>
@@ -35,16 +35,16 @@ public:
     Control* findControl(const std::string& qualifiedName) const;
 
     // Event hooks, in the order the runtime raises them.
-    virtual void Form_Initialize() {}
-    virtual void Form_Load() {}
-    virtual void Form_Resize() {}
-    virtual void Form_Activate() {}
-    virtual void Form_QueryUnload(int& cancel, int unloadMode) { (void)cancel, (void)unloadMode; }
-    virtual void Form_Unload(int& cancel) { (void)cancel; }
-    virtual void Form_Terminate() {}
-    virtual void Form_DblClick() {}
+    virtual void onInitialize() {}
+    virtual void onLoad() {}
+    virtual void onResize() {}
+    virtual void onActivate() {}
+    virtual void onQueryUnload(int& cancel, int unloadMode) { (void)cancel, (void)unloadMode; }
+    virtual void onUnload(int& cancel) { (void)cancel; }
+    virtual void onTerminate() {}
+    virtual void onDoubleClick() {}
     // The screen changed under the form: resolution, work area or DPI (twips per pixel).
-    virtual void Form_DisplayChanged() {}
+    virtual void onDisplayChanged() {}
 
     // Show modeless: creates the window if needed, makes it visible, raises Resize on its
     // first display and Activate when it becomes the active form.

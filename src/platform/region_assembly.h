@@ -27,7 +27,7 @@ struct RegionAssembly {
 //   bool add(Region& into, const Region& piece)   into = into | piece
 // Returns the region (nullopt when not even one piece could be made) and what it holds.
 template <class Ops>
-auto AssembleRegion(const RegionPlan& plan, Ops& ops, RegionAssembly& report)
+auto assembleRegion(const RegionPlan& plan, Ops& ops, RegionAssembly& report)
     -> std::optional<std::remove_cvref_t<decltype(*ops.rect(plan.outer))>> {
     using Region = std::remove_cvref_t<decltype(*ops.rect(plan.outer))>;
     report = {};

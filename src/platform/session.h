@@ -78,7 +78,7 @@ enum class PrivilegeChange {
 // identifier nothing is adjusted: an adjustment with an empty identifier could only fail.
 // The state has one entry; switched off it carries no attribute, which leaves the privilege
 // disabled. Only the call's own answer counts; "not all assigned" is not examined.
-[[nodiscard]] inline PrivilegeChange SetPrivilege(const ScopedToken& token, const std::string& name, bool enable) {
+[[nodiscard]] inline PrivilegeChange setPrivilege(const ScopedToken& token, const std::string& name, bool enable) {
     const std::optional<Luid> luid = token.service().lookupPrivilegeValue(name);
     if (!luid) return PrivilegeChange::kUnknownPrivilege;
     TokenPrivileges state;

@@ -1,7 +1,7 @@
 #include "screenguard/screen_guard.h"
 
 #include "forms/types.h"
-#include "screenguard/form4.h"
+#include "screenguard/screen_guard_window.h"
 
 namespace sparvane::screenguard {
 
@@ -9,7 +9,7 @@ namespace sparvane::screenguard {
 // must know the way out before it appears.
 void openScreenGuard(forms::Application& app) {
     (void)app.msgBox("Double click on screen guard to close", forms::msgbox::kOkOnly);
-    Form4& guard = app.form<Form4>();
+    ScreenGuardWindow& guard = app.form<ScreenGuardWindow>();
     guard.show();
     guard.zOrderTop();
 }

@@ -1,5 +1,5 @@
 #pragma once
-// What the other windows may do to the widget (Form1). The shell owns the widget and hands
+// What the other windows may do to the widget (WidgetWindow). The shell owns the widget and hands
 // this interface out, so the cleaning windows reach it without including the shell's forms.
 // Every call refers to the widget, which loads it if it is not loaded (it is not shown by
 // that), just as the program's windows always referred to each other.

@@ -6,7 +6,7 @@
 
 namespace sparvane::shell {
 
-void switchAutoStartOn(forms::Application& app, platform::Registry& registry);   // Picture1
-void switchAutoStartOff(forms::Application& app, platform::Registry& registry);  // Picture2
+void switchAutoStartOn(forms::Application& app, platform::Registry& registry);   // autoStartOnBox
+void switchAutoStartOff(forms::Application& app, platform::Registry& registry);  // autoStartOffBox
 
 }  // namespace sparvane::shell

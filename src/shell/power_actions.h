@@ -7,13 +7,13 @@
 namespace sparvane::shell {
 
 // Enables the shutdown privilege of the process token (the token handle is released).
-void EnableShutdownPrivilege(platform::Token& token);
+void enableShutdownPrivilege(platform::Token& token);
 // Enables the privilege, then asks Windows to end the session; nonzero when accepted.
 std::int16_t shutdownWindowsOS(platform::Token& token, platform::Session& session, std::int32_t shutdownType);
 
 // One request per button: shut down, restart or log off.
-void shutdownButton(platform::Token& token, platform::Session& session);
-void restartButton(platform::Token& token, platform::Session& session);
-void logOffButton(platform::Token& token, platform::Session& session);
+void shutDownWindows(platform::Token& token, platform::Session& session);
+void restartWindows(platform::Token& token, platform::Session& session);
+void logOff(platform::Token& token, platform::Session& session);
 
 }  // namespace sparvane::shell

@@ -4,11 +4,11 @@
 
 #include "cleaning/form2.h"
 #include "cleaning/frm_main.h"
-#include "screenguard/form4.h"
-#include "shell/form1.h"
-#include "shell/form3.h"
+#include "screenguard/screen_guard_window.h"
 #include "shell/models.h"
+#include "shell/network_window.h"
 #include "shell/widget_link.h"
+#include "shell/widget_window.h"
 
 namespace sparvane::shell {
 
@@ -19,8 +19,8 @@ void registerForms(Context& ctx) {
     auto widget = std::make_shared<WidgetLink>(app);
     // The models outlive every window in the same way.
     auto models = std::make_shared<Models>(ctx);
-    app.registerForm<Form1>([&ctx] { return std::make_unique<Form1>(ctx); });
-    app.registerForm<Form3>([&ctx, models] { return std::make_unique<Form3>(ctx, *models); });
+    app.registerForm<WidgetWindow>([&ctx] { return std::make_unique<WidgetWindow>(ctx); });
+    app.registerForm<NetworkWindow>([&ctx, models] { return std::make_unique<NetworkWindow>(ctx, *models); });
     app.registerForm<cleaning::Form2>([&ctx, widget] {
         auto& s = ctx.services;
         return std::make_unique<cleaning::Form2>(
@@ -32,10 +32,10 @@ void registerForms(Context& ctx) {
             ctx.app, cleaning::frmMain::Services{s.fileSystem, s.recycleBin, s.recentDocuments, s.shell, s.windows,
                                                  s.clock, ctx.orderlyExit});
     });
-    app.registerForm<screenguard::Form4>(
-        [&ctx] { return std::make_unique<screenguard::Form4>(ctx.app, ctx.services.windows); });
+    app.registerForm<screenguard::ScreenGuardWindow>(
+        [&ctx] { return std::make_unique<screenguard::ScreenGuardWindow>(ctx.app, ctx.services.windows); });
 }
 
-void startProgram(Context& ctx) { ctx.app.form<Form3>().show(); }
+void startProgram(Context& ctx) { ctx.app.form<NetworkWindow>().show(); }
 
 }  // namespace sparvane::shell

@@ -14,7 +14,7 @@ forms::PixelRect rect(float left, float top, float right, float bottom) {
 
 }  // namespace
 
-platform::RegionPlan RegionPlanFor(const forms::Form& form) {
+platform::RegionPlan regionPlanFor(const forms::Form& form) {
     // Single precision throughout, as the layout's working values always were, so that the
     // halves fall where they fell.
     const auto& app = form.app();
@@ -39,11 +39,11 @@ platform::RegionPlan RegionPlanFor(const forms::Form& form) {
     return plan;
 }
 
-void ShapeFormToControls(forms::Form& form, platform::WindowManager& windows) {
+void shapeFormToControls(forms::Form& form, platform::WindowManager& windows) {
     form.setScaleMode(forms::ScaleMode::Pixels);
     if (form.windowState() == forms::WindowState::Minimized) return;
     if (!form.hasWindow()) return;
-    (void)windows.setWindowRegion(form.hWnd(), RegionPlanFor(form));
+    (void)windows.setWindowRegion(form.hWnd(), regionPlanFor(form));
 }
 
 }  // namespace sparvane::shell

@@ -10,9 +10,9 @@ namespace sparvane::shell {
 // minimized, gives its window the region: outer rectangle minus client area, plus one
 // rectangle per control held by the form itself. Controls inside a frame or picture box
 // are covered by their container; timers have no size and add nothing. Errors are ignored.
-void ShapeFormToControls(forms::Form& form, platform::WindowManager& windows);
+void shapeFormToControls(forms::Form& form, platform::WindowManager& windows);
 
-// The region as ShapeFormToControls computes it (no scale change, no window call).
-platform::RegionPlan RegionPlanFor(const forms::Form& form);
+// The region as shapeFormToControls computes it (no scale change, no window call).
+platform::RegionPlan regionPlanFor(const forms::Form& form);
 
 }  // namespace sparvane::shell

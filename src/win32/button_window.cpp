@@ -9,7 +9,7 @@
 #include "win32/text.h"
 #include "win32/win32_backend.h"
 
-namespace platform::win32 {
+namespace win32 {
 namespace {
 
 class ButtonWindow final : public NativeControl {
@@ -81,4 +81,4 @@ std::unique_ptr<NativeControl> makeButtonWindow(forms::CommandButton& button, Fo
     return std::make_unique<ButtonWindow>(button, owner);
 }
 
-}  // namespace platform::win32
+}  // namespace win32

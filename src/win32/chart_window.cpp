@@ -9,7 +9,7 @@
 #include "win32/gdi_guards.h"
 #include "win32/win32_backend.h"
 
-namespace platform::win32 {
+namespace win32 {
 namespace {
 
 class ChartWindow final : public DrawnControl {
@@ -45,4 +45,4 @@ std::unique_ptr<NativeControl> makeChartWindow(forms::Chart& chart, FormWindow& 
     return std::make_unique<ChartWindow>(chart, owner);
 }
 
-}  // namespace platform::win32
+}  // namespace win32

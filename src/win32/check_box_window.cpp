@@ -6,7 +6,7 @@
 #include "win32/text.h"
 #include "win32/win32_backend.h"
 
-namespace platform::win32 {
+namespace win32 {
 namespace {
 
 class CheckBoxWindow final : public NativeControl {
@@ -40,4 +40,4 @@ std::unique_ptr<NativeControl> makeCheckBoxWindow(forms::CheckBox& box, FormWind
     return std::make_unique<CheckBoxWindow>(box, owner);
 }
 
-}  // namespace platform::win32
+}  // namespace win32

@@ -1,7 +1,7 @@
 // The one place that turns a model control into its native class.
 #include "win32/control_kinds.h"
 
-namespace platform::win32 {
+namespace win32 {
 
 std::unique_ptr<NativeControl> makeNativeControl(forms::Control& c, FormWindow& owner) {
     using forms::ControlType;
@@ -22,4 +22,4 @@ std::unique_ptr<NativeControl> makeNativeControl(forms::Control& c, FormWindow& 
     return nullptr;
 }
 
-}  // namespace platform::win32
+}  // namespace win32

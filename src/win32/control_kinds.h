@@ -6,7 +6,7 @@
 #include "forms/control.h"
 #include "win32/native_control.h"
 
-namespace platform::win32 {
+namespace win32 {
 
 std::unique_ptr<NativeControl> makeLabelWindow(forms::Label& label, FormWindow& owner);
 std::unique_ptr<NativeControl> makeTextBoxWindow(forms::TextBox& box, FormWindow& owner);
@@ -20,4 +20,4 @@ std::unique_ptr<NativeControl> makePictureBoxWindow(forms::PictureBox& box, Form
 std::unique_ptr<NativeControl> makeImageWindow(forms::Image& image, FormWindow& owner);
 std::unique_ptr<NativeControl> makeShapeOutline(forms::Shape& shape, FormWindow& owner);
 
-}  // namespace platform::win32
+}  // namespace win32

@@ -7,7 +7,7 @@
 
 #include "win32/text.h"
 
-namespace platform::win32 {
+namespace win32 {
 
 namespace {
 
@@ -43,4 +43,4 @@ std::string LocaleWin32::decimalSeparator() { return localeText(LOCALE_SDECIMAL)
 
 std::string LocaleWin32::thousandsSeparator() { return localeText(LOCALE_STHOUSAND); }
 
-}  // namespace platform::win32
+}  // namespace win32

@@ -10,7 +10,7 @@
 #include "win32/system_library.h"
 #include "win32/text.h"
 
-namespace platform::win32 {
+namespace win32 {
 
 namespace {
 
@@ -22,19 +22,19 @@ constexpr std::size_t kNameOffset = sizeof(DWORD);
 // character so that it still fits the 257-byte field with its NUL.
 void nameToUtf8(std::uint8_t* record) {
     char* name = reinterpret_cast<char*>(record + kNameOffset);
-    const std::size_t length = strnlen(name, kRasEntryNameLength);
+    const std::size_t length = strnlen(name, platform::kRasEntryNameLength);
     if (length == 0) return;
     std::wstring wide(length, L'\0');
     const int n =
         ::MultiByteToWideChar(CP_ACP, 0, name, static_cast<int>(length), wide.data(), static_cast<int>(wide.size()));
     wide.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
     std::string utf8 = narrow(wide);
-    if (utf8.size() > kRasEntryNameLength - 1) {
-        std::size_t cut = kRasEntryNameLength - 1;
+    if (utf8.size() > platform::kRasEntryNameLength - 1) {
+        std::size_t cut = platform::kRasEntryNameLength - 1;
         while (cut > 0 && (static_cast<unsigned char>(utf8[cut]) & 0xC0) == 0x80) --cut;  // continuation byte
         utf8.resize(cut);
     }
-    std::memset(name, 0, kRasEntryNameLength);
+    std::memset(name, 0, platform::kRasEntryNameLength);
     utf8.copy(name, utf8.size());  // the cut above leaves room for the terminating zero
 }
 
@@ -53,13 +53,14 @@ std::uint32_t DialupWin32::enumEntries(std::uint8_t* buffer, std::uint32_t& byte
     byteCount = bytes;
     entryCount = entries;
     if (rc == ERROR_SUCCESS && buffer != nullptr) {
-        const std::uint32_t fit = std::min<std::uint32_t>(entries, capacity / kRasEntryNameSize);
-        for (std::uint32_t i = 0; i < fit; ++i) nameToUtf8(buffer + static_cast<std::size_t>(i) * kRasEntryNameSize);
+        const std::uint32_t fit = std::min<std::uint32_t>(entries, capacity / platform::kRasEntryNameSize);
+        for (std::uint32_t i = 0; i < fit; ++i)
+            nameToUtf8(buffer + static_cast<std::size_t>(i) * platform::kRasEntryNameSize);
     }
     return rc;
 }
 
-std::uint32_t DialupWin32::dial(WindowHandle owner, const std::string& entry, std::uint32_t flags,
+std::uint32_t DialupWin32::dial(platform::WindowHandle owner, const std::string& entry, std::uint32_t flags,
                                 std::uint32_t& connection) {
     std::wstring name = widen(entry);
     name.push_back(L'\0');  // the API takes a writable string
@@ -91,4 +92,4 @@ std::uint32_t DialupWin32::hangUp(std::uint32_t connection) {
     return hangUpFn(handle, 0);
 }
 
-}  // namespace platform::win32
+}  // namespace win32

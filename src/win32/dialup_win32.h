@@ -5,13 +5,13 @@
 
 #include "platform/dialup.h"
 
-namespace platform::win32 {
+namespace win32 {
 
-class DialupWin32 final : public Dialup {
+class DialupWin32 final : public platform::Dialup {
 public:
     [[nodiscard]] std::uint32_t enumEntries(std::uint8_t* buffer, std::uint32_t& byteCount,
                                             std::uint32_t& entryCount) override;
-    [[nodiscard]] std::uint32_t dial(WindowHandle owner, const std::string& entry, std::uint32_t flags,
+    [[nodiscard]] std::uint32_t dial(platform::WindowHandle owner, const std::string& entry, std::uint32_t flags,
                                      std::uint32_t& connection) override;
     [[nodiscard]] std::uint32_t hangUp(std::uint32_t connection) override;
 
@@ -20,4 +20,4 @@ private:
     std::map<std::uint32_t, std::uintptr_t> wide_;
 };
 
-}  // namespace platform::win32
+}  // namespace win32

@@ -3,7 +3,7 @@
 #include "win32/gdi_guards.h"
 #include "win32/win32_backend.h"
 
-namespace platform::win32 {
+namespace win32 {
 
 bool DrawnControl::keyboardCues() const { return owner().keyboardCues; }
 
@@ -60,4 +60,4 @@ void DrawnControl::paintTransparentBack(HDC dc) {
     owner().paintSurface(dc, r);
 }
 
-}  // namespace platform::win32
+}  // namespace win32

@@ -6,7 +6,7 @@
 
 #include "win32/native_control.h"
 
-namespace platform::win32 {
+namespace win32 {
 
 class DrawnControl : public NativeControl {
 public:
@@ -25,4 +25,4 @@ private:
     bool mouseDown_ = false;
 };
 
-}  // namespace platform::win32
+}  // namespace win32

@@ -9,7 +9,7 @@
 #include "win32/handles_win32.h"
 #include "win32/text.h"
 
-namespace platform::win32 {
+namespace win32 {
 
 namespace {
 
@@ -175,7 +175,8 @@ std::optional<std::string> FileSystemWin32::tempPath() {
     }
 }
 
-bool FileSystemWin32::forEachEntry(const std::string& folder, const std::function<void(const DirEntry&)>& visit) {
+bool FileSystemWin32::forEachEntry(const std::string& folder,
+                                   const std::function<void(const platform::DirEntry&)>& visit) {
     // An empty folder would list the root of the current drive; nothing asks for that.
     if (folder.empty()) return false;
     WIN32_FIND_DATAW data{};
@@ -183,19 +184,19 @@ bool FileSystemWin32::forEachEntry(const std::string& folder, const std::functio
     if (!find) return isEmptyExistingFolder(widen(folder));
     do {
         if (isDotEntry(data.cFileName)) continue;
-        visit(DirEntry{narrow(data.cFileName), data.dwFileAttributes});
+        visit(platform::DirEntry{narrow(data.cFileName), data.dwFileAttributes});
     } while (::FindNextFileW(find.get(), &data));
     return true;
 }
 
-std::optional<EntryFacts> FileSystemWin32::inspectEntry(const std::string& path) {
+std::optional<platform::EntryFacts> FileSystemWin32::inspectEntry(const std::string& path) {
     const std::wstring p = widen(path);
     FileHandle h = openEntry(p, FILE_READ_ATTRIBUTES);
     if (!h) return std::nullopt;
     BY_HANDLE_FILE_INFORMATION info{};
     // A FIFO or device that Wine lists among the files cannot be read this way: left alone.
     if (!::GetFileInformationByHandle(h.get(), &info) || info.nNumberOfLinks == 0) return std::nullopt;
-    EntryFacts facts;
+    platform::EntryFacts facts;
     facts.attributes = info.dwFileAttributes;
     facts.names = info.nNumberOfLinks;
     facts.itself = isItself(h.get(), p);
@@ -301,7 +302,7 @@ int FileSystemWin32::driveType(const std::string& root) {
     return static_cast<int>(::GetDriveTypeW(widen(root).c_str()));
 }
 
-std::optional<std::string> FileSystemWin32::specialFolderPath(WindowHandle owner, int csidl) {
+std::optional<std::string> FileSystemWin32::specialFolderPath(platform::WindowHandle owner, int csidl) {
     PIDLIST_ABSOLUTE raw = nullptr;
     if (::SHGetSpecialFolderLocation(reinterpret_cast<HWND>(owner), csidl, &raw) != S_OK || raw == nullptr)
         return std::nullopt;
@@ -311,4 +312,4 @@ std::optional<std::string> FileSystemWin32::specialFolderPath(WindowHandle owner
     return narrow(path);
 }
 
-}  // namespace platform::win32
+}  // namespace win32

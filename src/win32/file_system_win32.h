@@ -4,14 +4,14 @@
 // rewriting of names (trailing dots and blanks, "." and "..") behind the caller's back.
 #include "platform/file_system.h"
 
-namespace platform::win32 {
+namespace win32 {
 
-class FileSystemWin32 final : public FileSystem {
+class FileSystemWin32 final : public platform::FileSystem {
 public:
     [[nodiscard]] std::optional<std::string> tempPath() override;
     [[nodiscard]] bool forEachEntry(const std::string& folder,
-                                    const std::function<void(const DirEntry&)>& visit) override;
-    [[nodiscard]] std::optional<EntryFacts> inspectEntry(const std::string& path) override;
+                                    const std::function<void(const platform::DirEntry&)>& visit) override;
+    [[nodiscard]] std::optional<platform::EntryFacts> inspectEntry(const std::string& path) override;
     [[nodiscard]] std::optional<std::string> finalPath(const std::string& path) override;
     [[nodiscard]] std::optional<std::string> entryName(const std::string& path) override;
     [[nodiscard]] std::optional<std::uint32_t> attributes(const std::string& path) override;
@@ -22,7 +22,7 @@ public:
     [[nodiscard]] std::optional<std::uint64_t> folderSize(const std::string& folder) override;
     [[nodiscard]] std::optional<std::string> logicalDriveStrings() override;
     [[nodiscard]] int driveType(const std::string& root) override;
-    [[nodiscard]] std::optional<std::string> specialFolderPath(WindowHandle owner, int csidl) override;
+    [[nodiscard]] std::optional<std::string> specialFolderPath(platform::WindowHandle owner, int csidl) override;
 };
 
-}  // namespace platform::win32
+}  // namespace win32

@@ -7,7 +7,7 @@
 #include "forms/form.h"
 #include "win32/win32_backend.h"
 
-namespace platform::win32 {
+namespace win32 {
 
 void Win32Backend::createControl(forms::Control& control) {
     FormWindow* fw = windowOf(control.form());
@@ -43,4 +43,4 @@ void Win32Backend::controlChanged(forms::Control& control, forms::Property what)
     native->changed(what);
 }
 
-}  // namespace platform::win32
+}  // namespace win32

@@ -9,7 +9,7 @@
 #include "win32/off_thread_work.h"
 #include "win32/win32_backend.h"
 
-namespace platform::win32 {
+namespace win32 {
 namespace {
 
 // Posted to a form that became active while the model was hiding or unloading another
@@ -249,4 +249,4 @@ void FormWindow::makeChildWindows() {
     if (GetActiveWindow() == hwnd && GetFocus() == hwnd) focusFirstControl();
 }
 
-}  // namespace platform::win32
+}  // namespace win32

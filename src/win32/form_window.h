@@ -15,7 +15,7 @@
 #include "win32/native_control.h"
 #include "win32/owned_window.h"
 
-namespace platform::win32 {
+namespace win32 {
 
 class Win32Backend;
 
@@ -76,4 +76,4 @@ private:
     NativeControl* nativeOf(HWND child) const;
 };
 
-}  // namespace platform::win32
+}  // namespace win32

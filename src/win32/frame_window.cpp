@@ -10,7 +10,7 @@
 #include "win32/gdi_guards.h"
 #include "win32/text.h"
 
-namespace platform::win32 {
+namespace win32 {
 namespace {
 
 class FrameWindow final : public DrawnControl {
@@ -48,4 +48,4 @@ std::unique_ptr<NativeControl> makeFrameWindow(forms::Frame& frame, FormWindow& 
     return std::make_unique<FrameWindow>(frame, owner);
 }
 
-}  // namespace platform::win32
+}  // namespace win32

@@ -4,7 +4,7 @@
 
 #include "win32/text.h"
 
-namespace platform::win32 {
+namespace win32 {
 
 COLORREF toColorRef(forms::Color color) {
     if (forms::isSystemColor(color)) return GetSysColor(static_cast<int>(color & 0xFF));
@@ -59,4 +59,4 @@ HPEN GdiCache::pen(forms::Color color, int width) {
     return made;
 }
 
-}  // namespace platform::win32
+}  // namespace win32

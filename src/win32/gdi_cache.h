@@ -10,7 +10,7 @@
 
 #include "forms/types.h"
 
-namespace platform::win32 {
+namespace win32 {
 
 // 0x00BBGGRR as it is, or the current system colour for values with the top bit set.
 COLORREF toColorRef(forms::Color color);
@@ -38,4 +38,4 @@ private:
     std::map<std::pair<COLORREF, int>, HPEN> pens_;
 };
 
-}  // namespace platform::win32
+}  // namespace win32

@@ -5,7 +5,7 @@
 // alive and, for a window DC, leaks one of the few the system has.
 #include <windows.h>
 
-namespace platform::win32 {
+namespace win32 {
 
 // GetDC / ReleaseDC. A null window is the whole screen.
 class WindowDC {
@@ -88,4 +88,4 @@ private:
     bool moved_ = false;
 };
 
-}  // namespace platform::win32
+}  // namespace win32

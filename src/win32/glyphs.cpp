@@ -8,7 +8,7 @@
 #include "win32/gdi_guards.h"
 #include "win32/handles_win32.h"
 
-namespace platform::win32 {
+namespace win32 {
 namespace {
 
 // Maps the 16 x 16 design grid every picture is drawn on into the target square.
@@ -196,4 +196,4 @@ void drawPicture(HDC dc, const RECT& area, forms::Picture picture, bool enabled)
     }
 }
 
-}  // namespace platform::win32
+}  // namespace win32

@@ -5,10 +5,10 @@
 
 #include "forms/types.h"
 
-namespace platform::win32 {
+namespace win32 {
 
 // Draws the picture centred in `area`, as large as the smaller side allows. Disabled
 // pictures are drawn in grey. Picture::None draws nothing.
 void drawPicture(HDC dc, const RECT& area, forms::Picture picture, bool enabled = true);
 
-}  // namespace platform::win32
+}  // namespace win32

@@ -7,7 +7,7 @@
 #include <type_traits>
 #include <utility>
 
-namespace platform::win32 {
+namespace win32 {
 
 // One owned handle of type T whose "no handle" value is `Invalid` and which `Close` frees.
 template <typename T, typename Close, auto Invalid = T{}>
@@ -72,4 +72,4 @@ using RegKey = UniqueHandle<HKEY, CloseRegKey>;
 using Region = UniqueHandle<HRGN, DeleteGdiObject>;
 using GdiObject = UniqueHandle<HGDIOBJ, DeleteGdiObject>;  // pens and brushes made for one paint
 
-}  // namespace platform::win32
+}  // namespace win32

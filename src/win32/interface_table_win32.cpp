@@ -13,7 +13,7 @@
 #include "win32/system_library.h"
 #include "win32/text.h"
 
-namespace platform::win32 {
+namespace win32 {
 
 namespace {
 
@@ -23,8 +23,8 @@ std::string fieldText(const WCHAR (&field)[N]) {
     return narrow(std::wstring_view(field, wcsnlen(field, N)));
 }
 
-InterfaceRow rowFrom(const MIB_IF_ROW2& r) {
-    InterfaceRow row;
+platform::InterfaceRow rowFrom(const MIB_IF_ROW2& r) {
+    platform::InterfaceRow row;
     row.index = r.InterfaceIndex;
     row.type = r.Type;
     row.alias = fieldText(r.Alias);
@@ -45,23 +45,23 @@ InterfaceRow rowFrom(const MIB_IF_ROW2& r) {
 
 }  // namespace
 
-std::uint32_t InterfaceTableWin32::getIfTable2(std::vector<InterfaceRow>& rows) {
+std::uint32_t InterfaceTableWin32::getIfTable2(std::vector<platform::InterfaceRow>& rows) {
     static const auto getTable = ipHelperLibrary().find<decltype(&::GetIfTable2)>("GetIfTable2");
     static const auto freeTable = ipHelperLibrary().find<decltype(&::FreeMibTable)>("FreeMibTable");
     rows.clear();
-    if (!getTable || !freeTable) return kErrorNotSupported;
+    if (!getTable || !freeTable) return platform::kErrorNotSupported;
     PMIB_IF_TABLE2 table = nullptr;
     const DWORD rc = getTable(&table);
     if (rc != NO_ERROR || table == nullptr) return rc != NO_ERROR ? rc : ERROR_INVALID_DATA;
     rows.reserve(table->NumEntries);
     for (ULONG i = 0; i < table->NumEntries; ++i) rows.push_back(rowFrom(table->Table[i]));
     freeTable(table);
-    return kNoError;
+    return platform::kNoError;
 }
 
 std::uint32_t InterfaceTableWin32::getIfTable(std::uint8_t* buffer, std::uint32_t& size, bool sorted) {
     static const auto getTable = ipHelperLibrary().find<decltype(&::GetIfTable)>("GetIfTable");
-    if (!getTable) return kErrorNotSupported;
+    if (!getTable) return platform::kErrorNotSupported;
     // The caller parses MIB_IFTABLE itself, so the bytes go through untouched; a null
     // buffer is the size query.
     ULONG bytes = size;
@@ -70,4 +70,4 @@ std::uint32_t InterfaceTableWin32::getIfTable(std::uint8_t* buffer, std::uint32_
     return rc;
 }
 
-}  // namespace platform::win32
+}  // namespace win32

@@ -11,7 +11,7 @@
 #include "win32/text.h"
 #include "win32/win32_backend.h"
 
-namespace platform::win32 {
+namespace win32 {
 namespace {
 
 UINT alignmentFlags(forms::Alignment a) {
@@ -91,4 +91,4 @@ std::unique_ptr<NativeControl> makeLabelWindow(forms::Label& label, FormWindow& 
     return std::make_unique<LabelWindow>(label, owner);
 }
 
-}  // namespace platform::win32
+}  // namespace win32

@@ -5,7 +5,7 @@
 #include "win32/text.h"
 #include "win32/win32_backend.h"
 
-namespace platform::win32 {
+namespace win32 {
 namespace {
 
 class ListBoxWindow final : public NativeControl {
@@ -53,4 +53,4 @@ std::unique_ptr<NativeControl> makeListBoxWindow(forms::ListBox& list, FormWindo
     return std::make_unique<ListBoxWindow>(list, owner);
 }
 
-}  // namespace platform::win32
+}  // namespace win32

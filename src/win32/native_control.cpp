@@ -8,7 +8,7 @@
 #include "win32/win32_backend.h"
 #include "win32/window_names.h"
 
-namespace platform::win32 {
+namespace win32 {
 
 Win32Backend& NativeControl::backend() const { return owner_.backend; }
 
@@ -149,4 +149,4 @@ LRESULT NativeControl::onMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPar
     return DefWindowProcW(hwnd, msg, wParam, lParam);
 }
 
-}  // namespace platform::win32
+}  // namespace win32

@@ -11,7 +11,7 @@
 #include "forms/control.h"
 #include "win32/owned_window.h"
 
-namespace platform::win32 {
+namespace win32 {
 
 struct FormWindow;
 class Win32Backend;
@@ -99,4 +99,4 @@ private:
 // keeps itself).
 std::unique_ptr<NativeControl> makeNativeControl(forms::Control& control, FormWindow& owner);
 
-}  // namespace platform::win32
+}  // namespace win32

@@ -7,7 +7,7 @@
 #include <exception>
 #include <vector>
 
-namespace platform::win32 {
+namespace win32 {
 
 namespace {
 
@@ -97,4 +97,4 @@ void exitProcessAfterOffThreadWork(unsigned status) {
     ::ExitProcess(status);
 }
 
-}  // namespace platform::win32
+}  // namespace win32

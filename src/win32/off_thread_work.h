@@ -3,7 +3,7 @@
 // while the window's thread goes on answering its messages.
 #include <functional>
 
-namespace platform::win32 {
+namespace win32 {
 
 // Runs `work` on a new thread with COM initialised (single-threaded apartment, as shell
 // calls want) and waits for it; whileWaiting runs whenever messages arrive meanwhile. An
@@ -17,4 +17,4 @@ void runOffThread(const std::function<void()>& work, const std::function<void()>
 // steps need. Every way the program ends goes through here.
 [[noreturn]] void exitProcessAfterOffThreadWork(unsigned status);
 
-}  // namespace platform::win32
+}  // namespace win32

@@ -8,7 +8,7 @@
 
 #include "win32/window_names.h"
 
-namespace platform::win32 {
+namespace win32 {
 
 class OwnedWindow {
 public:
@@ -42,4 +42,4 @@ private:
     HWND window_ = nullptr;
 };
 
-}  // namespace platform::win32
+}  // namespace win32

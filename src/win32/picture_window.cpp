@@ -9,7 +9,7 @@
 #include "win32/glyphs.h"
 #include "win32/win32_backend.h"
 
-namespace platform::win32 {
+namespace win32 {
 namespace {
 
 class PictureSurface : public DrawnControl {
@@ -81,4 +81,4 @@ std::unique_ptr<NativeControl> makeImageWindow(forms::Image& image, FormWindow& 
     return std::make_unique<ImageWindow>(image, owner);
 }
 
-}  // namespace platform::win32
+}  // namespace win32

@@ -13,7 +13,7 @@
 #include "win32/control_kinds.h"
 #include "win32/drawn_control.h"
 
-namespace platform::win32 {
+namespace win32 {
 namespace {
 
 // The area inside the one-pixel sunken edge.
@@ -91,4 +91,4 @@ std::unique_ptr<NativeControl> makeProgressWindow(forms::ProgressBar& bar, FormW
     return std::make_unique<ProgressWindow>(bar, owner);
 }
 
-}  // namespace platform::win32
+}  // namespace win32

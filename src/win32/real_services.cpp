@@ -1,6 +1,6 @@
 #include "win32/real_services.h"
 
-namespace platform::win32 {
+namespace win32 {
 
 RealServices::RealServices()
     : services_{interfaceTable_, fileSystem_, recycleBin_, recentDocuments_, shell_, token_,  session_, processes_,
@@ -8,4 +8,4 @@ RealServices::RealServices()
 
 RealServices::~RealServices() = default;
 
-}  // namespace platform::win32
+}  // namespace win32

@@ -11,7 +11,7 @@
 #include "win32/tray_icon_win32.h"
 #include "win32/window_manager_win32.h"
 
-namespace platform::win32 {
+namespace win32 {
 
 // Lives for the whole run (WinMain owns it); the bundle refers into it, so it is neither
 // copied nor moved.
@@ -43,4 +43,4 @@ private:
     platform::Services services_;
 };
 
-}  // namespace platform::win32
+}  // namespace win32

@@ -5,17 +5,19 @@
 #include "win32/handles_win32.h"
 #include "win32/text.h"
 
-namespace platform::win32 {
+namespace win32 {
 
 namespace {
 
 // The program is 64-bit, so these are the hives' 64-bit views, as the machine's own reg.exe sees them.
-HKEY rootKey(RegistryRoot root) { return root == RegistryRoot::kCurrentUser ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE; }
+HKEY rootKey(platform::RegistryRoot root) {
+    return root == platform::RegistryRoot::kCurrentUser ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE;
+}
 
 }  // namespace
 
-RegistryRead RegistryWin32::readLocalMachineDword(const std::string& subKey, const std::string& valueName) {
-    RegistryRead result;
+platform::RegistryRead RegistryWin32::readLocalMachineDword(const std::string& subKey, const std::string& valueName) {
+    platform::RegistryRead result;
     RegKey key;
     if (::RegOpenKeyExW(HKEY_LOCAL_MACHINE, widen(subKey).c_str(), 0, KEY_READ, key.put()) != ERROR_SUCCESS)
         return result;
@@ -34,8 +36,8 @@ RegistryRead RegistryWin32::readLocalMachineDword(const std::string& subKey, con
     return result;
 }
 
-std::uint32_t RegistryWin32::setString(RegistryRoot root, const std::string& subKey, const std::string& valueName,
-                                       const std::string& data) {
+std::uint32_t RegistryWin32::setString(platform::RegistryRoot root, const std::string& subKey,
+                                       const std::string& valueName, const std::string& data) {
     RegKey key;
     const LSTATUS created = ::RegCreateKeyExW(rootKey(root), widen(subKey).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
                                               KEY_SET_VALUE, nullptr, key.put(), nullptr);
@@ -47,12 +49,13 @@ std::uint32_t RegistryWin32::setString(RegistryRoot root, const std::string& sub
                                                        reinterpret_cast<const BYTE*>(text.c_str()), bytes));
 }
 
-std::uint32_t RegistryWin32::deleteValue(RegistryRoot root, const std::string& subKey, const std::string& valueName) {
+std::uint32_t RegistryWin32::deleteValue(platform::RegistryRoot root, const std::string& subKey,
+                                         const std::string& valueName) {
     RegKey key;
     LSTATUS status = ::RegOpenKeyExW(rootKey(root), widen(subKey).c_str(), 0, KEY_SET_VALUE, key.put());
     if (status == ERROR_SUCCESS) status = ::RegDeleteValueW(key.get(), widen(valueName).c_str());
     // A missing key or value is the state the caller asked for.
-    return status == ERROR_FILE_NOT_FOUND ? kRegistryOk : static_cast<std::uint32_t>(status);
+    return status == ERROR_FILE_NOT_FOUND ? platform::kRegistryOk : static_cast<std::uint32_t>(status);
 }
 
-}  // namespace platform::win32
+}  // namespace win32

@@ -5,39 +5,40 @@
 #include "win32/off_thread_work.h"
 #include "win32/text.h"
 
-namespace platform::win32 {
+namespace win32 {
 
 namespace {
 
-HANDLE toHandle(TokenHandle t) { return reinterpret_cast<HANDLE>(t); }
+HANDLE toHandle(platform::TokenHandle t) { return reinterpret_cast<HANDLE>(t); }
 
 }  // namespace
 
 TokenWin32::~TokenWin32() {
-    for (TokenHandle t : open_) ::CloseHandle(toHandle(t));
+    for (platform::TokenHandle t : open_) ::CloseHandle(toHandle(t));
 }
 
-std::optional<TokenHandle> TokenWin32::openProcessToken(unsigned access) {
+std::optional<platform::TokenHandle> TokenWin32::openProcessToken(unsigned access) {
     HANDLE token = nullptr;
     if (!::OpenProcessToken(::GetCurrentProcess(), access, &token)) {
         lastError_ = ::GetLastError();
         return std::nullopt;
     }
-    const auto handle = reinterpret_cast<TokenHandle>(token);
+    const auto handle = reinterpret_cast<platform::TokenHandle>(token);
     open_.insert(handle);
     return handle;
 }
 
-std::optional<Luid> TokenWin32::lookupPrivilegeValue(const std::string& name) {
+std::optional<platform::Luid> TokenWin32::lookupPrivilegeValue(const std::string& name) {
     LUID luid{};
     if (!::LookupPrivilegeValueW(nullptr, widen(name).c_str(), &luid)) {
         lastError_ = ::GetLastError();
         return std::nullopt;
     }
-    return Luid{static_cast<std::uint32_t>(luid.LowPart), static_cast<std::int32_t>(luid.HighPart)};
+    return platform::Luid{static_cast<std::uint32_t>(luid.LowPart), static_cast<std::int32_t>(luid.HighPart)};
 }
 
-bool TokenWin32::adjustTokenPrivileges(TokenHandle token, bool disableAll, const TokenPrivileges& newState) {
+bool TokenWin32::adjustTokenPrivileges(platform::TokenHandle token, bool disableAll,
+                                       const platform::TokenPrivileges& newState) {
     // The record has room for one entry; a larger count would make the system read past it.
     TOKEN_PRIVILEGES tp{};
     tp.PrivilegeCount = newState.privilegeCount > 1 ? 1 : newState.privilegeCount;
@@ -52,7 +53,7 @@ bool TokenWin32::adjustTokenPrivileges(TokenHandle token, bool disableAll, const
     return true;
 }
 
-void TokenWin32::closeHandle(TokenHandle token) {
+void TokenWin32::closeHandle(platform::TokenHandle token) {
     // Only tokens this service opened are closed: any other number is not ours to close.
     if (open_.erase(token) != 0) ::CloseHandle(toHandle(token));
 }
@@ -63,4 +64,4 @@ bool SessionWin32::exitWindows(unsigned flags) { return ::ExitWindowsEx(flags, 0
 
 void ProcessesWin32::exitProcess(std::uint32_t status) { exitProcessAfterOffThreadWork(status); }
 
-}  // namespace platform::win32
+}  // namespace win32

@@ -10,7 +10,7 @@
 #include "win32/gdi_guards.h"
 #include "win32/win32_backend.h"
 
-namespace platform::win32 {
+namespace win32 {
 namespace {
 
 class ShapeOutline final : public NativeControl {
@@ -53,4 +53,4 @@ std::unique_ptr<NativeControl> makeShapeOutline(forms::Shape& shape, FormWindow&
     return std::make_unique<ShapeOutline>(shape, owner);
 }
 
-}  // namespace platform::win32
+}  // namespace win32

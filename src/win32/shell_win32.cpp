@@ -10,7 +10,7 @@
 // In shell32 since Windows 95 but missing from MinGW-w64's headers.
 extern "C" void WINAPI SHUpdateRecycleBinIcon(void);
 
-namespace platform::win32 {
+namespace win32 {
 
 namespace {
 
@@ -20,18 +20,20 @@ const wchar_t* orNull(const std::wstring& s) { return s.empty() ? nullptr : s.c_
 
 }  // namespace
 
-std::optional<RecycleBinInfo> RecycleBinWin32::query(const std::string& root,
-                                                     const std::function<void()>& whileWaiting) {
+std::optional<platform::RecycleBinInfo> RecycleBinWin32::query(const std::string& root,
+                                                               const std::function<void()>& whileWaiting) {
     SHQUERYRBINFO info{};
     info.cbSize = sizeof(info);
     const std::wstring r = widen(root);
     HRESULT result = E_FAIL;
     runOffThread([&] { result = ::SHQueryRecycleBinW(orNull(r), &info); }, whileWaiting);
     if (result != S_OK) return std::nullopt;
-    return RecycleBinInfo{static_cast<std::uint64_t>(info.i64Size), static_cast<std::uint64_t>(info.i64NumItems)};
+    return platform::RecycleBinInfo{static_cast<std::uint64_t>(info.i64Size),
+                                    static_cast<std::uint64_t>(info.i64NumItems)};
 }
 
-bool RecycleBinWin32::emptyAll(WindowHandle owner, unsigned flags, const std::function<void()>& whileWaiting) {
+bool RecycleBinWin32::emptyAll(platform::WindowHandle owner, unsigned flags,
+                               const std::function<void()>& whileWaiting) {
     // One synchronous call that deletes every item: 20,000 of them take seconds.
     HRESULT result = E_FAIL;
     runOffThread([&] { result = ::SHEmptyRecycleBinW(reinterpret_cast<HWND>(owner), nullptr, flags); }, whileWaiting);
@@ -47,7 +49,7 @@ std::int32_t RecentDocumentsWin32::clearList() {
     return 0;
 }
 
-std::intptr_t ShellWin32::execute(WindowHandle owner, const std::string& verb, const std::string& file,
+std::intptr_t ShellWin32::execute(platform::WindowHandle owner, const std::string& verb, const std::string& file,
                                   const std::string& parameters, const std::string& folder, int showCommand) {
     const std::wstring v = widen(verb), f = widen(file), p = widen(parameters), d = widen(folder);
     const HINSTANCE result =
@@ -55,4 +57,4 @@ std::intptr_t ShellWin32::execute(WindowHandle owner, const std::string& verb, c
     return reinterpret_cast<std::intptr_t>(result);
 }
 
-}  // namespace platform::win32
+}  // namespace win32

@@ -2,7 +2,7 @@
 
 #include <string>
 
-namespace platform::win32 {
+namespace win32 {
 
 namespace {
 
@@ -52,4 +52,4 @@ void restrictDllSearchToSystem32() {
     if (set) (void)set(LOAD_LIBRARY_SEARCH_SYSTEM32);
 }
 
-}  // namespace platform::win32
+}  // namespace win32

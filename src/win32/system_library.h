@@ -7,7 +7,7 @@
 // and the caller falls back or reports the failure.
 #include <windows.h>
 
-namespace platform::win32 {
+namespace win32 {
 
 class SystemLibrary {
 public:
@@ -40,4 +40,4 @@ SystemLibrary& internetLibrary();      // wininet.dll
 // time). Called first thing in WinMain.
 void restrictDllSearchToSystem32();
 
-}  // namespace platform::win32
+}  // namespace win32

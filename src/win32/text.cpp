@@ -4,7 +4,7 @@
 
 #include <climits>
 
-namespace platform::win32 {
+namespace win32 {
 
 std::wstring widen(std::string_view utf8) {
     if (utf8.empty() || utf8.size() > static_cast<size_t>(INT_MAX)) return {};
@@ -26,4 +26,4 @@ std::string narrow(std::wstring_view utf16) {
     return out;
 }
 
-}  // namespace platform::win32
+}  // namespace win32

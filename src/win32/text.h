@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
-namespace platform::win32 {
+namespace win32 {
 
 [[nodiscard]] std::wstring widen(std::string_view utf8);
 [[nodiscard]] std::string narrow(std::wstring_view utf16);
 
-}  // namespace platform::win32
+}  // namespace win32

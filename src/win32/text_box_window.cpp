@@ -7,7 +7,7 @@
 #include "win32/text.h"
 #include "win32/win32_backend.h"
 
-namespace platform::win32 {
+namespace win32 {
 namespace {
 
 // Multi-line edit controls break lines only at CR LF.
@@ -90,4 +90,4 @@ std::unique_ptr<NativeControl> makeTextBoxWindow(forms::TextBox& box, FormWindow
     return std::make_unique<TextBoxWindow>(box, owner);
 }
 
-}  // namespace platform::win32
+}  // namespace win32

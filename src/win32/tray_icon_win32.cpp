@@ -7,7 +7,7 @@
 
 #include "win32/text.h"
 
-namespace platform::win32 {
+namespace win32 {
 
 namespace {
 
@@ -41,7 +41,7 @@ void* TrayIconWin32::programIcon() {
     return icon_;
 }
 
-bool TrayIconWin32::notify(unsigned message, const TrayIconData& data) {
+bool TrayIconWin32::notify(unsigned message, const platform::TrayIconData& data) {
     NOTIFYICONDATAW nid{};
     nid.cbSize = sizeof(nid);
     nid.hWnd = reinterpret_cast<HWND>(data.window);
@@ -62,10 +62,10 @@ bool TrayIconWin32::notify(unsigned message, const TrayIconData& data) {
     return ok;
 }
 
-bool TrayIconWin32::add(const TrayIconData& data) { return notify(NIM_ADD, data); }
+bool TrayIconWin32::add(const platform::TrayIconData& data) { return notify(NIM_ADD, data); }
 
-bool TrayIconWin32::modify(const TrayIconData& data) { return notify(NIM_MODIFY, data); }
+bool TrayIconWin32::modify(const platform::TrayIconData& data) { return notify(NIM_MODIFY, data); }
 
-bool TrayIconWin32::remove(const TrayIconData& data) { return notify(NIM_DELETE, data); }
+bool TrayIconWin32::remove(const platform::TrayIconData& data) { return notify(NIM_DELETE, data); }
 
-}  // namespace platform::win32
+}  // namespace win32

@@ -12,7 +12,7 @@
 #include "win32/window_names.h"
 #include "win32/window_proc.h"
 
-namespace platform::win32 {
+namespace win32 {
 namespace {
 
 constexpr wchar_t kFormClass[] = L"Sparvane.Form";
@@ -433,4 +433,4 @@ int Win32Backend::runMessageLoop() {
 
 void Win32Backend::endProcess(int exitStatus) { exitProcessAfterOffThreadWork(static_cast<unsigned>(exitStatus)); }
 
-}  // namespace platform::win32
+}  // namespace win32

@@ -17,7 +17,7 @@
 #include "win32/gdi_cache.h"
 #include "win32/native_control.h"
 
-namespace platform::win32 {
+namespace win32 {
 
 class Win32Backend final : public forms::Backend {
 public:
@@ -139,4 +139,4 @@ private:
     UINT_PTR nextTimerId_ = 1;
 };
 
-}  // namespace platform::win32
+}  // namespace win32

@@ -2,7 +2,7 @@
 
 #include "win32/text.h"
 
-namespace platform::win32 {
+namespace win32 {
 
 bool setWindowName(HWND window, std::string_view utf8Name) {
     if (window == nullptr || utf8Name.empty()) return false;
@@ -24,4 +24,4 @@ void clearWindowName(HWND window) {
     if (atom != 0) GlobalDeleteAtom(atom);
 }
 
-}  // namespace platform::win32
+}  // namespace win32

@@ -7,7 +7,7 @@
 
 #include <string_view>
 
-namespace platform::win32 {
+namespace win32 {
 
 inline constexpr wchar_t kWindowNameProperty[] = L"Sparvane.Name";
 
@@ -21,4 +21,4 @@ inline constexpr wchar_t kMakeControlWindowsMessage[] = L"Sparvane.MakeControlWi
 // Removes the property and releases its atom; harmless on a window without a name.
 void clearWindowName(HWND window);
 
-}  // namespace platform::win32
+}  // namespace win32

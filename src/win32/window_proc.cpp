@@ -2,7 +2,7 @@
 
 #include <cwchar>
 
-namespace platform::win32 {
+namespace win32 {
 
 void reportHandlerFailure(UINT message, const char* what) noexcept {
     // A fixed buffer: formatting must not need the memory whose lack may be the failure.
@@ -27,4 +27,4 @@ void reportHandlerFailure(UINT message, const char* what) noexcept {
     OutputDebugStringW(line);
 }
 
-}  // namespace platform::win32
+}  // namespace win32

@@ -9,7 +9,7 @@
 
 #include <exception>
 
-namespace platform::win32 {
+namespace win32 {
 
 // "Sparvane: <what> (message 0x....)" to the debugger output. Makes no allocation and
 // throws nothing: it runs after a handler has already failed, perhaps for want of memory.
@@ -38,4 +38,4 @@ LRESULT CALLBACK windowProcedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPar
     return DefWindowProcW(hwnd, msg, wParam, lParam);
 }
 
-}  // namespace platform::win32
+}  // namespace win32

@@ -14,8 +14,8 @@
 
 #include "cleaning/form2.h"
 #include "fakes/test_world.h"
-#include "shell/form1.h"
 #include "shell/registration.h"
+#include "shell/widget_window.h"
 
 // The replaced global new/delete count the heap; under AddressSanitizer (its own allocator)
 // nothing is counted.
@@ -68,7 +68,7 @@ void operator delete(void* p, std::size_t) noexcept { operator delete(p); }
 
 namespace {
 
-constexpr int kTickMs = 500;  // Form3's traffic timer
+constexpr int kTickMs = 500;  // NetworkWindow's traffic timer
 constexpr int kTicksPerDay = 172'800;
 constexpr int kWarmUpTicks = 2 * 60 * 2;  // two minutes: every timer has fired a few times
 constexpr int kTicksPerHour = 2 * 60 * 60;
@@ -169,7 +169,7 @@ TEST_F(ADayOfRunning, WindowsTimersFormsAndHeapStayFlatAfterWarmUp) {
 
     const int tableReadsBefore = world.interfaceTable.calls;
     std::vector<forms::Color> frameColours;  // each change of the widget's frame, in order
-    auto& frame = world.app.loadedForm<sparvane::shell::Form1>()->Shape1;
+    auto& frame = world.app.loadedForm<sparvane::shell::WidgetWindow>()->junkFrame;
     for (; tick < kTicksPerDay; ++tick) {
         moveTheWorld(tick);
         world.backend.advance(kTickMs);

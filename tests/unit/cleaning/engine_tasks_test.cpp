@@ -7,11 +7,11 @@
 #include "cleaning/form2.h"
 #include "cleaning/frm_main.h"
 #include "cleaning_world.h"
-#include "shell/form1.h"
+#include "shell/widget_window.h"
 
 using namespace sparvane::cleaning;
 using cleaning_test::CleaningWorld;
-using sparvane::shell::Form1;
+using sparvane::shell::WidgetWindow;
 namespace fa = platform::file_attribute;
 
 struct BinCase {
@@ -137,7 +137,7 @@ struct CleanJunkTest : cleaning_test::CleaningTest {
 };
 
 TEST_F(CleanJunkTest, RunsEveryTaskHiddenThenLeavesTheFrameGreenEvenWhenJunkRemains) {
-    ASSERT_EQ(w.app.form<Form1>().Shape1.borderColor(), Form2::kFrameDarkRed);
+    ASSERT_EQ(w.app.form<WidgetWindow>().junkFrame.borderColor(), Form2::kFrameDarkRed);
     bool shownDuringRun = false;
     w.backend.onDoEvents = [&] { shownDuringRun = shownDuringRun || w.app.form<frmMain>().visible(); };
 
@@ -148,7 +148,7 @@ TEST_F(CleanJunkTest, RunsEveryTaskHiddenThenLeavesTheFrameGreenEvenWhenJunkRema
     EXPECT_EQ(w.recycleBin.items, 0u);
     EXPECT_EQ(w.recentDocuments.clears, 1);
     EXPECT_EQ(w.app.form<Form2>().Label4.caption(), "80");
-    EXPECT_EQ(w.app.form<Form1>().Shape1.borderColor(), Form2::kFrameGreen);
+    EXPECT_EQ(w.app.form<WidgetWindow>().junkFrame.borderColor(), Form2::kFrameGreen);
     EXPECT_FALSE(w.app.form<frmMain>().visible());
     EXPECT_FALSE(shownDuringRun);
 }

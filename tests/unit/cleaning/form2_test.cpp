@@ -4,10 +4,10 @@
 
 #include "cleaning/form2.h"
 #include "cleaning_world.h"
-#include "shell/form1.h"
+#include "shell/widget_window.h"
 
 using namespace sparvane::cleaning;
-using sparvane::shell::Form1;
+using sparvane::shell::WidgetWindow;
 
 namespace {
 
@@ -16,8 +16,8 @@ constexpr forms::Color kGreen = 32768, kDarkRed = 192;
 struct Form2Test : cleaning_test::CleaningTest {
     Form2& form() { return w.app.form<Form2>(); }
     std::string shown() { return form().Label4.caption(); }
-    forms::Color frame() { return w.app.form<Form1>().Shape1.borderColor(); }
-    void setFrame(forms::Color c) { w.app.form<Form1>().Shape1.setBorderColor(c); }
+    forms::Color frame() { return w.app.form<WidgetWindow>().junkFrame.borderColor(); }
+    void setFrame(forms::Color c) { w.app.form<WidgetWindow>().junkFrame.setBorderColor(c); }
     void measure() {
         form().Command2.setValue(true);
         form().Command8.setValue(true);

@@ -10,8 +10,8 @@
 
 namespace {
 
-using sparvane::common::TerminateProgram;
-using sparvane::common::UnloadAllForms;
+using sparvane::common::terminateProgram;
+using sparvane::common::unloadAllForms;
 
 // A form that logs its unload handlers and can be told to misbehave in them.
 class LoggingForm : public forms::Form {
@@ -25,12 +25,12 @@ public:
     bool cancelUnload = false;
     bool terminateOnUnload = false;
 
-    void Form_QueryUnload(int& cancel, int mode) override {
+    void onQueryUnload(int& cancel, int mode) override {
         log_.push_back(name() + ":QueryUnload(" + std::to_string(mode) + ")");
         if (cancelUnload) cancel = 1;
-        if (terminateOnUnload) TerminateProgram(ctx_.orderlyExit);
+        if (terminateOnUnload) terminateProgram(ctx_.orderlyExit);
     }
-    void Form_Unload(int&) override { log_.push_back(name() + ":Unload"); }
+    void onUnload(int&) override { log_.push_back(name() + ":Unload"); }
 
 private:
     sparvane::Context& ctx_;
@@ -59,7 +59,7 @@ protected:
 TEST_F(Orderly, AFormThatCancelsIsPassedOverHiddenWithItsTimersStopped) {
     auto& second = world.app.form<Second>();
     second.cancelUnload = true;
-    UnloadAllForms(world.app);
+    unloadAllForms(world.app);
     ASSERT_EQ(world.app.forms().size(), 1u);
     EXPECT_FALSE(second.visible());
     EXPECT_EQ(second.Ticker.interval(), 0);
@@ -70,7 +70,7 @@ TEST_F(Orderly, AFormThatCancelsIsPassedOverHiddenWithItsTimersStopped) {
 }
 
 TEST_F(Orderly, TerminateUnloadsAllAndEndsWithStatusZero) {
-    TerminateProgram(world.ctx.orderlyExit);
+    terminateProgram(world.ctx.orderlyExit);
     EXPECT_TRUE(world.app.forms().empty());
     // Status 0 even though the exit-code query answers non-zero (STILL_ACTIVE).
     EXPECT_EQ(world.processes.exitStatuses, (std::vector<std::uint32_t>{0}));
@@ -80,7 +80,7 @@ TEST_F(Orderly, TerminateUnloadsAllAndEndsWithStatusZero) {
 TEST_F(Orderly, AnUnloadHandlerAskingToTerminateDoesNotStartASecondTermination) {
     world.app.form<First>().terminateOnUnload = true;
     world.app.form<Second>().terminateOnUnload = true;
-    TerminateProgram(world.ctx.orderlyExit);
+    terminateProgram(world.ctx.orderlyExit);
     EXPECT_EQ(world.processes.exitStatuses.size(), 1u);
     EXPECT_EQ(log, (std::vector<std::string>{"First:QueryUnload(1)", "First:Unload", "Second:QueryUnload(1)",
                                              "Second:Unload"}));

@@ -5,7 +5,7 @@
 
 namespace {
 
-using sparvane::common::RefreshFormFrame;
+using sparvane::common::refreshFormFrame;
 
 class RefreshFrame : public ::testing::Test {
 protected:
@@ -22,7 +22,7 @@ protected:
 };
 
 TEST_F(RefreshFrame, RewritesTheStyleAndAsksForAFrameChangeOnly) {
-    RefreshFormFrame(world.windows, world.app.form<Plain>());
+    refreshFormFrame(world.windows, world.app.form<Plain>());
     EXPECT_EQ(world.windows.windows[window].style, 0x14CF0000u);
     ASSERT_EQ(world.windows.posCalls.size(), 1u);
     EXPECT_EQ(world.windows.posCalls[0].first, window);
@@ -31,11 +31,11 @@ TEST_F(RefreshFrame, RewritesTheStyleAndAsksForAFrameChangeOnly) {
 
 TEST_F(RefreshFrame, AStyleThatCannotBeReadOrWrittenAsksForNoFrameChange) {
     world.windows.failStyle.insert(window);
-    RefreshFormFrame(world.windows, world.app.form<Plain>());
+    refreshFormFrame(world.windows, world.app.form<Plain>());
     EXPECT_EQ(world.windows.windows[window].style, 0x14CF0000u) << "a style not read must not be replaced";
     world.windows.failStyle.clear();
     world.windows.windows[window].style = 0;  // the write answers the previous style: 0 is a failure
-    RefreshFormFrame(world.windows, world.app.form<Plain>());
+    refreshFormFrame(world.windows, world.app.form<Plain>());
     EXPECT_TRUE(world.windows.posCalls.empty());
     EXPECT_TRUE(world.backend.messages.empty());
 }

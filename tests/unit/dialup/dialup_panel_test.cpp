@@ -9,13 +9,13 @@
 
 #include "cleaning/frm_main.h"
 #include "fakes/test_world.h"
-#include "shell/form3.h"
+#include "shell/network_window.h"
 #include "shell/registration.h"
 
 namespace {
 
 using sparvane::dialup::DialupPanel;
-using sparvane::shell::Form3;
+using sparvane::shell::NetworkWindow;
 
 std::string log(const std::vector<const char*>& lines) {
     std::string text = "Class initialized.\r\n";
@@ -29,16 +29,16 @@ struct PanelTest : ::testing::Test {
     // The panel in the program's own network window (loaded, not shown), which prepares it
     // in Initialize and releases it in QueryUnload; the buttons open the program's windows.
     PanelTest() { sparvane::shell::registerForms(world.ctx); }
-    Form3& window() { return world.app.form<Form3>(); }
+    NetworkWindow& window() { return world.app.form<NetworkWindow>(); }
     DialupPanel& panel() { return window().dialupPanel(); }
-    std::string status() { return panel().txtStatus.text(); }
+    std::string status() { return panel().statusLog.text(); }
     // Lists `entries`, selects `chosen` and clicks Connect.
     void connect(std::vector<std::string> entries, const std::string& chosen) {
         world.dialup.entries = std::move(entries);
-        auto& list = panel().lstConnections;
+        auto& list = panel().entryList;
         for (int i = 0; i < list.listCount(); ++i)
             if (list.list(i) == chosen) list.setListIndex(i);
-        panel().cmdConnect.setValue(true);
+        panel().connectButton.setValue(true);
     }
 };
 
@@ -55,8 +55,8 @@ TEST_P(ListingTest, ListsUpTo256EntriesInOrderAndCountsTheRestInTheLog) {
     world.dialup.entries = names;
     world.dialup.fillWhenTooSmall = fillWhenTooSmall;
     names.resize(static_cast<std::size_t>(listed));
-    EXPECT_EQ(panel().lstConnections.items(), names);
-    EXPECT_EQ(panel().lstConnections.listIndex(), -1);
+    EXPECT_EQ(panel().entryList.items(), names);
+    EXPECT_EQ(panel().entryList.listIndex(), -1);
     EXPECT_EQ(status(), extraLine.empty() ? log({}) : log({extraLine.c_str()}));
 }
 
@@ -89,12 +89,13 @@ TEST_P(ScenarioTest, LogsEachClickInOrder) {
     EXPECT_EQ(world.dialup.dialCalls[0].entry, "ISP");
     EXPECT_EQ(world.dialup.dialCalls[0].owner, window().hWnd());
     EXPECT_EQ(world.dialup.dialCalls[0].flags, 2u);  // unattended
-    for (const char* k = c.clicks + 1; *k; ++k) (*k == 'C' ? panel().cmdConnect : panel().cmdDisconnect).setValue(true);
+    for (const char* k = c.clicks + 1; *k; ++k)
+        (*k == 'C' ? panel().connectButton : panel().disconnectButton).setValue(true);
     EXPECT_EQ(status(), log(c.logLines));
-    EXPECT_EQ(panel().Label14.caption(), c.statusLabel);
+    EXPECT_EQ(panel().stateLabel.caption(), c.statusLabel);
     EXPECT_EQ(world.dialup.dialCalls.size(), c.dials);
     // The log keeps its caret at the end so the newest line is in view.
-    EXPECT_EQ(panel().txtStatus.selStart(), status().size());
+    EXPECT_EQ(panel().statusLog.selStart(), status().size());
 }
 
 const char* kMade[] = {"Connection made event fired.", "Connection to ISP made."};
@@ -125,12 +126,12 @@ TEST_P(ReleaseTest, UnloadHangsUpOnlyWhenAskedAndHoldingAConnectionAndLogsNothin
     const auto& [name, disconnectOnTerminate, dialled, hangsUp] = GetParam();
     if (dialled) connect({"ISP"}, "ISP");
     DialupPanel& p = panel();
-    if (disconnectOnTerminate) p.fInet()->DisconnectOnTerminate(true);  // off unless asked
+    if (disconnectOnTerminate) p.dialer()->setHangsUpOnRelease(true);  // off unless asked
     const std::string before = status();
     ASSERT_TRUE(window().unload());
-    EXPECT_EQ(p.fInet(), nullptr);
+    EXPECT_EQ(p.dialer(), nullptr);
     EXPECT_EQ(world.dialup.hungUp, hangsUp ? std::vector<std::uint32_t>{0xC0} : std::vector<std::uint32_t>{});
-    EXPECT_EQ(p.txtStatus.text(), before);  // no closed event on release
+    EXPECT_EQ(p.statusLog.text(), before);  // no closed event on release
 }
 
 INSTANTIATE_TEST_SUITE_P(Flags, ReleaseTest,
@@ -140,13 +141,13 @@ INSTANTIATE_TEST_SUITE_P(Flags, ReleaseTest,
                          [](const auto& testCase) { return std::string(std::get<0>(testCase.param)); });
 
 TEST_F(PanelTest, SettingsAndConnectToInternetOpenTheCleanUpWindows) {
-    panel().Command1.setValue(true);
-    panel().Command1.setValue(true);
+    panel().settingsButton.setValue(true);
+    panel().settingsButton.setValue(true);
     int instances = 0;
     for (auto* f : world.app.forms()) instances += f->name() == "Form2";
     EXPECT_EQ(instances, 1);
     EXPECT_EQ(world.backend.broughtToFront, (std::vector<std::string>{"Form2", "Form2"}));
-    panel().Command5.setValue(true);
+    panel().connectToInternetButton.setValue(true);
     auto* cleanUp = world.app.loadedForm<sparvane::cleaning::frmMain>();
     ASSERT_NE(cleanUp, nullptr);
     EXPECT_TRUE(cleanUp->visible());

@@ -30,19 +30,19 @@ public:
     forms::ProgressBar& Bar;
     forms::Timer& Ticker;
     int cancelQueryUnload = 0;
-    std::function<void()> onQueryUnload;
+    std::function<void()> duringQueryUnload;
 
-    void Form_Initialize() override { log_.push_back("Initialize"); }
-    void Form_Load() override { log_.push_back("Load"); }
-    void Form_Resize() override { log_.push_back("Resize"); }
-    void Form_Activate() override { log_.push_back("Activate"); }
-    void Form_QueryUnload(int& cancel, int mode) override {
+    void onInitialize() override { log_.push_back("Initialize"); }
+    void onLoad() override { log_.push_back("Load"); }
+    void onResize() override { log_.push_back("Resize"); }
+    void onActivate() override { log_.push_back("Activate"); }
+    void onQueryUnload(int& cancel, int mode) override {
         log_.push_back("QueryUnload(" + std::to_string(mode) + ")");
         cancel = cancelQueryUnload;
-        if (onQueryUnload) onQueryUnload();
+        if (duringQueryUnload) duringQueryUnload();
     }
-    void Form_Unload(int&) override { log_.push_back("Unload"); }
-    void Form_Terminate() override { log_.push_back("Terminate"); }
+    void onUnload(int&) override { log_.push_back("Unload"); }
+    void onTerminate() override { log_.push_back("Terminate"); }
 
 private:
     Log& log_;
@@ -173,7 +173,7 @@ TEST_F(Runtime, EndRunsNoHandlerAndStopsEveryTimer) {
 TEST_F(Runtime, EndInsideQueryUnloadStopsTheUnload) {
     Probe& p = probe();
     p.show();
-    p.onQueryUnload = [&] { app.end(3); };
+    p.duringQueryUnload = [&] { app.end(3); };
     log.clear();
     p.userClose();
     EXPECT_EQ(log, (Log{"QueryUnload(0)"})) << "handlers ran after End";

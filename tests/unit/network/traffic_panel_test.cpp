@@ -1,4 +1,4 @@
-// The traffic meter and its panel in the program's own network window (Form3, loaded but not shown, so
+// The traffic meter and its panel in the program's own network window (NetworkWindow, loaded but not shown, so
 // its first activation does not bring up the other windows), and the widget it feeds, on
 // the headless runtime.
 #include <gtest/gtest.h>
@@ -10,9 +10,9 @@
 
 #include "fakes/test_world.h"
 #include "network/traffic_panel.h"
-#include "shell/form1.h"
-#include "shell/form3.h"
+#include "shell/network_window.h"
 #include "shell/registration.h"
+#include "shell/widget_window.h"
 
 struct TrafficTest : testing::Test {
     TrafficTest() {
@@ -29,9 +29,9 @@ struct TrafficTest : testing::Test {
         world.interfaceTable.rows = {lo, eth};
     }
 
-    sparvane::shell::Form3& window() { return world.app.form<sparvane::shell::Form3>(); }
+    sparvane::shell::NetworkWindow& window() { return world.app.form<sparvane::shell::NetworkWindow>(); }
     sparvane::network::TrafficPanel& monitor() { return window().traffic(); }
-    sparvane::shell::Form1& widget() { return world.app.form<sparvane::shell::Form1>(); }
+    sparvane::shell::WidgetWindow& widget() { return world.app.form<sparvane::shell::WidgetWindow>(); }
     // One 500 ms tick of the virtual clock (the window must be loaded), coming lateMs late.
     void tick(std::int64_t lateMs = 0) {
         world.clock.stalledMs += lateMs;
@@ -105,7 +105,7 @@ struct Scenario {
     const char* label;
     Change start;  // the table at the first tick (null: the fixture's)
     std::vector<Step> steps;
-    const char *download, *upload;  // the widget's Label1 and Label2 after the last step
+    const char *download, *upload;  // the widget's downloadFigure and uploadFigure after the last step
     double downloadBar, uploadBar;  // the panel's and the widget's bars
     const char *received, *sent;    // bytes since the first tick
     const char* tip;
@@ -205,12 +205,12 @@ TEST_P(TrafficScenario, ShowsEachTicksFiguresOnTheWidgetAndTotalsThatNeverFall) 
         tick(c.steps[i].lateMs);
         EXPECT_EQ(m.incomingFigure.caption(), c.steps[i].incoming) << "after step " << i + 1;
     }
-    EXPECT_EQ(widget().Label1.caption(), c.download);
-    EXPECT_EQ(widget().Label2.caption(), c.upload);
+    EXPECT_EQ(widget().downloadFigure.caption(), c.download);
+    EXPECT_EQ(widget().uploadFigure.caption(), c.upload);
     EXPECT_FLOAT_EQ(static_cast<float>(m.incomingBar.value()), static_cast<float>(c.downloadBar));
-    EXPECT_FLOAT_EQ(static_cast<float>(widget().p1.value()), static_cast<float>(c.downloadBar));
+    EXPECT_FLOAT_EQ(static_cast<float>(widget().downloadBar.value()), static_cast<float>(c.downloadBar));
     EXPECT_FLOAT_EQ(static_cast<float>(m.outgoingBar.value()), static_cast<float>(c.uploadBar));
-    EXPECT_FLOAT_EQ(static_cast<float>(widget().p2.value()), static_cast<float>(c.uploadBar));
+    EXPECT_FLOAT_EQ(static_cast<float>(widget().uploadBar.value()), static_cast<float>(c.uploadBar));
     EXPECT_EQ(m.receivedLabel.caption(), c.received);
     EXPECT_EQ(m.sentLabel.caption(), c.sent);
     EXPECT_EQ(world.trayIcon.entry->tip, c.tip);
@@ -227,10 +227,10 @@ TEST_F(TrafficTest, CommaDecimalLocaleShowsTheWholeFigureOnTheWidgetAndInTheReco
     traffic(6'172);
     tick();
     EXPECT_EQ(m.incomingFigure.caption(), "12,344");
-    EXPECT_EQ(widget().Label1.caption(), "98,752");
-    EXPECT_EQ(widget().Label1.shownText(), "98,8");
+    EXPECT_EQ(widget().downloadFigure.caption(), "98,752");
+    EXPECT_EQ(widget().downloadFigure.shownText(), "98,8");
     EXPECT_EQ(m.incomingKilobits.text(), "98,752");
-    EXPECT_FLOAT_EQ(static_cast<float>(widget().p1.value()), 98.752f);
+    EXPECT_FLOAT_EQ(static_cast<float>(widget().downloadBar.value()), 98.752f);
     EXPECT_EQ(m.receivedLabel.caption(), "6172");
     EXPECT_EQ(world.trayIcon.entry->tip, "Bytes received: 1.240.739\r\n Bytes sent: 1.000");
     world.backend.advance(200);  // the tracker's first comparison
@@ -245,7 +245,7 @@ TEST_F(TrafficTest, MissingIpHelperIsReportedOncePerRunAndTheFiguresStayZero) {
     EXPECT_EQ(world.backend.messages[0].text, "IP Helper is not supported by this system.");
     EXPECT_EQ(world.backend.messages[0].title, "Sparvane");
     EXPECT_EQ(m.incomingFigure.caption(), "0");
-    EXPECT_EQ(widget().Label1.caption(), "0");
+    EXPECT_EQ(widget().downloadFigure.caption(), "0");
 }
 
 TEST_F(TrafficTest, ChartsAreGivenTheHistoriesEveryTick) {

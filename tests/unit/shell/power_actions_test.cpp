@@ -73,10 +73,10 @@ INSTANTIATE_TEST_SUITE_P(Widget, PowerButton,
                                     std::get<1>(testCase.param).name;
                          });
 
-TEST(EnableShutdownPrivilege, HandsTheSystemTheOneEntryEnabledAndClosesTheTokenItAdjusted) {
+TEST(enableShutdownPrivilege, HandsTheSystemTheOneEntryEnabledAndClosesTheTokenItAdjusted) {
     fakes::FakeToken token;
     token.privileges["SeShutdownPrivilege"] = {0x13, 0x7};
-    sparvane::shell::EnableShutdownPrivilege(token);
+    sparvane::shell::enableShutdownPrivilege(token);
     EXPECT_EQ(token.openAccess, std::vector<unsigned>{0x28});  // adjust privileges | query
     ASSERT_EQ(token.adjustedStates.size(), 1u);
     EXPECT_EQ(token.adjustedStates[0].privilegeCount, 1u);

@@ -1,13 +1,13 @@
 #pragma once
-// A started program on the headless backend: Form3 shown, Form2 and Form1 brought up by it.
+// A started program on the headless backend: NetworkWindow shown, Form2 and WidgetWindow brought up by it.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string>
 
 #include "fakes/test_world.h"
-#include "shell/form1.h"
 #include "shell/registration.h"
+#include "shell/widget_window.h"
 
 class WidgetTest : public ::testing::Test {
 protected:
@@ -17,7 +17,7 @@ protected:
         sparvane::shell::registerForms(world.ctx);
         sparvane::shell::startProgram(world.ctx);
     }
-    sparvane::shell::Form1& widget() { return *world.app.loadedForm<sparvane::shell::Form1>(); }
+    sparvane::shell::WidgetWindow& widget() { return *world.app.loadedForm<sparvane::shell::WidgetWindow>(); }
     const platform::RegionPlan& widgetRegion() {
         auto& r = world.windows.windows[widget().hWnd()].region;
         EXPECT_TRUE(r.has_value());

@@ -12,7 +12,7 @@
 
 namespace {
 
-using sparvane::shell::ShapeFormToControls;
+using sparvane::shell::shapeFormToControls;
 
 class Panel : public forms::Form {
 public:
@@ -53,7 +53,7 @@ protected:
 
 TEST_F(ShapeForm, KeepsTheFrameAndAddsTheFormsOwnControlsOnly) {
     Panel& p = panel(forms::BorderStyle::Sizable);
-    ShapeFormToControls(p, world.windows);
+    shapeFormToControls(p, world.windows);
     ASSERT_TRUE(region(p));
     // Border 4 pixels each side, caption 23: client 392 x 269, so T = 300 - 4 - 269 = 27.
     EXPECT_EQ(region(p)->outer, (forms::PixelRect{0, 0, 400, 300}));
@@ -65,7 +65,7 @@ TEST_F(ShapeForm, KeepsTheFrameAndAddsTheFormsOwnControlsOnly) {
 
 TEST_F(ShapeForm, AFormWithoutFrameIsOnlyItsControls) {
     Panel& p = panel(forms::BorderStyle::None);
-    ShapeFormToControls(p, world.windows);
+    shapeFormToControls(p, world.windows);
     ASSERT_TRUE(region(p));
     EXPECT_EQ(region(p)->outer, region(p)->inner) << "the frame part must be empty";
     EXPECT_EQ(region(p)->added, (std::vector<forms::PixelRect>{{10, 20, 50, 33}, {100, 100, 200, 150}}));
@@ -74,7 +74,7 @@ TEST_F(ShapeForm, AFormWithoutFrameIsOnlyItsControls) {
 TEST_F(ShapeForm, AMinimizedFormOnlyChangesItsScale) {
     Panel& p = panel(forms::BorderStyle::Sizable);
     p.setWindowState(forms::WindowState::Minimized);
-    ShapeFormToControls(p, world.windows);
+    shapeFormToControls(p, world.windows);
     EXPECT_FALSE(region(p));
     EXPECT_EQ(p.scaleMode(), forms::ScaleMode::Pixels);
 }
@@ -84,7 +84,7 @@ TEST_F(ShapeForm, EdgesRoundHalvesToEven) {
     // 37.5, 2.5 pixels at; 1 x 1 pixel: right 38.5, bottom 3.5. Halves go to the even
     // neighbour, up or down: neither truncation nor rounding half away gives this.
     p.Button.setBoundsTwips(562.5, 37.5, 15, 15);
-    ShapeFormToControls(p, world.windows);
+    shapeFormToControls(p, world.windows);
     EXPECT_EQ(region(p)->added.front(), (forms::PixelRect{38, 2, 38, 4}));
 }
 
@@ -143,7 +143,7 @@ TEST_P(RegionAssembly, ARefusedStepCostsOnlyItsOwnPiece) {
     ops.refuseDifference = c.refuseDifference;
     platform::RegionAssembly report;
     {
-        auto region = platform::AssembleRegion(plan, ops, report);
+        auto region = platform::assembleRegion(plan, ops, report);
         ASSERT_EQ(region.has_value(), c.framePart || !c.kept.empty());
         if (region) {
             EXPECT_EQ(region->frame, c.framePart);

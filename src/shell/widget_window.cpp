@@ -1,4 +1,4 @@
-#include "shell/form1.h"
+#include "shell/widget_window.h"
 
 #include <algorithm>
 #include <string>
@@ -9,7 +9,7 @@
 #include "screenguard/screen_guard.h"
 #include "shell/auto_start.h"
 #include "shell/figure_text.h"
-#include "shell/form3.h"
+#include "shell/network_window.h"
 #include "shell/power_actions.h"
 #include "shell/window_region.h"
 
@@ -48,26 +48,26 @@ void figureLabel(forms::Label& l, const char* tip, double top) {
 
 }  // namespace
 
-Form1::Form1(Context& ctx)
+WidgetWindow::WidgetWindow(Context& ctx)
     : forms::Form(ctx.app, "Form1"),
-      Shape1(add<forms::Shape>("Shape1")),
-      Label3(add<forms::Label>("Label3")),
-      Command63(add<forms::CommandButton>("Command63")),
-      Command3(add<forms::CommandButton>("Command3")),
-      Command8(add<forms::CommandButton>("Command8")),
-      Command6(add<forms::CommandButton>("Command6")),
-      Command7(add<forms::CommandButton>("Command7")),
-      Image2(add<forms::Image>("Image2")),
-      Label1(add<forms::Label>("Label1")),
-      p1(add<forms::ProgressBar>("p1")),
-      Image1(add<forms::Image>("Image1")),
-      Label2(add<forms::Label>("Label2")),
-      p2(add<forms::ProgressBar>("p2")),
-      Picture1(add<forms::PictureBox>("Picture1")),
-      Picture2(add<forms::PictureBox>("Picture2")),
-      Command2(add<forms::CommandButton>("Command2")),
-      Command1(add<forms::CommandButton>("Command1")),
-      Timer1(add<forms::Timer>("Timer1")),
+      junkFrame(add<forms::Shape>("Shape1")),
+      activityClock(add<forms::Label>("Label3")),
+      cleanJunkButton(add<forms::CommandButton>("Command63")),
+      screenGuardButton(add<forms::CommandButton>("Command3")),
+      shutdownButton(add<forms::CommandButton>("Command8")),
+      restartButton(add<forms::CommandButton>("Command6")),
+      logOffButton(add<forms::CommandButton>("Command7")),
+      downloadArrow(add<forms::Image>("Image2")),
+      downloadFigure(add<forms::Label>("Label1")),
+      downloadBar(add<forms::ProgressBar>("p1")),
+      uploadArrow(add<forms::Image>("Image1")),
+      uploadFigure(add<forms::Label>("Label2")),
+      uploadBar(add<forms::ProgressBar>("p2")),
+      autoStartOnBox(add<forms::PictureBox>("Picture1")),
+      autoStartOffBox(add<forms::PictureBox>("Picture2")),
+      aboutButton(add<forms::CommandButton>("Command2")),
+      closeButton(add<forms::CommandButton>("Command1")),
+      activityTimer(add<forms::Timer>("Timer1")),
       ctx_(ctx),
       widget_(ctx.app) {
     setCaption("Form1");
@@ -84,81 +84,81 @@ Form1::Form1(Context& ctx)
     wireHandlers();
 }
 
-void Form1::layOutControls() {
+void WidgetWindow::layOutControls() {
     layOutActionButtons();
     layOutFigures();
     layOutAutoStartBoxes();
-    pictureButton(Command2, forms::Picture::About, "About", 17880, 3600);
-    pictureButton(Command1, forms::Picture::CloseWidget, "Close Widget", 17880, 3960);
-    Timer1.setInterval(1000);
-    Timer1.setTimerEnabled(true);
+    pictureButton(aboutButton, forms::Picture::About, "About", 17880, 3600);
+    pictureButton(closeButton, forms::Picture::CloseWidget, "Close Widget", 17880, 3960);
+    activityTimer.setInterval(1000);
+    activityTimer.setTimerEnabled(true);
 }
 
-void Form1::layOutActionButtons() {
-    Shape1.setBoundsTwips(17760, 120, 1095, 4335);
-    Shape1.setBorderColor(kGreen);
+void WidgetWindow::layOutActionButtons() {
+    junkFrame.setBoundsTwips(17760, 120, 1095, 4335);
+    junkFrame.setBorderColor(kGreen);
 
-    Label3.setBoundsTwips(kClockLeft, 240, kFrameInnerRight - kClockLeft, 195);
-    Label3.setCaption("00");
+    activityClock.setBoundsTwips(kClockLeft, 240, kFrameInnerRight - kClockLeft, 195);
+    activityClock.setCaption("00");
 
     // The tips read as users have always known them, spelling and trailing blanks included.
-    pictureButton(Command63, forms::Picture::CleanJunk, "Click to Clean Junk Fles ", 17880, 480);
-    pictureButton(Command3, forms::Picture::ScreenGuard, "Screen Guard", 17880, 840);
-    pictureButton(Command8, forms::Picture::Shutdown, "Click to Shutdown ", 17880, 1200);
-    pictureButton(Command6, forms::Picture::Restart, "Click to Restart", 17880, 1560);
-    pictureButton(Command7, forms::Picture::LogOff, "Click to Logoff", 17880, 1920);
+    pictureButton(cleanJunkButton, forms::Picture::CleanJunk, "Click to Clean Junk Fles ", 17880, 480);
+    pictureButton(screenGuardButton, forms::Picture::ScreenGuard, "Screen Guard", 17880, 840);
+    pictureButton(shutdownButton, forms::Picture::Shutdown, "Click to Shutdown ", 17880, 1200);
+    pictureButton(restartButton, forms::Picture::Restart, "Click to Restart", 17880, 1560);
+    pictureButton(logOffButton, forms::Picture::LogOff, "Click to Logoff", 17880, 1920);
 }
 
-void Form1::layOutFigures() {
-    Image2.setBoundsTwips(17880, 2400, 240, 240);
-    Image2.setPicture(forms::Picture::ArrowDown);
-    Image2.setToolTip("Kbps");
-    figureLabel(Label1, "Internet Download Speed", 2400);
-    p1.setBoundsTwips(17880, 2640, 855, 135);
-    p1.setRange(0, 100);
+void WidgetWindow::layOutFigures() {
+    downloadArrow.setBoundsTwips(17880, 2400, 240, 240);
+    downloadArrow.setPicture(forms::Picture::ArrowDown);
+    downloadArrow.setToolTip("Kbps");
+    figureLabel(downloadFigure, "Internet Download Speed", 2400);
+    downloadBar.setBoundsTwips(17880, 2640, 855, 135);
+    downloadBar.setRange(0, 100);
 
-    Image1.setBoundsTwips(17880, 2880, 240, 240);
-    Image1.setPicture(forms::Picture::ArrowUp);
-    Image1.setToolTip("Kbps");
-    figureLabel(Label2, "Internet Upload Speed", 2880);
-    p2.setBoundsTwips(17880, 3120, 855, 135);
-    p2.setRange(0, 100);
+    uploadArrow.setBoundsTwips(17880, 2880, 240, 240);
+    uploadArrow.setPicture(forms::Picture::ArrowUp);
+    uploadArrow.setToolTip("Kbps");
+    figureLabel(uploadFigure, "Internet Upload Speed", 2880);
+    uploadBar.setBoundsTwips(17880, 3120, 855, 135);
+    uploadBar.setRange(0, 100);
 }
 
-void Form1::layOutAutoStartBoxes() {
-    Picture1.setBoundsTwips(17880, 3360, 375, 135);
-    Picture1.setBackColor(kDarkGreen);
-    Picture1.setToolTip("Click to run widget on windows startup");
-    Picture2.setBoundsTwips(18360, 3360, 375, 135);
-    Picture2.setBackColor(kDarkRed);
-    Picture2.setToolTip("Click to stop running on windows startup");
-    Picture1.setTabStop(true);
-    Picture2.setTabStop(true);
+void WidgetWindow::layOutAutoStartBoxes() {
+    autoStartOnBox.setBoundsTwips(17880, 3360, 375, 135);
+    autoStartOnBox.setBackColor(kDarkGreen);
+    autoStartOnBox.setToolTip("Click to run widget on windows startup");
+    autoStartOffBox.setBoundsTwips(18360, 3360, 375, 135);
+    autoStartOffBox.setBackColor(kDarkRed);
+    autoStartOffBox.setToolTip("Click to stop running on windows startup");
+    autoStartOnBox.setTabStop(true);
+    autoStartOffBox.setTabStop(true);
 }
 
-void Form1::wireHandlers() {
-    Command63.onClick = [this] { cleaning::cleanJunk(ctx_.app, widget_); };
-    Command3.onClick = [this] { screenguard::openScreenGuard(ctx_.app); };
-    Command8.onClick = [this] { shutdownButton(ctx_.services.token, ctx_.services.session); };
-    Command6.onClick = [this] { restartButton(ctx_.services.token, ctx_.services.session); };
-    Command7.onClick = [this] { logOffButton(ctx_.services.token, ctx_.services.session); };
+void WidgetWindow::wireHandlers() {
+    cleanJunkButton.onClick = [this] { cleaning::cleanJunk(ctx_.app, widget_); };
+    screenGuardButton.onClick = [this] { screenguard::openScreenGuard(ctx_.app); };
+    shutdownButton.onClick = [this] { shutDownWindows(ctx_.services.token, ctx_.services.session); };
+    restartButton.onClick = [this] { restartWindows(ctx_.services.token, ctx_.services.session); };
+    logOffButton.onClick = [this] { logOff(ctx_.services.token, ctx_.services.session); };
     // A switch is its question, one registry call and its report. The call returns before any
     // event runs again, so a click can never start a switch inside another's registry work.
-    Picture1.onClick = [this] { switchAutoStartOn(ctx_.app, ctx_.services.registry); };
-    Picture2.onClick = [this] { switchAutoStartOff(ctx_.app, ctx_.services.registry); };
-    Command2.onClick = [this] { Command2_Click(); };
-    Command1.onClick = [this] { Command1_Click(); };
-    Timer1.onTimer = [this] { Timer1_Timer(); };
+    autoStartOnBox.onClick = [this] { switchAutoStartOn(ctx_.app, ctx_.services.registry); };
+    autoStartOffBox.onClick = [this] { switchAutoStartOff(ctx_.app, ctx_.services.registry); };
+    aboutButton.onClick = [this] { showAbout(); };
+    closeButton.onClick = [this] { closeWidget(); };
+    activityTimer.onTimer = [this] { showLastActivity(); };
 }
 
-void Form1::Form_Load() { fitColumnOnScreen(); }
+void WidgetWindow::onLoad() { fitColumnOnScreen(); }
 
 // The column was designed for a screen at least 18855 twips wide. On a narrower one it
 // would hang partly or wholly beyond the right edge, so the whole column moves left just
 // far enough for its right edge to meet the work area's (never past the screen's left
 // edge). Run again after every display change, it works from the designed places, so a
 // column moved for a small screen goes back when the screen grows.
-void Form1::fitColumnOnScreen() {
+void WidgetWindow::fitColumnOnScreen() {
     // The timer is not drawn and has no place in the column.
     double designedLeft = kDesignedRightEdge;
     for (const auto& c : controls())
@@ -172,32 +172,32 @@ void Form1::fitColumnOnScreen() {
     columnShift_ = shift;
 }
 
-void Form1::Form_Resize() { ShapeFormToControls(*this, ctx_.services.windows); }
+void WidgetWindow::onResize() { shapeFormToControls(*this, ctx_.services.windows); }
 
 // A new resolution or work area may leave the column off screen, a new DPI changes its
 // size in pixels: it is fitted again and its region rebuilt at the new scale.
-void Form1::Form_DisplayChanged() {
+void WidgetWindow::onDisplayChanged() {
     fitColumnOnScreen();
-    ShapeFormToControls(*this, ctx_.services.windows);
+    shapeFormToControls(*this, ctx_.services.windows);
 }
 
-void Form1::Form_QueryUnload(int& cancel, int unloadMode) {
+void WidgetWindow::onQueryUnload(int& cancel, int unloadMode) {
     // Closing the widget from its window menu or with Alt+F4 leaves the user nothing to see
     // or to stop the program with, so it ends the program as Close Widget does. Session end
     // and code unload it normally.
     if (unloadMode != forms::unload_mode::kFormControlMenu) return;
-    Command1_Click();
+    closeWidget();
     cancel = 1;  // the process is gone; nothing of this unload may go on
 }
 
-void Form1::Command1_Click() {
+void WidgetWindow::closeWidget() {
     // Ending at once skips the network window's unload handlers, which would have taken
     // its notification-area icon away; do that here so no stale icon is left behind.
-    if (auto* networkWindow = ctx_.app.loadedForm<Form3>()) networkWindow->traffic().removeTrayIcon();
+    if (auto* networkWindow = ctx_.app.loadedForm<NetworkWindow>()) networkWindow->traffic().removeTrayIcon();
     ctx_.app.end(0);
 }
 
-void Form1::Command2_Click() {
+void WidgetWindow::showAbout() {
     const forms::AppInfo& info = ctx_.app.info();
     const std::string version =
         std::to_string(info.major) + "." + std::to_string(info.minor) + "." + std::to_string(info.revision);
@@ -212,7 +212,7 @@ void Form1::Command2_Click() {
     (void)ctx_.app.msgBox(text, forms::msgbox::kInformation | forms::msgbox::kOkOnly);
 }
 
-void Form1::showTraffic(const network::TrafficMeter& meter) {
+void WidgetWindow::showTraffic(const network::TrafficMeter& meter) {
     const std::string decimal = ctx_.services.locale.decimalSeparator();
     const auto show = [&decimal](const network::TrafficFlow& flow, forms::Label& figure, forms::ProgressBar& bar) {
         // The caption keeps the figure in full (screen readers, the driver); the label shows
@@ -223,17 +223,17 @@ void Form1::showTraffic(const network::TrafficMeter& meter) {
         // all the same, so that it too is full, not frozen, should they differ.
         (void)bar.setValue(std::clamp(flow.barPosition(), bar.min(), bar.max()));
     };
-    show(meter.incoming(), Label1, p1);
-    show(meter.outgoing(), Label2, p2);
+    show(meter.incoming(), downloadFigure, downloadBar);
+    show(meter.outgoing(), uploadFigure, uploadBar);
 }
 
-void Form1::Timer1_Timer() {
+void WidgetWindow::showLastActivity() {
     const auto tick = ctx_.services.lastInput.lastInputTick();
     if (!tick) return;
     // Without an input since the last write the label keeps its time; the first tick
     // always writes, even when the system has not seen any input yet (tick 0).
     if (lastInputTick_ && *lastInputTick_ == *tick) return;
-    Label3.setCaption(ctx_.services.clock.timeOfDayText());
+    activityClock.setCaption(ctx_.services.clock.timeOfDayText());
     lastInputTick_ = *tick;
 }
 

@@ -1,9 +1,9 @@
-#include "screenguard/form4.h"
+#include "screenguard/screen_guard_window.h"
 
 namespace sparvane::screenguard {
 
-Form4::Form4(forms::Application& app, platform::WindowManager& windows)
-    : forms::Form(app, "Form4"), Text1(add<forms::TextBox>("Text1")), windows_(windows) {
+ScreenGuardWindow::ScreenGuardWindow(forms::Application& app, platform::WindowManager& windows)
+    : forms::Form(app, "Form4"), keyboardTrap(add<forms::TextBox>("Text1")), windows_(windows) {
     setCaption("Form4");
     // No caption bar and no frame: a double click anywhere on the veil closes it, and no
     // drag or double click on a title can turn it into a small window. Alt+F4 still
@@ -16,13 +16,13 @@ Form4::Form4(forms::Application& app, platform::WindowManager& windows)
     setWindowState(forms::WindowState::Maximized);
     // Left of the client area, so it is never seen; being the only control that can take
     // the focus, it swallows whatever is typed while the veil is up.
-    Text1.setBoundsTwips(-960, 3960, 150, 285);
-    Text1.setText("Text1");
+    keyboardTrap.setBoundsTwips(-960, 3960, 150, 285);
+    keyboardTrap.setText("Text1");
 }
 
 // Each step is tried on its own: a veil that could not be made topmost is still
 // translucent, and one that could not be made translucent is still on top.
-void Form4::Form_Load() {
+void ScreenGuardWindow::onLoad() {
     auto& windows = windows_;
     const forms::WindowHandle window = hWnd();
     (void)windows.setWindowPos(window, platform::InsertAfter::TopMost, platform::swp::kNoMove | platform::swp::kNoSize);
@@ -32,9 +32,9 @@ void Form4::Form_Load() {
     (void)windows.setLayeredAttributes(window, 0, kVeilAlpha, platform::kLwaAlpha);
 }
 
-void Form4::Form_Activate() { Text1.setFocus(); }
+void ScreenGuardWindow::onActivate() { keyboardTrap.setFocus(); }
 
 // The one way out. The next Screen Guard click loads a fresh veil.
-void Form4::Form_DblClick() { (void)unload(); }
+void ScreenGuardWindow::onDoubleClick() { (void)unload(); }
 
 }  // namespace sparvane::screenguard

@@ -1,5 +1,5 @@
 #pragma once
-// Form3: the network window, the program's start-up window. Its lifecycle lives here; its
+// NetworkWindow: the network window, the program's start-up window. Its lifecycle lives here; its
 // traffic panel and dial-up panel live in their own subsystems.
 #include "dialup/dialup_panel.h"
 #include "forms/form.h"
@@ -9,16 +9,16 @@
 
 namespace sparvane::shell {
 
-class Form3 : public forms::Form {
+class NetworkWindow : public forms::Form {
 public:
-    Form3(Context& ctx, Models& models);
+    NetworkWindow(Context& ctx, Models& models);
 
-    void Form_Initialize() override;
-    void Form_Load() override;
-    void Form_Activate() override;
-    void Form_QueryUnload(int& cancel, int unloadMode) override;
-    void Form_Unload(int& cancel) override;
-    void Form_Terminate() override;
+    void onInitialize() override;
+    void onLoad() override;
+    void onActivate() override;
+    void onQueryUnload(int& cancel, int unloadMode) override;
+    void onUnload(int& cancel) override;
+    void onTerminate() override;
 
     network::TrafficPanel& traffic() { return traffic_; }
     dialup::DialupPanel& dialupPanel() { return dialup_; }

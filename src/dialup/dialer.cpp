@@ -1,4 +1,4 @@
-#include "dialup/win_inet.h"
+#include "dialup/dialer.h"
 
 #include <algorithm>
 #include <cstring>
@@ -20,36 +20,35 @@ std::string nameBytes(const std::uint8_t* record) {
 
 }  // namespace
 
-WinInet::WinInet(platform::Dialup& dialer, platform::Registry& registry) : dialer_(dialer), registry_(registry) {}
+Dialer::Dialer(platform::Dialup& service, platform::Registry& registry) : service_(service), registry_(registry) {}
 
-WinInet::~WinInet() {
+Dialer::~Dialer() {
     // Only a connection this object dialled, and only when asked to; the owner is going
     // away, so no event is raised.
-    if (disconnectOnTerminate_ && connection_ != 0) (void)dialer_.hangUp(connection_);
+    if (hangsUpOnRelease_ && connection_ != 0) (void)service_.hangUp(connection_);
 }
 
-bool WinInet::Connected() const { return IsRemoteConnectionActive(); }
+bool Dialer::isConnected() const { return remoteConnectionActive(); }
 
-bool WinInet::IsRemoteConnectionActive() const {
+bool Dialer::remoteConnectionActive() const {
     // The value's registry type is not checked: Remote Access has written it as a DWORD
     // or as four binary bytes, and both mean "up" when non-zero.
     const platform::RegistryRead read = registry_.readLocalMachineDword(kRemoteAccessKey, kRemoteConnectionValue);
     return read.keyOpened && read.valueRead && read.data != 0;
 }
 
-std::int32_t WinInet::HangUp() {
+std::int32_t Dialer::hangUp() {
     if (connection_ == 0) return -1;
-    const std::uint32_t result = dialer_.hangUp(connection_);
+    const std::uint32_t result = service_.hangUp(connection_);
     // Whatever the hang-up said, the handle is of no further use to us: a retry with it
     // would only fail again, and the owner must learn that the connection is gone.
     connection_ = 0;
-    if (ConnectionClosed) ConnectionClosed();
+    if (onConnectionClosed) onConnectionClosed();
     return static_cast<std::int32_t>(result);
 }
 
-void WinInet::ListDUNs(std::vector<std::string>& sDunList) {
-    sDunList.clear();
-    sDunList.shrink_to_fit();
+std::vector<std::string> Dialer::listEntries() {
+    std::vector<std::string> entries;
     entriesInPhoneBook_ = 0;
 
     std::vector<std::uint8_t> buffer(kBufferBytes, 0);
@@ -57,7 +56,7 @@ void WinInet::ListDUNs(std::vector<std::string>& sDunList) {
     std::uint32_t byteCount = kBufferBytes;
     std::uint32_t entryCount = 0;
     // The return code is not looked at: the counts say everything we use.
-    (void)dialer_.enumEntries(buffer.data(), byteCount, entryCount);
+    (void)service_.enumEntries(buffer.data(), byteCount, entryCount);
 
     // A phone book larger than the buffer: the system asks for more bytes and, depending
     // on the system, reports the full count or only what it wrote. Remember the larger
@@ -69,24 +68,25 @@ void WinInet::ListDUNs(std::vector<std::string>& sDunList) {
     // Never read past the 256 records we own, whatever count came back.
     const std::uint32_t records = std::min(entryCount, kMaxListedEntries);
     const bool overflowed = reported > kMaxListedEntries || byteCount > kBufferBytes;
-    sDunList.reserve(records);
+    entries.reserve(records);
     for (std::uint32_t i = 0; i < records; ++i) {
         std::string name = nameBytes(buffer.data() + std::size_t{i} * kRecordSize);
         // Windows fills nothing when the buffer is too small, yet reports the full count;
         // such unwritten records (no entry has an empty name) are not entries.
         if (overflowed && name.empty()) continue;
-        sDunList.push_back(dialer_.entryNameFromAnsi(name));
+        entries.push_back(service_.entryNameFromAnsi(name));
     }
-    if (sDunList.empty()) sDunList.shrink_to_fit();  // no entries: no storage either
+    if (entries.empty()) entries.shrink_to_fit();  // no entries: no storage either
+    return entries;
 }
 
-std::int32_t WinInet::StartDUN(forms::WindowHandle hWnd, const std::string& sDUN) {
+std::int32_t Dialer::dial(forms::WindowHandle owner, const std::string& entry) {
     // Both must hold: Remote Access says a connection is up and we dialled one ourselves.
-    if (IsRemoteConnectionActive() && connection_ != 0) return -1;
+    if (remoteConnectionActive() && connection_ != 0) return -1;
     // A handle still held is replaced without a hang-up, as the dialler hands out a new one.
-    const std::uint32_t result = dialer_.dial(hWnd, sDUN, platform::kInternetAutodialForceUnattended, connection_);
+    const std::uint32_t result = service_.dial(owner, entry, platform::kInternetAutodialForceUnattended, connection_);
     if (result == 0) {
-        if (ConnectionMade) ConnectionMade();
+        if (onConnectionMade) onConnectionMade();
     } else {
         connection_ = 0;
     }

@@ -1,9 +1,9 @@
-#include "shell/form3.h"
+#include "shell/network_window.h"
 
 #include "cleaning/form2.h"
 #include "cleaning/frm_main.h"
 #include "forms/application.h"
-#include "shell/form1.h"
+#include "shell/widget_window.h"
 
 namespace sparvane::shell {
 
@@ -25,14 +25,14 @@ dialup::DialupPanel::Services dialupServices(Context& ctx) {
 
 }  // namespace
 
-Form3::Form3(Context& ctx, Models& models)
+NetworkWindow::NetworkWindow(Context& ctx, Models& models)
     : forms::Form(ctx.app, "Form3"),
       ctx_(ctx),
       traffic_(*this, models.traffic, {ctx.services.trayIcon, ctx.services.locale}),
       dialup_(*this, dialupServices(ctx)) {
     // Every tick's figures go on to the widget; referring to it loads it if it is not
     // loaded (it is not shown by that).
-    traffic_.onTicked = [this, &models] { ctx_.app.form<Form1>().showTraffic(models.traffic); };
+    traffic_.onTicked = [this, &models] { ctx_.app.form<WidgetWindow>().showTraffic(models.traffic); };
     // A tiny window: its controls all lie outside the client area, so even while it is
     // shown for its first activation none of them is seen.
     setCaption("Form3");
@@ -40,25 +40,25 @@ Form3::Form3(Context& ctx, Models& models)
     setClientSizeTwips(495, 210);
 }
 
-void Form3::Form_Initialize() { dialup_.prepare(); }
+void NetworkWindow::onInitialize() { dialup_.prepare(); }
 
-void Form3::Form_Load() { traffic_.setUp(); }
+void NetworkWindow::onLoad() { traffic_.setUp(); }
 
 // The start-up window's first activation hands over to the windows the user works with.
-void Form3::Form_Activate() {
+void NetworkWindow::onActivate() {
     hide();
     ctx_.app.form<cleaning::Form2>().show();  // measures the junk and hides itself again
-    ctx_.app.form<Form1>().show();
+    ctx_.app.form<WidgetWindow>().show();
 }
 
-void Form3::Form_QueryUnload(int& cancel, int unloadMode) {
+void NetworkWindow::onQueryUnload(int& cancel, int unloadMode) {
     (void)cancel, (void)unloadMode;  // never cancelled
     traffic_.removeTrayIcon();
     dialup_.release();
 }
 
 // Removing the icon again is harmless and covers an unload that skipped QueryUnload.
-void Form3::Form_Unload(int&) { traffic_.removeTrayIcon(); }
-void Form3::Form_Terminate() { traffic_.removeTrayIcon(); }
+void NetworkWindow::onUnload(int&) { traffic_.removeTrayIcon(); }
+void NetworkWindow::onTerminate() { traffic_.removeTrayIcon(); }
 
 }  // namespace sparvane::shell

@@ -7,20 +7,20 @@
 
 #include "fakes/test_world.h"
 #include "forms/types.h"
-#include "screenguard/form4.h"
 #include "screenguard/screen_guard.h"
+#include "screenguard/screen_guard_window.h"
 #include "shell/registration.h"
 
 namespace {
 
-using sparvane::screenguard::Form4;
 using sparvane::screenguard::openScreenGuard;
+using sparvane::screenguard::ScreenGuardWindow;
 
 class ScreenGuard : public ::testing::Test {
 protected:
     ScreenGuard() { sparvane::shell::registerForms(world.ctx); }
 
-    Form4* guard() const { return world.app.loadedForm<Form4>(); }
+    ScreenGuardWindow* guard() const { return world.app.loadedForm<ScreenGuardWindow>(); }
     const fakes::FakeWindowState& veil(forms::WindowHandle w) { return world.windows.windows[w]; }
     // The handle the headless backend gives the next window it creates: the guard's.
     forms::WindowHandle nextWindow() {
@@ -54,7 +54,8 @@ TEST_F(ScreenGuard, TellsHowToCloseItBeforeLoadingThenRaisesTheVeilKeepingItsOth
         << "the other extended styles stay";
     ASSERT_EQ(world.windows.posCalls.size(), 1u);
     EXPECT_EQ(world.windows.posCalls[0].second, 3u) << "neither moved nor sized";
-    EXPECT_LT(guard()->Text1.leftTwips() + guard()->Text1.widthTwips(), 0) << "the box taking the keys is seen";
+    EXPECT_LT(guard()->keyboardTrap.leftTwips() + guard()->keyboardTrap.widthTwips(), 0)
+        << "the box taking the keys is seen";
 }
 
 // A failing step leaves the veil as far as the other steps got it.

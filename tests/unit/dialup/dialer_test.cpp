@@ -1,4 +1,4 @@
-#include "dialup/win_inet.h"
+#include "dialup/dialer.h"
 
 #include <gtest/gtest.h>
 
@@ -15,16 +15,16 @@
 // (dialup_panel_test); these cover what the panel cannot see.
 namespace {
 
-using sparvane::dialup::WinInet;
+using sparvane::dialup::Dialer;
 
-struct WinInetTest : ::testing::Test {
+struct DialerTest : ::testing::Test {
     fakes::FakeDialup dialer;
     fakes::FakeRegistry registry;
-    WinInet inet{dialer, registry};
+    Dialer inet{dialer, registry};
     int made = 0;
 
-    WinInetTest() {
-        inet.ConnectionMade = [this] { ++made; };
+    DialerTest() {
+        inet.onConnectionMade = [this] { ++made; };
     }
     void setRemoteConnection(std::uint32_t value) {
         registry.keys[sparvane::dialup::kRemoteAccessKey][sparvane::dialup::kRemoteConnectionValue] = value;
@@ -37,21 +37,19 @@ struct PhoneBook {
     std::vector<std::string> expected;
     friend void PrintTo(const PhoneBook& c, std::ostream* os) { *os << c.label; }
 };
-struct ListDUNsTest : WinInetTest, ::testing::WithParamInterface<PhoneBook> {};
+struct ListEntriesTest : DialerTest, ::testing::WithParamInterface<PhoneBook> {};
 
-TEST_P(ListDUNsTest, ReplacesTheListWithTheNamesAsTheSystemWroteThem) {
+TEST_P(ListEntriesTest, GivesTheNamesAsTheSystemWroteThem) {
     const auto& [label, phoneBook, expected] = GetParam();
     dialer.entries = phoneBook;
-    std::vector<std::string> list{"left over"};
-    inet.ListDUNs(list);
-    EXPECT_EQ(list, expected);
-    EXPECT_EQ(inet.EntriesInPhoneBook(), phoneBook.size());
+    EXPECT_EQ(inet.listEntries(), expected);
+    EXPECT_EQ(inet.entriesInPhoneBook(), phoneBook.size());
     // The system is always handed 256 records of 264 bytes, only the first one sized.
     EXPECT_EQ(dialer.enumByteCountIn, 264u * 256u);
     EXPECT_EQ(dialer.enumFirstRecordSize, 264u);
 }
 
-INSTANTIATE_TEST_SUITE_P(PhoneBooks, ListDUNsTest,
+INSTANTIATE_TEST_SUITE_P(PhoneBooks, ListEntriesTest,
                          ::testing::Values(PhoneBook{"Empty", {}, {}},
                                            PhoneBook{"BytesAfterNulDropped", {std::string("ISP\0junk", 8)}, {"ISP"}},
                                            PhoneBook{"AnsiCodePageConverted", {"Caf\xE9"}, {"Caf\xC3\xA9"}},
@@ -59,17 +57,17 @@ INSTANTIATE_TEST_SUITE_P(PhoneBooks, ListDUNsTest,
                          [](const auto& testCase) { return std::string(testCase.param.label); });
 
 // With a connection of our own held; Remote Access up with nothing held is the panel's
-// AlreadyConnected. Connected() follows Remote Access alone; a second dial needs both to refuse.
+// AlreadyConnected. isConnected() follows Remote Access alone; a second dial needs both to refuse.
 using RegistryState = std::tuple<std::string, bool, std::optional<std::uint32_t>, bool, bool>;
-struct StateTest : WinInetTest, ::testing::WithParamInterface<RegistryState> {};
+struct StateTest : DialerTest, ::testing::WithParamInterface<RegistryState> {};
 
 TEST_P(StateTest, ConnectedFollowsTheRegistryAndStartDunRefusesOnlyWhenBothSaySo) {
     const auto& [name, keyExists, value, connected, blocked] = GetParam();
     if (keyExists) registry.keys[sparvane::dialup::kRemoteAccessKey];
-    ASSERT_EQ(inet.StartDUN(1, "First"), 0);
+    ASSERT_EQ(inet.dial(1, "First"), 0);
     if (value) setRemoteConnection(*value);
-    EXPECT_EQ(inet.Connected(), connected);
-    EXPECT_EQ(inet.StartDUN(1, "Second"), blocked ? -1 : 0);
+    EXPECT_EQ(inet.isConnected(), connected);
+    EXPECT_EQ(inet.dial(1, "Second"), blocked ? -1 : 0);
     const int dials = blocked ? 1 : 2;
     EXPECT_EQ(dialer.dialCalls.size(), static_cast<std::size_t>(dials));
     EXPECT_EQ(made, dials);
@@ -82,16 +80,16 @@ INSTANTIATE_TEST_SUITE_P(RegistryStates, StateTest,
                                            RegistryState{"HighByteOnly", true, 0x01000000u, true, true}),
                          [](const auto& testCase) { return std::string(std::get<0>(testCase.param)); });
 
-TEST_F(WinInetTest, RedialReplacesTheHandleAndAFailedOneDropsIt) {
-    ASSERT_EQ(inet.StartDUN(1, "ISP"), 0);  // handle 0xC0
-    ASSERT_EQ(inet.StartDUN(1, "ISP"), 0);  // handle 0xC1, 0xC0 is lost without a hang-up
-    EXPECT_EQ(inet.HangUp(), 0);
+TEST_F(DialerTest, RedialReplacesTheHandleAndAFailedOneDropsIt) {
+    ASSERT_EQ(inet.dial(1, "ISP"), 0);  // handle 0xC0
+    ASSERT_EQ(inet.dial(1, "ISP"), 0);  // handle 0xC1, 0xC0 is lost without a hang-up
+    EXPECT_EQ(inet.hangUp(), 0);
     EXPECT_EQ(dialer.hungUp, std::vector<std::uint32_t>{0xC1});
-    ASSERT_EQ(inet.StartDUN(1, "ISP"), 0);  // handle 0xC2
+    ASSERT_EQ(inet.dial(1, "ISP"), 0);  // handle 0xC2
     dialer.dialResult = 678;
-    EXPECT_EQ(inet.StartDUN(1, "ISP"), 678);
+    EXPECT_EQ(inet.dial(1, "ISP"), 678);
     EXPECT_EQ(made, 3);
-    EXPECT_EQ(inet.HangUp(), -1);  // the failed dial left nothing to hang up
+    EXPECT_EQ(inet.hangUp(), -1);  // the failed dial left nothing to hang up
     EXPECT_EQ(dialer.hungUp.size(), 1u);
 }
 

@@ -1,4 +1,4 @@
-// Form3, the hidden network window, as the program starts it: its first activation hands
+// NetworkWindow, the hidden network window, as the program starts it: its first activation hands
 // over to the widget; a session end unloads it first (a timer stops with its unloaded form:
 // the Runtime suite). The monitor and the dial-up panel it carries are tested inside it by
 // the network and dialup suites.
@@ -7,20 +7,20 @@
 #include <string>
 
 #include "cleaning/form2.h"
-#include "shell/form3.h"
+#include "shell/network_window.h"
 #include "widget_fixture.h"
 
 namespace {
 
 using sparvane::cleaning::Form2;
-using sparvane::shell::Form3;
+using sparvane::shell::NetworkWindow;
 
 class StartUp : public WidgetTest {};
 
 TEST_F(StartUp, TheNetworkWindowHandsOverToTheWidgetWhichAloneStaysOnScreen) {
     start();
-    // Form3 hides itself before the others come up; Form2 is shown, then hides itself;
-    // Form1 is shown last.
+    // NetworkWindow hides itself before the others come up; Form2 is shown, then hides itself;
+    // WidgetWindow is shown last.
     const long form3Shown = logIndex("show:Form3"), form3Hidden = logIndex("hide:Form3");
     const long form2Shown = logIndex("show:Form2"), form2Hidden = logIndex("hide:Form2");
     const long form1Created = logIndex("create:Form1");
@@ -30,7 +30,7 @@ TEST_F(StartUp, TheNetworkWindowHandsOverToTheWidgetWhichAloneStaysOnScreen) {
     EXPECT_LT(form2Shown, form2Hidden);
     EXPECT_LT(form2Hidden, form1Created);
     EXPECT_EQ(world.backend.windowLog.back(), "show:Form1");
-    EXPECT_FALSE(world.app.loadedForm<Form3>()->visible());
+    EXPECT_FALSE(world.app.loadedForm<NetworkWindow>()->visible());
     EXPECT_FALSE(world.app.loadedForm<Form2>()->visible());
     EXPECT_EQ(world.app.activeForm(), &widget());
 }

@@ -7,7 +7,7 @@
 
 namespace {
 
-using sparvane::shell::Form1;
+using sparvane::shell::WidgetWindow;
 
 // A display change while the widget runs: resolution, work area or DPI.
 struct DisplayChange {
@@ -24,18 +24,18 @@ TEST_P(WidgetDisplayChange, RefitsAndRescalesTheColumn) {
     const DisplayChange& c = GetParam();
     world.backend.twipsPerPixel = c.tppBefore;
     start(c.widthBefore, 900);
-    widget().Label1.setCaption("20.16");
+    widget().downloadFigure.setCaption("20.16");
     world.backend.screenWidthPx = c.widthAfter;
     world.backend.twipsPerPixel = c.tppAfter;
     world.backend.workAreaRightPx = c.workAreaRightAfter;
     world.backend.changeDisplay();
     EXPECT_EQ(boundingBox(widgetRegion()), c.column);
-    EXPECT_EQ(widget().Label1.caption(), "20.16") << "a display change keeps the figures";
+    EXPECT_EQ(widget().downloadFigure.caption(), "20.16") << "a display change keeps the figures";
     // The column moves as one: the designed distances between its controls stay.
-    EXPECT_DOUBLE_EQ(widget().Picture2.leftTwips() - widget().Picture1.leftTwips(), 480);
+    EXPECT_DOUBLE_EQ(widget().autoStartOffBox.leftTwips() - widget().autoStartOnBox.leftTwips(), 480);
 }
 
-// Designed column: 17760..18855 twips across, 120..4455 down (Shape1). A resolution that
+// Designed column: 17760..18855 twips across, 120..4455 down (junkFrame). A resolution that
 // shrinks and grows back is 19_widget_display_change; work area and DPI cannot be made there.
 INSTANTIATE_TEST_SUITE_P(
     Widget, WidgetDisplayChange,
@@ -53,13 +53,13 @@ TEST_F(WidgetTest, AFailedLastInputQueryWritesNothing) {
     world.lastInput.tick.reset();
     start();
     world.backend.advance(3000);
-    EXPECT_EQ(widget().Label3.caption(), "00");
+    EXPECT_EQ(widget().activityClock.caption(), "00");
     EXPECT_GE(world.lastInput.queries, 3);
 }
 
 TEST_F(WidgetTest, AboutShowsAnInformationBoxWithTheProductsDetails) {
     start();
-    widget().Command2.userClick();
+    widget().aboutButton.userClick();
     ASSERT_EQ(world.backend.messages.size(), 1u);
     const fakes::ShownMessage& m = world.backend.messages[0];
     EXPECT_EQ(m.style, forms::msgbox::kInformation | forms::msgbox::kOkOnly);
@@ -72,7 +72,7 @@ TEST_F(WidgetTest, UnloadingTheWidgetFromCodeDoesNotEndTheProgram) {
     start();
     ASSERT_TRUE(widget().unload());
     EXPECT_FALSE(world.backend.processEnded);
-    EXPECT_EQ(world.app.loadedForm<Form1>(), nullptr);
+    EXPECT_EQ(world.app.loadedForm<WidgetWindow>(), nullptr);
 }
 
 TEST_F(WidgetTest, FiguresShowTheirDesignTextUntilTheFirstTickThenTheValueInFullAndARoundedForm) {
@@ -82,27 +82,27 @@ TEST_F(WidgetTest, FiguresShowTheirDesignTextUntilTheFirstTickThenTheValueInFull
     eth.octetsIn = 10'000;
     world.interfaceTable.rows = {eth};
     start();
-    Form1& w = widget();
-    EXPECT_EQ(w.Shape1.borderColor(), 32768u);  // green until the first measurement
-    EXPECT_EQ(w.Label3.caption(), "00");
-    EXPECT_EQ(w.Label1.caption(), "000");
-    EXPECT_EQ(w.Label1.shownText(), "0");
+    WidgetWindow& w = widget();
+    EXPECT_EQ(w.junkFrame.borderColor(), 32768u);  // green until the first measurement
+    EXPECT_EQ(w.activityClock.caption(), "00");
+    EXPECT_EQ(w.downloadFigure.caption(), "000");
+    EXPECT_EQ(w.downloadFigure.shownText(), "0");
     world.backend.advance(500);  // the baseline tick
     world.interfaceTable.rows[0].octetsIn += 2'520;
     world.backend.advance(500);  // 5.04 kB/s: 40.32 kbit/s
-    EXPECT_EQ(w.Label1.caption(), "40.32") << "the value stays in full";
-    EXPECT_EQ(w.Label1.shownText(), "40.3");
-    EXPECT_EQ(w.Label2.shownText(), "0");
-    EXPECT_EQ(w.Label3.shownText(), w.Label3.caption()) << "the clock is shown as written";
+    EXPECT_EQ(w.downloadFigure.caption(), "40.32") << "the value stays in full";
+    EXPECT_EQ(w.downloadFigure.shownText(), "40.3");
+    EXPECT_EQ(w.uploadFigure.shownText(), "0");
+    EXPECT_EQ(w.activityClock.shownText(), w.activityClock.caption()) << "the clock is shown as written";
 }
 
 TEST_F(WidgetTest, TheLabelsReachTheFramesInnerEdgeAndNoFurther) {
     start();
-    Form1& w = widget();
-    const double frameInner = w.Shape1.leftTwips() + w.Shape1.widthTwips() - 15;
-    for (forms::Label* label : {&w.Label3, &w.Label1, &w.Label2}) {
+    WidgetWindow& w = widget();
+    const double frameInner = w.junkFrame.leftTwips() + w.junkFrame.widthTwips() - 15;
+    for (forms::Label* label : {&w.activityClock, &w.downloadFigure, &w.uploadFigure}) {
         EXPECT_DOUBLE_EQ(label->leftTwips() + label->widthTwips(), frameInner) << label->name();
-        EXPECT_GT(label->leftTwips(), w.Shape1.leftTwips()) << label->name();
+        EXPECT_GT(label->leftTwips(), w.junkFrame.leftTwips()) << label->name();
     }
 }
 
