@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <string>
 
-#include "cleaning/clean_junk.h"
 #include "forms/application.h"
 #include "screenguard/screen_guard.h"
 #include "shell/auto_start.h"
@@ -142,7 +141,7 @@ void Form1::layOutAutoStartBoxes() {
 }
 
 void Form1::wireHandlers() {
-    Command63.onClick = [this] { cleaning::cleanJunk(ctx_.app, widget_); };
+    // Command63 (Clean Junk) is wired by registerForms, which holds the models it runs.
     Command3.onClick = [this] { screenguard::openScreenGuard(ctx_.app); };
     Command8.onClick = [this] { shutdownButton(ctx_.services.token, ctx_.services.session); };
     Command6.onClick = [this] { restartButton(ctx_.services.token, ctx_.services.session); };

@@ -1,7 +1,7 @@
 #include "shell/form3.h"
 
-#include "cleaning/form2.h"
-#include "cleaning/frm_main.h"
+#include "cleaning/clean_up_window.h"
+#include "cleaning/recent_folder_window.h"
 #include "forms/application.h"
 #include "shell/form1.h"
 
@@ -21,11 +21,11 @@ dialup::DialupPanel::Services dialupServices(Context& ctx) {
     auto& s = ctx.services;
     return {s.dialup, s.registry, s.shell,
             [&app] {
-                auto& settings = app.form<cleaning::Form2>();
+                auto& settings = app.form<cleaning::RecentFolderWindow>();
                 settings.show();
                 settings.zOrderTop();
             },
-            [&app] { app.form<cleaning::frmMain>().show(); }};
+            [&app] { app.form<cleaning::CleanUpWindow>().show(); }};
 }
 
 }  // namespace
@@ -54,7 +54,7 @@ void Form3::Form_Activate() {
     // anything outside sees at start-up stays the one it has always been.
     hide();
     hide();
-    ctx_.app.form<cleaning::Form2>().show();  // measures the junk and hides itself again
+    ctx_.app.form<cleaning::RecentFolderWindow>().show();  // measures the junk and hides itself again
     ctx_.app.form<Form1>().show();
 }
 

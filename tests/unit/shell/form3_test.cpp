@@ -6,13 +6,13 @@
 
 #include <string>
 
-#include "cleaning/form2.h"
+#include "cleaning/recent_folder_window.h"
 #include "shell/form3.h"
 #include "widget_fixture.h"
 
 namespace {
 
-using sparvane::cleaning::Form2;
+using sparvane::cleaning::RecentFolderWindow;
 using sparvane::shell::Form3;
 
 class StartUp : public WidgetTest {};
@@ -32,7 +32,7 @@ TEST_F(StartUp, TheNetworkWindowHandsOverToTheWidgetWhichAloneStaysOnScreen) {
     EXPECT_LT(form2Hidden, form1Created);
     EXPECT_EQ(world.backend.windowLog.back(), "show:Form1");
     EXPECT_FALSE(world.app.loadedForm<Form3>()->visible());
-    EXPECT_FALSE(world.app.loadedForm<Form2>()->visible());
+    EXPECT_FALSE(world.app.loadedForm<RecentFolderWindow>()->visible());
     EXPECT_EQ(world.app.activeForm(), &widget());
 }
 
