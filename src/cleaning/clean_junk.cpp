@@ -1,32 +1,34 @@
 #include "cleaning/clean_junk.h"
 
-#include "cleaning/form2.h"
-#include "cleaning/frm_main.h"
+#include "cleaning/clean_up_window.h"
+#include "cleaning/recent_folder_window.h"
 
 namespace sparvane::cleaning {
 
-void cleanJunk(forms::Application& app, shell::Widget& widget) {
+void cleanJunk(forms::Application& app, CleanUpRun& run, JunkMeter& meter, shell::Widget& widget) {
     // A press while a run is under way (the sweep and the emptying let events through)
     // starts nothing inside it: it asks for one more run once this one is over.
-    if (auto* running = app.loadedForm<frmMain>(); running && running->running()) {
-        running->cmdChoice[0]->setValue(true);
+    if (run.running()) {
+        run.run();
         return;
     }
 
-    // The first reference loads the clean-up window, which shows itself; the run hides it.
-    auto& cleanUp = app.form<frmMain>();
-    cleanUp.chkSelectAll.setValue(1);
-    cleanUp.cmdChoice[0]->setValue(true);
+    // Referring to the windows loads them when they are not: the clean-up window shows
+    // itself as it loads and hides again as the run starts, and the Recent folder window's
+    // timer goes on measuring after the press.
+    (void)app.form<CleanUpWindow>();
+    run.selectAll(true);
+    run.run();
 
-    auto& folders = app.form<Form2>();
-    folders.Command2.setValue(true);
-    folders.Command8.setValue(true);
+    (void)app.form<RecentFolderWindow>();
+    meter.measure();
 
     // Just cleaned: green, whatever the measurement above found. On purpose: the user sees
     // the press acknowledged at once; what the run had to leave in the Recent folder (a
     // shortcut held open, files that are no shortcuts) turns the frame dark red again at
-    // Form2's next 20-second measurement rather than making the press look as if it failed.
-    widget.setFrameColor(Form2::kFrameGreen);
+    // the Recent folder window's next 20-second measurement rather than making the press
+    // look as if it failed.
+    widget.setFrameColor(JunkMeter::kFrameGreen);
 }
 
 }  // namespace sparvane::cleaning

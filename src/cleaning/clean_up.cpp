@@ -30,19 +30,19 @@ bool isShortcut(const platform::DirEntry& entry) {
 
 // Deletes the shortcuts lying directly in the Recent folder. True when the folder could be
 // read afterwards and holds none.
-bool RemoveRecentShortcuts(platform::FileSystem& fs) {
+bool removeRecentShortcuts(platform::FileSystem& fs) {
     const auto recent = fs.specialFolderPath(0, platform::kCsidlRecent);
     if (!recent || recent->empty()) return false;
-    const std::string base = AddTrailingSeparator(*recent);
+    const std::string base = addTrailingSeparator(*recent);
     const auto before = fs.listFolder(base);
     if (!before) return false;
     for (const auto& entry : *before) {
         if (!isShortcut(entry)) continue;
-        const auto path = EntryPathInside(base, entry.name, base);
+        const auto path = entryPathInside(base, entry.name, base);
         if (!path) continue;
         const auto facts = fs.inspectEntry(*path);
-        if (!MayChange(facts) || (facts->attributes & fa::kDirectory) != 0) continue;
-        RemoveFileEntry(fs, *path, *facts);
+        if (!mayChange(facts) || (facts->attributes & fa::kDirectory) != 0) continue;
+        removeFileEntry(fs, *path, *facts);
     }
     // Shortcuts that had to be left alone (a strange name, a link) keep the task from
     // reporting success.
@@ -53,7 +53,7 @@ bool RemoveRecentShortcuts(platform::FileSystem& fs) {
 // A temporary folder's own name: "...\Temp", or "...\Temp\<session number>", the
 // per-session folder Windows gives each Remote Desktop session.
 bool namedTemp(const std::string& path) {
-    std::string folder = RemoveTrailingSeparator(path);
+    std::string folder = removeTrailingSeparator(path);
     const std::size_t slash = folder.find_last_of('\\');
     if (slash != std::string::npos && slash + 1 < folder.size() &&
         std::all_of(folder.begin() + static_cast<std::ptrdiff_t>(slash) + 1, folder.end(),
@@ -69,19 +69,19 @@ bool namedTemp(const std::string& path) {
 bool isSweepableTemp(platform::FileSystem& fs, const std::string& folder) {
     if (!namedTemp(folder)) return false;
     // A separator at or after the fourth character: "C:\" alone is never swept.
-    if (AddTrailingSeparator(folder).find('\\', 3) == std::string::npos) return false;
-    return fs.exists(AddTrailingSeparator(folder));
+    if (addTrailingSeparator(folder).find('\\', 3) == std::string::npos) return false;
+    return fs.exists(addTrailingSeparator(folder));
 }
 
 }  // namespace
 
-bool CleanTempFolder(platform::FileSystem& fs, const EventPacing& pacing) {
+bool cleanTempFolder(platform::FileSystem& fs, const EventPacing& pacing) {
     const auto reported = fs.tempPath();
     if (!reported) return false;
-    const std::string temp = RemoveTrailingSeparator(TrimBlanksAndControls(*reported));
+    const std::string temp = removeTrailingSeparator(trimBlanksAndControls(*reported));
     if (!namedTemp(temp)) return false;
 
-    const std::string expanded = GetProperCasePath(fs, AddTrailingSeparator(temp));
+    const std::string expanded = getProperCasePath(fs, addTrailingSeparator(temp));
     // "[Unknown]" is a relative name: checking it for existence would look in the current
     // folder, so it is refused by name before anything else.
     if (expanded == kUnknownPath || !isSweepableTemp(fs, expanded)) return false;
@@ -91,11 +91,11 @@ bool CleanTempFolder(platform::FileSystem& fs, const EventPacing& pacing) {
     const auto target = fs.finalPath(expanded);
     if (!target || !isSweepableTemp(fs, *target)) return false;
 
-    DeleteFolderContents(fs, pacing, AddTrailingSeparator(*target));
+    deleteFolderContents(fs, pacing, addTrailingSeparator(*target));
     return true;
 }
 
-bool EmptyRecycleBins(platform::FileSystem& fs, platform::RecycleBin& bin, platform::WindowManager& windows,
+bool emptyRecycleBins(platform::FileSystem& fs, platform::RecycleBin& bin, platform::WindowManager& windows,
                       const EventPacing& pacing) {
     bool anyFixed = false;
     bool everyBinQueried = true;
@@ -132,11 +132,11 @@ bool EmptyRecycleBins(platform::FileSystem& fs, platform::RecycleBin& bin, platf
     return anyFixed && everyBinQueried;
 }
 
-bool ClearRecentDocuments(platform::RecentDocuments& recentDocuments, platform::FileSystem& fs) {
+bool clearRecentDocuments(platform::RecentDocuments& recentDocuments, platform::FileSystem& fs) {
     const bool shellCleared = recentDocuments.clearList() == 0;
     // Some shells (Wine's among them) forget the list but leave its shortcuts in the Recent
     // folder, where Explorer still shows them: those are removed here.
-    const bool folderCleared = RemoveRecentShortcuts(fs);
+    const bool folderCleared = removeRecentShortcuts(fs);
     return shellCleared && folderCleared;
 }
 

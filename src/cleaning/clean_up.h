@@ -13,16 +13,16 @@ namespace sparvane::cleaning {
 // unless the folder's last component is "temp", it expands to a real path below a drive
 // root, and it exists; when it is a link or junction, where it leads must pass the same
 // checks, and is what gets swept.
-bool CleanTempFolder(platform::FileSystem& fs, const EventPacing& pacing);
+bool cleanTempFolder(platform::FileSystem& fs, const EventPacing& pacing);
 
 // Task 1: empties the recycle bins of all drives once a fixed drive's bin holds something.
 // True when every fixed drive's bin was examined (at least one) and no emptying failed. The
 // window's events run while the bins are emptied.
-bool EmptyRecycleBins(platform::FileSystem& fs, platform::RecycleBin& bin, platform::WindowManager& windows,
+bool emptyRecycleBins(platform::FileSystem& fs, platform::RecycleBin& bin, platform::WindowManager& windows,
                       const EventPacing& pacing);
 
 // Task 2: clears the recent-documents list. True only when the list is really empty
 // afterwards: shortcuts that the shell left in the Recent folder are removed here.
-bool ClearRecentDocuments(platform::RecentDocuments& recentDocuments, platform::FileSystem& fs);
+bool clearRecentDocuments(platform::RecentDocuments& recentDocuments, platform::FileSystem& fs);
 
 }  // namespace sparvane::cleaning

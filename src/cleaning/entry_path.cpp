@@ -24,12 +24,12 @@ std::size_t rootLength(std::string_view path) {
 
 }  // namespace
 
-bool IsSingleComponent(std::string_view name) {
+bool isSingleComponent(std::string_view name) {
     if (name.empty() || name == "." || name == "..") return false;
     return name.find_first_of("\\/:*?\"<>|") == std::string_view::npos;
 }
 
-std::string NormalisedPath(std::string_view path) {
+std::string normalisedPath(std::string_view path) {
     const std::size_t root = rootLength(path);
     if (root == 0) return std::string(path);
     std::string out(path.substr(0, root));
@@ -57,20 +57,20 @@ std::string NormalisedPath(std::string_view path) {
     return out;
 }
 
-bool LiesInside(std::string_view path, std::string_view folder) {
-    std::string inner = NormalisedPath(path);
-    std::string outer = NormalisedPath(folder);
+bool liesInside(std::string_view path, std::string_view folder) {
+    std::string inner = normalisedPath(path);
+    std::string outer = normalisedPath(folder);
     if (rootLength(outer) == 0) return false;
     if (outer.back() != '\\') outer.push_back('\\');
     return inner.size() > outer.size() && inner.compare(0, outer.size(), outer) == 0;
 }
 
-std::optional<std::string> EntryPathInside(const std::string& folder, std::string_view name, std::string_view root) {
-    if (!IsSingleComponent(name)) return std::nullopt;
+std::optional<std::string> entryPathInside(const std::string& folder, std::string_view name, std::string_view root) {
+    if (!isSingleComponent(name)) return std::nullopt;
     std::string path = folder;
     if (path.empty() || path.back() != '\\') path.push_back('\\');
     path.append(name);
-    if (!LiesInside(path, root) || !LiesInside(path, folder)) return std::nullopt;
+    if (!liesInside(path, root) || !liesInside(path, folder)) return std::nullopt;
     return path;
 }
 

@@ -22,7 +22,7 @@ Level listLevel(platform::FileSystem& fs, EventPacer& pacer, std::string folder,
                 bool& ending) {
     Level level{std::move(folder), {}, 0};
     (void)fs.forEachEntry(level.folder, [&](const platform::DirEntry& entry) {
-        if (auto path = EntryPathInside(level.folder, entry.name, root)) level.entries.push_back(std::move(*path));
+        if (auto path = entryPathInside(level.folder, entry.name, root)) level.entries.push_back(std::move(*path));
         // A folder of tens of thousands of entries must not freeze the window while it is read.
         if (!pacer.step()) ending = true;
     });
@@ -43,11 +43,11 @@ std::uint32_t withoutReadOnly(std::uint32_t attributes) { return settable(attrib
 
 }  // namespace
 
-bool MayChange(const std::optional<platform::EntryFacts>& facts) {
+bool mayChange(const std::optional<platform::EntryFacts>& facts) {
     return facts && facts->itself && (facts->attributes & fa::kReparsePoint) == 0;
 }
 
-void RemoveFileEntry(platform::FileSystem& fs, const std::string& path, const platform::EntryFacts& facts) {
+void removeFileEntry(platform::FileSystem& fs, const std::string& path, const platform::EntryFacts& facts) {
     const bool unprotect = (facts.attributes & fa::kReadOnly) != 0 && facts.names <= 1;
     if (unprotect && !fs.setAttributes(path, withoutReadOnly(facts.attributes))) return;
     if (fs.deleteFile(path)) return;
@@ -56,18 +56,18 @@ void RemoveFileEntry(platform::FileSystem& fs, const std::string& path, const pl
     if (unprotect) (void)fs.setAttributes(path, settable(facts.attributes));
 }
 
-void RemoveEmptiedFolder(platform::FileSystem& fs, const std::string& path) {
+void removeEmptiedFolder(platform::FileSystem& fs, const std::string& path) {
     const auto facts = fs.inspectEntry(path);
-    if (!MayChange(facts)) return;
+    if (!mayChange(facts)) return;
     const bool unprotect = (facts->attributes & fa::kReadOnly) != 0;
     if (unprotect && !fs.setAttributes(path, withoutReadOnly(facts->attributes))) return;
     if (!fs.removeFolder(path) && unprotect) (void)fs.setAttributes(path, settable(facts->attributes));
 }
 
-void DeleteFolderContents(platform::FileSystem& fs, const EventPacing& pacing, const std::string& folder) {
+void deleteFolderContents(platform::FileSystem& fs, const EventPacing& pacing, const std::string& folder) {
     EventPacer pacer(pacing);
     bool ending = false;
-    const std::string root = AddTrailingSeparator(folder);
+    const std::string root = addTrailingSeparator(folder);
 
     // The levels being worked on, outermost first. An explicit stack rather than recursion:
     // a tree can be thousands of levels deep (long paths allow 32,767 characters).
@@ -81,7 +81,7 @@ void DeleteFolderContents(platform::FileSystem& fs, const EventPacing& pacing, c
             // An emptied subfolder goes too, if nothing stayed in it (a file in use, a link).
             if (!levels.empty()) {
                 done.pop_back();
-                RemoveEmptiedFolder(fs, done);
+                removeEmptiedFolder(fs, done);
             }
             if (!pacer.step()) ending = true;
             continue;
@@ -90,11 +90,11 @@ void DeleteFolderContents(platform::FileSystem& fs, const EventPacing& pacing, c
         // Read now, not at listing time: events ran since, and the entry may have been
         // replaced by a link meanwhile.
         const auto facts = fs.inspectEntry(path);
-        if (!MayChange(facts)) continue;
+        if (!mayChange(facts)) continue;
         if ((facts->attributes & fa::kDirectory) != 0) {
             levels.push_back(listLevel(fs, pacer, path + "\\", root, ending));
         } else {
-            RemoveFileEntry(fs, path, *facts);
+            removeFileEntry(fs, path, *facts);
             if (!pacer.step()) ending = true;
         }
     }

@@ -4,7 +4,7 @@
 
 namespace sparvane::cleaning {
 
-std::string TrimBlanksAndControls(std::string_view path) {
+std::string trimBlanksAndControls(std::string_view path) {
     auto isBlankOrControl = [](char c) { return static_cast<unsigned char>(c) <= 32; };
     std::size_t first = 0;
     std::size_t last = path.size();
@@ -13,19 +13,19 @@ std::string TrimBlanksAndControls(std::string_view path) {
     return std::string(path.substr(first, last - first));
 }
 
-std::string AddTrailingSeparator(std::string_view path, char separator) {
-    std::string trimmed = TrimBlanksAndControls(path);
+std::string addTrailingSeparator(std::string_view path, char separator) {
+    std::string trimmed = trimBlanksAndControls(path);
     if (trimmed.empty() || trimmed.back() != separator) trimmed.push_back(separator);
     return trimmed;
 }
 
-std::string RemoveTrailingSeparator(std::string_view path, char separator) {
-    std::string trimmed = TrimBlanksAndControls(path);
+std::string removeTrailingSeparator(std::string_view path, char separator) {
+    std::string trimmed = trimBlanksAndControls(path);
     if (!trimmed.empty() && trimmed.back() == separator) trimmed.pop_back();
     return trimmed;
 }
 
-std::string ProperCase(std::string_view text) {
+std::string properCase(std::string_view text) {
     std::string out;
     out.reserve(text.size());
     bool wordStart = true;
@@ -44,12 +44,12 @@ std::string ProperCase(std::string_view text) {
     return out;
 }
 
-std::string GetProperCasePath(platform::FileSystem& fs, std::string_view path) {
+std::string getProperCasePath(platform::FileSystem& fs, std::string_view path) {
     std::string cleaned;
     cleaned.reserve(path.size());
     for (char c : path)
         if (c != '"') cleaned.push_back(c);
-    cleaned = AddTrailingSeparator(cleaned);
+    cleaned = addTrailingSeparator(cleaned);
 
     std::string tail;
     // The drive letter, its colon and the first separator are passed over.
@@ -60,7 +60,7 @@ std::string GetProperCasePath(platform::FileSystem& fs, std::string_view path) {
         const auto name = fs.entryName(cleaned.substr(0, pos));
         if (!name || name->empty()) return std::string(kUnknownPath);
         tail += '\\';
-        tail += ProperCase(*name);
+        tail += properCase(*name);
     }
     std::string drive = cleaned.substr(0, 2);
     for (char& c : drive) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));

@@ -2,7 +2,7 @@
 
 namespace sparvane::cleaning {
 
-void PauseMilliseconds(const EventPacing& pacing, std::int32_t ms) {
+void pauseMilliseconds(const EventPacing& pacing, std::int32_t ms) {
     auto& clock = pacing.clock;
     const std::uint32_t end = clock.tickCount() + static_cast<std::uint32_t>(ms);
     // The difference is taken as signed: the tick count wraps after 49.7 days, and an

@@ -8,6 +8,6 @@ namespace sparvane::cleaning {
 
 // Lets the window process pending events, at least once, until `ms` milliseconds of the
 // system's tick count have passed. Safe across the tick count's wrap-around.
-void PauseMilliseconds(const EventPacing& pacing, std::int32_t ms);
+void pauseMilliseconds(const EventPacing& pacing, std::int32_t ms);
 
 }  // namespace sparvane::cleaning

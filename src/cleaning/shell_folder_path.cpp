@@ -2,7 +2,7 @@
 
 namespace sparvane::cleaning {
 
-std::string GetSpecialFolderPath(platform::FileSystem& fs, shell::Widget& widget, int csidl) {
+std::string getSpecialFolderPath(platform::FileSystem& fs, shell::Widget& widget, int csidl) {
     const platform::WindowHandle owner = widget.ownerWindow();
     const auto path = fs.specialFolderPath(owner, csidl);
     if (!path) return {};

@@ -9,6 +9,6 @@ namespace sparvane::cleaning {
 
 // The path of a shell special folder (CSIDL number, 8 for Recent), with the widget window
 // WidgetWindow as owner (referring to it creates it). "" when the shell cannot resolve it.
-std::string GetSpecialFolderPath(platform::FileSystem& fs, shell::Widget& widget, int csidl);
+std::string getSpecialFolderPath(platform::FileSystem& fs, shell::Widget& widget, int csidl);
 
 }  // namespace sparvane::cleaning

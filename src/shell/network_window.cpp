@@ -1,7 +1,7 @@
 #include "shell/network_window.h"
 
-#include "cleaning/form2.h"
-#include "cleaning/frm_main.h"
+#include "cleaning/clean_up_window.h"
+#include "cleaning/recent_folder_window.h"
 #include "forms/application.h"
 #include "shell/widget_window.h"
 
@@ -16,11 +16,11 @@ dialup::DialupPanel::Services dialupServices(Context& ctx) {
     auto& s = ctx.services;
     return {s.dialup, s.registry, s.shell,
             [&app] {
-                auto& settings = app.form<cleaning::Form2>();
+                auto& settings = app.form<cleaning::RecentFolderWindow>();
                 settings.show();
                 settings.zOrderTop();
             },
-            [&app] { app.form<cleaning::frmMain>().show(); }};
+            [&app] { app.form<cleaning::CleanUpWindow>().show(); }};
 }
 
 }  // namespace
@@ -47,7 +47,7 @@ void NetworkWindow::onLoad() { traffic_.setUp(); }
 // The start-up window's first activation hands over to the windows the user works with.
 void NetworkWindow::onActivate() {
     hide();
-    ctx_.app.form<cleaning::Form2>().show();  // measures the junk and hides itself again
+    ctx_.app.form<cleaning::RecentFolderWindow>().show();  // measures the junk and hides itself again
     ctx_.app.form<WidgetWindow>().show();
 }
 

@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "cleaning/form2.h"
-#include "cleaning/frm_main.h"
+#include "cleaning/clean_up_window.h"
+#include "cleaning/recent_folder_window.h"
 #include "screenguard/screen_guard_window.h"
 #include "shell/models.h"
 #include "shell/network_window.h"
@@ -14,23 +14,20 @@ namespace sparvane::shell {
 
 void registerForms(Context& ctx) {
     auto& app = ctx.app;
-    // The factories hold the link the folder clean-up window colours the widget through;
-    // the runtime keeps them, and so the link, until after its last form is gone.
+    // The factories hold the models and the link the windows colour the widget through; the
+    // runtime keeps them, and so the models and the link, until after its last form is gone.
     auto widget = std::make_shared<WidgetLink>(app);
-    // The models outlive every window in the same way.
-    auto models = std::make_shared<Models>(ctx);
-    app.registerForm<WidgetWindow>([&ctx] { return std::make_unique<WidgetWindow>(ctx); });
+    auto models = std::make_shared<Models>(ctx, *widget);
+    app.registerForm<WidgetWindow>([&ctx, models] { return std::make_unique<WidgetWindow>(ctx, *models); });
     app.registerForm<NetworkWindow>([&ctx, models] { return std::make_unique<NetworkWindow>(ctx, *models); });
-    app.registerForm<cleaning::Form2>([&ctx, widget] {
-        auto& s = ctx.services;
-        return std::make_unique<cleaning::Form2>(
-            ctx.app, cleaning::Form2::Services{s.fileSystem, s.locale, s.clock, ctx.orderlyExit, *widget});
+    app.registerForm<cleaning::RecentFolderWindow>([&ctx, models, widget] {
+        return std::make_unique<cleaning::RecentFolderWindow>(
+            ctx.app, cleaning::RecentFolderWindow::Services{models->junkMeter, *widget});
     });
-    app.registerForm<cleaning::frmMain>([&ctx] {
+    app.registerForm<cleaning::CleanUpWindow>([&ctx, models] {
         auto& s = ctx.services;
-        return std::make_unique<cleaning::frmMain>(
-            ctx.app, cleaning::frmMain::Services{s.fileSystem, s.recycleBin, s.recentDocuments, s.shell, s.windows,
-                                                 s.clock, ctx.orderlyExit});
+        return std::make_unique<cleaning::CleanUpWindow>(
+            ctx.app, cleaning::CleanUpWindow::Services{models->cleanUpRun, s.shell, s.windows, ctx.orderlyExit});
     });
     app.registerForm<screenguard::ScreenGuardWindow>(
         [&ctx] { return std::make_unique<screenguard::ScreenGuardWindow>(ctx.app, ctx.services.windows); });

@@ -48,7 +48,7 @@ void figureLabel(forms::Label& l, const char* tip, double top) {
 
 }  // namespace
 
-WidgetWindow::WidgetWindow(Context& ctx)
+WidgetWindow::WidgetWindow(Context& ctx, Models& models)
     : forms::Form(ctx.app, "Form1"),
       junkFrame(add<forms::Shape>("Shape1")),
       activityClock(add<forms::Label>("Label3")),
@@ -69,6 +69,7 @@ WidgetWindow::WidgetWindow(Context& ctx)
       closeButton(add<forms::CommandButton>("Command1")),
       activityTimer(add<forms::Timer>("Timer1")),
       ctx_(ctx),
+      models_(models),
       widget_(ctx.app) {
     setCaption("Form1");
     // No frame or caption: the region then holds nothing but the column of controls.
@@ -137,7 +138,7 @@ void WidgetWindow::layOutAutoStartBoxes() {
 }
 
 void WidgetWindow::wireHandlers() {
-    cleanJunkButton.onClick = [this] { cleaning::cleanJunk(ctx_.app, widget_); };
+    cleanJunkButton.onClick = [this] { cleaning::cleanJunk(ctx_.app, models_.cleanUpRun, models_.junkMeter, widget_); };
     screenGuardButton.onClick = [this] { screenguard::openScreenGuard(ctx_.app); };
     shutdownButton.onClick = [this] { shutDownWindows(ctx_.services.token, ctx_.services.session); };
     restartButton.onClick = [this] { restartWindows(ctx_.services.token, ctx_.services.session); };

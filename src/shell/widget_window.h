@@ -6,13 +6,14 @@
 #include "forms/form.h"
 #include "network/traffic_meter.h"
 #include "shell/context.h"
+#include "shell/models.h"
 #include "shell/widget_link.h"
 
 namespace sparvane::shell {
 
 class WidgetWindow : public forms::Form {
 public:
-    explicit WidgetWindow(Context& ctx);
+    WidgetWindow(Context& ctx, Models& models);
 
     forms::Shape& junkFrame;      // the frame round the column: green, or dark red with junk
     forms::Label& activityClock;  // time of the last user activity
@@ -60,6 +61,7 @@ private:
     void fitColumnOnScreen();
 
     Context& ctx_;
+    Models& models_;
     WidgetLink widget_;  // what Clean Junk colours, reached as the other windows reach it
     // Tick count of the input last shown; empty until the first tick, which always writes.
     std::optional<std::uint32_t> lastInputTick_;

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "cleaning/form2.h"
+#include "cleaning/junk_meter.h"
 #include "fakes/test_world.h"
 #include "shell/registration.h"
 #include "shell/widget_window.h"
@@ -188,9 +188,9 @@ TEST_F(ADayOfRunning, WindowsTimersFormsAndHeapStayFlatAfterWarmUp) {
     EXPECT_EQ(world.backend.now(), std::int64_t{kTicksPerDay} * kTickMs);
     // A working day: the table read every tick, the frame turned red and green again.
     EXPECT_GE(world.interfaceTable.calls - tableReadsBefore, kTicksPerDay - kWarmUpTicks);
-    using sparvane::cleaning::Form2;
-    EXPECT_GE(std::count(frameColours.begin(), frameColours.end(), Form2::kFrameDarkRed), 7);
-    EXPECT_GE(std::count(frameColours.begin(), frameColours.end(), Form2::kFrameGreen), 8);
+    using sparvane::cleaning::JunkMeter;
+    EXPECT_GE(std::count(frameColours.begin(), frameColours.end(), JunkMeter::kFrameDarkRed), 7);
+    EXPECT_GE(std::count(frameColours.begin(), frameColours.end(), JunkMeter::kFrameGreen), 8);
     EXPECT_TRUE(world.trayIcon.entry);
     EXPECT_EQ(world.trayIcon.failedCalls, 0);
     EXPECT_TRUE(world.backend.messages.empty());

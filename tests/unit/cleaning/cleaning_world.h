@@ -8,7 +8,6 @@
 #include "cleaning/event_pacer.h"
 #include "fakes/test_world.h"
 #include "shell/registration.h"
-#include "shell/widget_link.h"
 
 namespace cleaning_test {
 
@@ -17,7 +16,6 @@ struct CleaningWorld : fakes::TestWorld {
     static constexpr const char* kRecent = "C:\\Users\\Tester\\AppData\\Roaming\\Microsoft\\Windows\\Recent";
 
     sparvane::cleaning::EventPacing pacing{app, clock, ctx.orderlyExit};
-    sparvane::shell::WidgetLink widget{app};
 
     CleaningWorld() {
         sparvane::shell::registerForms(ctx);

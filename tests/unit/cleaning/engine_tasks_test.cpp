@@ -2,10 +2,9 @@
 
 #include <ostream>
 
-#include "cleaning/clean_junk.h"
 #include "cleaning/clean_up.h"
-#include "cleaning/form2.h"
-#include "cleaning/frm_main.h"
+#include "cleaning/clean_up_window.h"
+#include "cleaning/recent_folder_window.h"
 #include "cleaning_world.h"
 #include "shell/widget_window.h"
 
@@ -39,7 +38,7 @@ TEST_P(RecycleBins, EmptyAllBinsOnceWhenAFixedDriveHoldsItems) {
     int eventRuns = 0;
     w.backend.onDoEvents = [&] { ++eventRuns; };
 
-    EXPECT_EQ(EmptyRecycleBins(w.fileSystem, w.recycleBin, w.windows, w.pacing), c.result);
+    EXPECT_EQ(emptyRecycleBins(w.fileSystem, w.recycleBin, w.windows, w.pacing), c.result);
     // The window's events run during every query and emptying.
     EXPECT_EQ(eventRuns, static_cast<int>(c.queries + c.emptyCalls));
     EXPECT_EQ(w.recycleBin.emptyCalls.size(), c.emptyCalls);
@@ -88,7 +87,7 @@ struct RecentList : cleaning_test::CleaningTest {
 
 TEST_F(RecentList, ShortcutsTheShellLeftAreRemovedAndOnlyThen) {
     // As under Wine: the shell forgets the list but leaves its shortcuts.
-    EXPECT_TRUE(ClearRecentDocuments(w.recentDocuments, w.fileSystem));
+    EXPECT_TRUE(clearRecentDocuments(w.recentDocuments, w.fileSystem));
     EXPECT_EQ(w.recentDocuments.clears, 1);
     EXPECT_FALSE(w.fileSystem.has(recent + "\\report.docx.lnk"));
     EXPECT_FALSE(w.fileSystem.has(recent + "\\HOLIDAY.LNK"));
@@ -99,7 +98,7 @@ TEST_F(RecentList, ShortcutsTheShellLeftAreRemovedAndOnlyThen) {
 
 TEST_F(RecentList, AShortcutThatStaysMakesTheTaskFail) {
     w.fileSystem.lock(recent + "\\report.docx.lnk");
-    EXPECT_FALSE(ClearRecentDocuments(w.recentDocuments, w.fileSystem));
+    EXPECT_FALSE(clearRecentDocuments(w.recentDocuments, w.fileSystem));
     EXPECT_FALSE(w.fileSystem.has(recent + "\\HOLIDAY.LNK"));  // the others still go
 }
 
@@ -108,7 +107,7 @@ TEST_F(RecentList, ShortcutsWhoseNamesLeadElsewhereAreLeftAloneAndTheTaskFails) 
     w.fileSystem.addFile("C:\\Users\\Tester\\AppData\\Roaming\\Microsoft\\keep.lnk", 5);
     w.fileSystem.addUnixName(recent, "..\\..\\keep.lnk");
     w.fileSystem.addFileLink(recent + "\\outside.lnk", "C:\\Outside\\keep.lnk");
-    EXPECT_FALSE(ClearRecentDocuments(w.recentDocuments, w.fileSystem));
+    EXPECT_FALSE(clearRecentDocuments(w.recentDocuments, w.fileSystem));
     EXPECT_TRUE(w.fileSystem.has("C:\\Users\\Tester\\AppData\\Roaming\\Microsoft\\keep.lnk"));
     EXPECT_TRUE(w.fileSystem.has("C:\\Outside\\keep.lnk"));
     EXPECT_TRUE(w.fileSystem.has(recent + "\\outside.lnk"));
@@ -117,10 +116,10 @@ TEST_F(RecentList, ShortcutsWhoseNamesLeadElsewhereAreLeftAloneAndTheTaskFails) 
 
 TEST_F(RecentList, ShellFailureOrMissingFolderIsNoSuccess) {
     w.recentDocuments.result = 1;
-    EXPECT_FALSE(ClearRecentDocuments(w.recentDocuments, w.fileSystem));
+    EXPECT_FALSE(clearRecentDocuments(w.recentDocuments, w.fileSystem));
     w.recentDocuments.result = 0;
     w.fileSystem.specialFolders.clear();
-    EXPECT_FALSE(ClearRecentDocuments(w.recentDocuments, w.fileSystem));
+    EXPECT_FALSE(clearRecentDocuments(w.recentDocuments, w.fileSystem));
 }
 
 // Clean Junk: every task at once, from the widget.
@@ -131,24 +130,51 @@ struct CleanJunkTest : cleaning_test::CleaningTest {
         w.fileSystem.addFile(recent + "\\big.doc.lnk", 80 * kKilobyte);
         w.fileSystem.addFile(recent + "\\sub\\kept.dat", 80 * kKilobyte);  // not a shortcut: stays
         w.recycleBin.items = 4;
-        w.app.form<Form2>().Command2.setValue(true);
-        w.app.form<Form2>().Command8.setValue(true);
+        w.app.form<RecentFolderWindow>().viewButton.setValue(true);
+        w.app.form<RecentFolderWindow>().colourButton.setValue(true);
     }
+    void cleanJunk() { w.app.form<WidgetWindow>().cleanJunkButton.setValue(true); }
+    CleanUpWindow& cleanUp() { return w.app.form<CleanUpWindow>(); }
 };
 
 TEST_F(CleanJunkTest, RunsEveryTaskHiddenThenLeavesTheFrameGreenEvenWhenJunkRemains) {
-    ASSERT_EQ(w.app.form<WidgetWindow>().junkFrame.borderColor(), Form2::kFrameDarkRed);
+    ASSERT_EQ(w.app.form<WidgetWindow>().junkFrame.borderColor(), JunkMeter::kFrameDarkRed);
     bool shownDuringRun = false;
-    w.backend.onDoEvents = [&] { shownDuringRun = shownDuringRun || w.app.form<frmMain>().visible(); };
+    w.backend.onDoEvents = [&] { shownDuringRun = shownDuringRun || cleanUp().visible(); };
 
-    cleanJunk(w.app, w.widget);
+    cleanJunk();
 
     EXPECT_TRUE(w.fileSystem.childrenOf(temp).empty());
     EXPECT_FALSE(w.fileSystem.has(recent + "\\big.doc.lnk"));
     EXPECT_EQ(w.recycleBin.items, 0u);
     EXPECT_EQ(w.recentDocuments.clears, 1);
-    EXPECT_EQ(w.app.form<Form2>().Label4.caption(), "80");
-    EXPECT_EQ(w.app.form<WidgetWindow>().junkFrame.borderColor(), Form2::kFrameGreen);
-    EXPECT_FALSE(w.app.form<frmMain>().visible());
+    EXPECT_EQ(w.app.form<RecentFolderWindow>().sizeLabel.caption(), "80");
+    EXPECT_EQ(w.app.form<WidgetWindow>().junkFrame.borderColor(), JunkMeter::kFrameGreen);
+    EXPECT_FALSE(cleanUp().visible());
     EXPECT_FALSE(shownDuringRun);
+}
+
+// A run the user left with a task unchecked: Clean Junk selects all three again, and the
+// boxes show it.
+TEST_F(CleanJunkTest, SelectsEveryTaskForItsRun) {
+    cleanUp().taskBoxes[2]->userClick();
+    cleanJunk();
+    EXPECT_EQ(w.recentDocuments.clears, 1);
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(cleanUp().taskBoxes[i]->value(), 1) << i;
+    EXPECT_EQ(cleanUp().selectAllBox.value(), 1);
+}
+
+// Presses while the bins are emptied (events run then) wait for the run: one more run
+// follows it, never one inside it.
+TEST_F(CleanJunkTest, PressesDuringARunWaitAndRunOnceAfterIt) {
+    w.recycleBin.duringEmptying = [&] {
+        cleanJunk();
+        cleanJunk();
+    };
+    std::vector<std::size_t> queriesAtEachClear;
+    w.recentDocuments.onClear = [&] { queriesAtEachClear.push_back(w.recycleBin.queried.size()); };
+    cleanJunk();
+    EXPECT_EQ(queriesAtEachClear, (std::vector<std::size_t>{1, 2}));
+    EXPECT_EQ(w.recycleBin.emptyCalls.size(), 1u);
+    EXPECT_TRUE(cleanUp().okButton.enabled() && cleanUp().taskBoxes[0]->visible());
 }

@@ -38,7 +38,7 @@ TEST_F(TempSweep, ListsEachFolderOnceCompletelyThenDeletesLastFirstClearingOnlyR
     fs.addFile(kTemp + "\\3.tmp", 1, fa::kReadOnly | fa::kHidden);
     fs.log.clear();
 
-    DeleteFolderContents(w.fileSystem, w.pacing, kTemp);
+    deleteFolderContents(w.fileSystem, w.pacing, kTemp);
 
     const std::string t = key(kTemp);
     // clang-format off
@@ -63,7 +63,7 @@ TEST_F(TempSweep, WhatStaysKeepsItsAttributes) {
     fs.lock(kTemp + "\\held\\inner\\in use.log");
     fs.addFolder(kTemp + "\\empty", fa::kDirectory | guarded);
 
-    DeleteFolderContents(w.fileSystem, w.pacing, kTemp);
+    deleteFolderContents(w.fileSystem, w.pacing, kTemp);
 
     EXPECT_EQ(fs.attributesOf(kTemp + "\\held\\inner\\in use.log"), guarded | fa::kArchive);
     EXPECT_EQ(fs.attributesOf(kTemp + "\\held\\inner"), fa::kDirectory | fa::kHidden);
@@ -81,7 +81,7 @@ TEST_F(TempSweep, FolderTurnedIntoALinkWhileEventsRanIsLeftAlone) {
         w.backend.onDoEvents = nullptr;
         fs.addFolderLink(kTemp + "\\cache", kOutside);
     };
-    DeleteFolderContents(w.fileSystem, w.pacing, kTemp);
+    deleteFolderContents(w.fileSystem, w.pacing, kTemp);
     EXPECT_TRUE(fs.has(kOutside + "\\canary.txt"));
     EXPECT_TRUE(fs.has(kTemp + "\\cache"));
 }
@@ -103,7 +103,7 @@ TEST_F(TempSweep, EventsRunInShortSlicesWhileListingAndWhileDeleting) {
         eventTimes.push_back(w.clock.ticks);
     };
 
-    DeleteFolderContents(w.fileSystem, w.pacing, kTemp);
+    deleteFolderContents(w.fileSystem, w.pacing, kTemp);
     eventTimes.push_back(w.clock.ticks);
 
     EXPECT_TRUE(fs.childrenOf(kTemp).empty());
@@ -118,7 +118,7 @@ TEST_F(TempSweep, StopsWhenTheProgramEndsDuringTheRun) {
     for (int i = 0; i < 50; ++i) fs.addFile(kTemp + "\\" + std::to_string(i) + ".tmp");
     w.clock.autoAdvance = 1000;
     w.backend.onDoEvents = [&] { w.ctx.orderlyExit.terminating = true; };
-    DeleteFolderContents(w.fileSystem, w.pacing, kTemp);
+    deleteFolderContents(w.fileSystem, w.pacing, kTemp);
     EXPECT_GE(fs.childrenOf(kTemp).size(), 49u);
 }
 
@@ -141,7 +141,7 @@ TEST_P(TempFolderChecks, SweepsOnlyAnExistingFolderNamedTemp) {
     const auto& [name, reported, swept] = GetParam();
     fs.temp = reported;
 
-    EXPECT_EQ(CleanTempFolder(w.fileSystem, w.pacing), !swept.empty());
+    EXPECT_EQ(cleanTempFolder(w.fileSystem, w.pacing), !swept.empty());
     for (const auto& folder : folders) EXPECT_EQ(fs.has(folder + "\\junk.tmp"), key(folder) != key(swept)) << folder;
 }
 
@@ -168,7 +168,7 @@ class EntryNames : public ::testing::TestWithParam<EntryName> {};
 TEST_P(EntryNames, OnlyOneComponentLeadingInsideIsJoined) {
     const auto& [name, entry, joined] = GetParam();
     const std::string folder = "C:\\Users\\Tester\\Temp\\sub\\";
-    const auto path = EntryPathInside(folder, entry, "C:\\Users\\Tester\\Temp\\");
+    const auto path = entryPathInside(folder, entry, "C:\\Users\\Tester\\Temp\\");
     EXPECT_EQ(path.has_value(), joined);
     if (path) {
         EXPECT_EQ(*path, folder + entry);
@@ -190,7 +190,7 @@ class Normalise : public ::testing::TestWithParam<PathForm> {};
 
 TEST_P(Normalise, AppliesDotsAndSeparatorsButNeverClimbsAboveTheRoot) {
     const auto& [name, path, normalised] = GetParam();
-    EXPECT_EQ(NormalisedPath(path), normalised);
+    EXPECT_EQ(normalisedPath(path), normalised);
 }
 
 INSTANTIATE_TEST_SUITE_P(Paths, Normalise,
@@ -206,8 +206,8 @@ class SeparatorHelpers : public ::testing::TestWithParam<Trim> {};
 
 TEST_P(SeparatorHelpers, TrimOnlyBlanksAndControlCharacters) {
     const auto& [name, path, withSeparator] = GetParam();
-    EXPECT_EQ(AddTrailingSeparator(path), withSeparator);
-    EXPECT_EQ(RemoveTrailingSeparator(withSeparator + "\\"), withSeparator);
+    EXPECT_EQ(addTrailingSeparator(path), withSeparator);
+    EXPECT_EQ(removeTrailingSeparator(withSeparator + "\\"), withSeparator);
 }
 
 INSTANTIATE_TEST_SUITE_P(Paths, SeparatorHelpers,

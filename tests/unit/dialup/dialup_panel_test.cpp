@@ -7,7 +7,7 @@
 #include <tuple>
 #include <vector>
 
-#include "cleaning/frm_main.h"
+#include "cleaning/clean_up_window.h"
 #include "fakes/test_world.h"
 #include "shell/network_window.h"
 #include "shell/registration.h"
@@ -148,7 +148,7 @@ TEST_F(PanelTest, SettingsAndConnectToInternetOpenTheCleanUpWindows) {
     EXPECT_EQ(instances, 1);
     EXPECT_EQ(world.backend.broughtToFront, (std::vector<std::string>{"Form2", "Form2"}));
     panel().connectToInternetButton.setValue(true);
-    auto* cleanUp = world.app.loadedForm<sparvane::cleaning::frmMain>();
+    auto* cleanUp = world.app.loadedForm<sparvane::cleaning::CleanUpWindow>();
     ASSERT_NE(cleanUp, nullptr);
     EXPECT_TRUE(cleanUp->visible());
 }

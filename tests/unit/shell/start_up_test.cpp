@@ -6,20 +6,20 @@
 
 #include <string>
 
-#include "cleaning/form2.h"
+#include "cleaning/recent_folder_window.h"
 #include "shell/network_window.h"
 #include "widget_fixture.h"
 
 namespace {
 
-using sparvane::cleaning::Form2;
+using sparvane::cleaning::RecentFolderWindow;
 using sparvane::shell::NetworkWindow;
 
 class StartUp : public WidgetTest {};
 
 TEST_F(StartUp, TheNetworkWindowHandsOverToTheWidgetWhichAloneStaysOnScreen) {
     start();
-    // NetworkWindow hides itself before the others come up; Form2 is shown, then hides itself;
+    // The network window hides itself before the others come up; the Recent-folder window is shown, then hides itself;
     // WidgetWindow is shown last.
     const long form3Shown = logIndex("show:Form3"), form3Hidden = logIndex("hide:Form3");
     const long form2Shown = logIndex("show:Form2"), form2Hidden = logIndex("hide:Form2");
@@ -31,7 +31,7 @@ TEST_F(StartUp, TheNetworkWindowHandsOverToTheWidgetWhichAloneStaysOnScreen) {
     EXPECT_LT(form2Hidden, form1Created);
     EXPECT_EQ(world.backend.windowLog.back(), "show:Form1");
     EXPECT_FALSE(world.app.loadedForm<NetworkWindow>()->visible());
-    EXPECT_FALSE(world.app.loadedForm<Form2>()->visible());
+    EXPECT_FALSE(world.app.loadedForm<RecentFolderWindow>()->visible());
     EXPECT_EQ(world.app.activeForm(), &widget());
 }
 

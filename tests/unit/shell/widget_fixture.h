@@ -1,5 +1,6 @@
 #pragma once
-// A started program on the headless backend: NetworkWindow shown, Form2 and WidgetWindow brought up by it.
+// A started program on the headless backend: the network window shown, the Recent-folder
+// window and the widget brought up by it.
 #include <gtest/gtest.h>
 
 #include <algorithm>
