@@ -5,11 +5,11 @@
 #
 #   platform            service interfaces and their plain types (headers only)
 #   forms               the forms runtime                        -> platform
-#   common              messages, orderly exit, privileges       -> forms
+#   common              orderly exit, frame refresh              -> forms
 #   seams               seams/: what the subsystems may do to windows the shell owns
 #                       (headers only: seams/widget.h, the widget)
-#   cleaning, network   -> common, seams
-#   dialup, screenguard -> common
+#   cleaning            -> common, seams
+#   network, dialup, screenguard -> forms
 #   shell               start-up, the widget, the network window -> every subsystem
 #
 # sparvane_core stands for the whole portable program (the exe, the fakes, the unit suites,
@@ -53,7 +53,7 @@ sparvane_library(common FOLDERS common DEPENDS sparvane_forms sparvane_platform)
 sparvane_library(seams FOLDERS seams DEPENDS sparvane_forms sparvane_platform)
 sparvane_library(cleaning FOLDERS cleaning DEPENDS sparvane_common sparvane_forms sparvane_platform
                  sparvane_seams)
-sparvane_library(network FOLDERS network DEPENDS sparvane_forms sparvane_platform sparvane_seams)
+sparvane_library(network FOLDERS network DEPENDS sparvane_forms sparvane_platform)
 sparvane_library(dialup FOLDERS dialup DEPENDS sparvane_forms sparvane_platform)
 sparvane_library(screenguard FOLDERS screenguard DEPENDS sparvane_forms sparvane_platform)
 sparvane_library(shell FOLDERS shell DEPENDS sparvane_cleaning sparvane_network sparvane_dialup
