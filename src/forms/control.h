@@ -91,8 +91,6 @@ public:
 
     const std::string& toolTip() const { return toolTip_; }
     void setToolTip(const std::string& v);
-    const std::string& tag() const { return tag_; }
-    void setTag(const std::string& v) { tag_ = v; }
 
     Color backColor() const { return backColor_; }
     void setBackColor(Color c);
@@ -132,7 +130,6 @@ private:
     bool visible_ = true;
     bool enabled_ = true;
     std::string toolTip_;
-    std::string tag_;
     Color backColor_ = kSystemButtonFace;
     Color foreColor_ = kSystemButtonText;
     Font font_;
