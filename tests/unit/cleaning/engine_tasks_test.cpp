@@ -65,9 +65,7 @@ INSTANTIATE_TEST_SUITE_P(
         BinCase{"OnlyCdRom", std::string("D:\\\0", 4), {{"D:\\", 5}}, 5, 0x99, "", false, false, 0, 0},
         BinCase{"CdRomPassedOver", std::string("D:\\\0C:\\\0", 8), {{"D:\\", 5}, {"C:\\", 3}}, 5, 0x99, "",
                 false, true, 1, 1},
-        BinCase{"QueryFails", kCZ, kBothFixed, 5, 0x99, "*", false, false, 0, 2},
-        // The first drive's bin cannot be looked at: the second is still queried and
-        // emptied, and the task reports that a bin was left unchecked.
+        // The first drive's bin cannot be looked at: the second is still emptied, and the task fails.
         BinCase{"OneDrivesQueryFails", kCZ, kBothFixed, 5, 0x99, "C:\\", false, false, 1, 2},
         BinCase{"EmptyingRefused", kCZ, kBothFixed, 5, 0x99, "", true, false, 1, 1},
         BinCase{"NoDriveList", "", {}, 5, 0x99, "", false, false, 0, 0}),

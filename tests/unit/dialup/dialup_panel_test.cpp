@@ -119,26 +119,16 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& testCase) { return std::string(testCase.param.label); });
 // clang-format on
 
-using Release = std::tuple<std::string, bool, bool, bool>;
-struct ReleaseTest : PanelTest, ::testing::WithParamInterface<Release> {};
-
-TEST_P(ReleaseTest, UnloadHangsUpOnlyWhenAskedAndHoldingAConnectionAndLogsNothing) {
-    const auto& [name, disconnectOnTerminate, dialled, hangsUp] = GetParam();
-    if (dialled) connect({"ISP"}, "ISP");
+// Nothing in the program asks the dialer to hang up on release: the connection stays up.
+TEST_F(PanelTest, UnloadReleasesTheDialerWithoutHangingUpOrLogging) {
+    connect({"ISP"}, "ISP");
     DialupPanel& p = panel();
-    if (disconnectOnTerminate) p.dialer()->setHangsUpOnRelease(true);  // off unless asked
     const std::string before = status();
     ASSERT_TRUE(window().unload());
     EXPECT_EQ(p.dialer(), nullptr);
-    EXPECT_EQ(world.dialup.hungUp, hangsUp ? std::vector<std::uint32_t>{0xC0} : std::vector<std::uint32_t>{});
+    EXPECT_TRUE(world.dialup.hungUp.empty());
     EXPECT_EQ(p.statusLog.text(), before);  // no closed event on release
 }
-
-INSTANTIATE_TEST_SUITE_P(Flags, ReleaseTest,
-                         ::testing::Values(Release{"AskedAndConnected", true, true, true},
-                                           Release{"AskedNotConnected", true, false, false},
-                                           Release{"ConnectedNotAsked", false, true, false}),
-                         [](const auto& testCase) { return std::string(std::get<0>(testCase.param)); });
 
 TEST_F(PanelTest, SettingsAndConnectToInternetOpenTheCleanUpWindows) {
     panel().settingsButton.setValue(true);

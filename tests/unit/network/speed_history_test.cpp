@@ -32,14 +32,3 @@ TEST(SpeedHistory, TheTickThatFillsIt199LosesItsPredecessorThenItScrolls) {
     EXPECT_EQ(h.slot(1), 100.0);
     EXPECT_EQ(h.data().size(), 200u);
 }
-
-TEST(SpeedHistory, ResetReturnsToTheLoadState) {
-    SpeedHistory h;
-    for (int t = 1; t <= 50; ++t) h.push(t);
-    h.reset();
-    EXPECT_EQ(h.data(), std::vector<double>(200, 0.0));
-    h.push(9);
-    h.push(5);
-    EXPECT_EQ(h.slot(200), 5.0);  // the first tick after a reset is not charted again
-    EXPECT_EQ(h.slot(3), 0.0);
-}
