@@ -1,6 +1,4 @@
-// The traffic meter and its panel in the program's own network window (NetworkWindow, loaded but not shown, so
-// its first activation does not bring up the other windows), and the widget it feeds, on
-// the headless runtime.
+// The traffic meter and its panel in the network window (loaded, not shown) and the widget it feeds.
 #include <gtest/gtest.h>
 
 #include <functional>
