@@ -58,7 +58,6 @@ TEST_F(ScreenGuard, TellsHowToCloseItBeforeLoadingThenRaisesTheVeilKeepingItsOth
         << "the box taking the keys is seen";
 }
 
-// A failing step leaves the veil as far as the other steps got it.
 struct StepFailure {
     const char* name;
     std::set<forms::WindowHandle> fakes::FakeWindowManager::*failSet;

@@ -68,13 +68,6 @@ TEST_F(WidgetTest, AboutShowsAnInformationBoxWithTheProductsDetails) {
         EXPECT_NE(m.text.find(part), std::string::npos) << part;
 }
 
-TEST_F(WidgetTest, UnloadingTheWidgetFromCodeDoesNotEndTheProgram) {
-    start();
-    ASSERT_TRUE(widget().unload());
-    EXPECT_FALSE(world.backend.processEnded);
-    EXPECT_EQ(world.app.loadedForm<WidgetWindow>(), nullptr);
-}
-
 TEST_F(WidgetTest, FiguresShowTheirDesignTextUntilTheFirstTickThenTheValueInFullAndARoundedForm) {
     platform::InterfaceRow eth;
     eth.index = 2;
@@ -94,16 +87,6 @@ TEST_F(WidgetTest, FiguresShowTheirDesignTextUntilTheFirstTickThenTheValueInFull
     EXPECT_EQ(w.downloadFigure.shownText(), "40.3");
     EXPECT_EQ(w.uploadFigure.shownText(), "0");
     EXPECT_EQ(w.activityClock.shownText(), w.activityClock.caption()) << "the clock is shown as written";
-}
-
-TEST_F(WidgetTest, TheLabelsReachTheFramesInnerEdgeAndNoFurther) {
-    start();
-    WidgetWindow& w = widget();
-    const double frameInner = w.junkFrame.leftTwips() + w.junkFrame.widthTwips() - 15;
-    for (forms::Label* label : {&w.activityClock, &w.downloadFigure, &w.uploadFigure}) {
-        EXPECT_DOUBLE_EQ(label->leftTwips() + label->widthTwips(), frameInner) << label->name();
-        EXPECT_GT(label->leftTwips(), w.junkFrame.leftTwips()) << label->name();
-    }
 }
 
 }  // namespace

@@ -40,9 +40,10 @@ protected:
     void SetUp() override {
         world.app.registerForm<Panel>([this] { return std::make_unique<Panel>(world.app); });
     }
-    Panel& panel(forms::BorderStyle border) {
+    // Borderless, as the one form shaped (the widget) is.
+    Panel& panel() {
         Panel& p = world.app.form<Panel>();
-        p.setBorderStyle(border);
+        p.setBorderStyle(forms::BorderStyle::None);
         p.move(0, 0, 6000, 4500);  // 400 x 300 pixels
         world.backend.formChanged(p);
         return p;
@@ -51,28 +52,18 @@ protected:
     fakes::TestWorld world;
 };
 
-TEST_F(ShapeForm, KeepsTheFrameAndAddsTheFormsOwnControlsOnly) {
-    Panel& p = panel(forms::BorderStyle::Sizable);
-    shapeFormToControls(p, world.windows);
-    ASSERT_TRUE(region(p));
-    // Border 4 pixels each side, caption 23: client 392 x 269, so T = 300 - 4 - 269 = 27.
-    EXPECT_EQ(region(p)->outer, (forms::PixelRect{0, 0, 400, 300}));
-    EXPECT_EQ(region(p)->inner, (forms::PixelRect{4, 27, 396, 296}));
-    // The label inside the box and the timer add nothing.
-    EXPECT_EQ(region(p)->added, (std::vector<forms::PixelRect>{{14, 47, 54, 60}, {104, 127, 204, 177}}));
-    EXPECT_EQ(p.scaleMode(), forms::ScaleMode::Pixels) << "the pixel scale must stay in force";
-}
-
-TEST_F(ShapeForm, AFormWithoutFrameIsOnlyItsControls) {
-    Panel& p = panel(forms::BorderStyle::None);
+TEST_F(ShapeForm, AFormWithoutFrameIsOnlyItsOwnControls) {
+    Panel& p = panel();
     shapeFormToControls(p, world.windows);
     ASSERT_TRUE(region(p));
     EXPECT_EQ(region(p)->outer, region(p)->inner) << "the frame part must be empty";
+    // The label inside the box and the timer add nothing.
     EXPECT_EQ(region(p)->added, (std::vector<forms::PixelRect>{{10, 20, 50, 33}, {100, 100, 200, 150}}));
+    EXPECT_EQ(p.scaleMode(), forms::ScaleMode::Pixels) << "the pixel scale must stay in force";
 }
 
 TEST_F(ShapeForm, AMinimizedFormOnlyChangesItsScale) {
-    Panel& p = panel(forms::BorderStyle::Sizable);
+    Panel& p = panel();
     p.setWindowState(forms::WindowState::Minimized);
     shapeFormToControls(p, world.windows);
     EXPECT_FALSE(region(p));
@@ -80,7 +71,7 @@ TEST_F(ShapeForm, AMinimizedFormOnlyChangesItsScale) {
 }
 
 TEST_F(ShapeForm, EdgesRoundHalvesToEven) {
-    Panel& p = panel(forms::BorderStyle::None);
+    Panel& p = panel();
     // 37.5, 2.5 pixels at; 1 x 1 pixel: right 38.5, bottom 3.5. Halves go to the even
     // neighbour, up or down: neither truncation nor rounding half away gives this.
     p.Button.setBoundsTwips(562.5, 37.5, 15, 15);
