@@ -68,7 +68,11 @@ static_assert(platform::kShowNormal == SW_SHOWNORMAL);
 static_assert(platform::tray_flags::kMessage == NIF_MESSAGE);
 static_assert(platform::tray_flags::kIcon == NIF_ICON);
 static_assert(platform::tray_flags::kTip == NIF_TIP);
-static_assert(sparvane::network::kTrayCallbackMessage == WM_MOUSEMOVE);
+static_assert(platform::tray_flags::kShowTip == NIF_SHOWTIP);
+static_assert(platform::kTrayCallbackMessage == WM_APP + 2);
+static_assert(platform::tray_events::kSelect == NIN_SELECT);
+static_assert(platform::tray_events::kKeySelect == NIN_KEYSELECT);
+static_assert(platform::tray_events::kContextMenu == WM_CONTEXTMENU);
 
 // Message boxes: styles in, answers out.
 static_assert(forms::msgbox::kOkOnly == MB_OK);

@@ -3,6 +3,7 @@
 // the headless backend (tests/fakes) records. The model in Form and Control stays the one
 // source of truth: a backend only mirrors it and reports input back.
 #include <string>
+#include <vector>
 
 #include "forms/control.h"
 #include "forms/types.h"
@@ -24,6 +25,10 @@ public:
     virtual void hideForm(Form& form) = 0;
     virtual void formChanged(Form& form) = 0;  // caption, bounds or window state
     virtual void bringToFront(Form& form) = 0;
+    // In front of other programs' windows, and the foreground window.
+    virtual void bringToForeground(Form& form) = 0;
+    // A modal pop-up menu at a point in screen pixels; the chosen command, 0 for none.
+    virtual int popUpMenu(Form& owner, const std::vector<MenuEntry>& entries, int x, int y) = 0;
     virtual void createControl(Control& control) = 0;  // only for forms that have a window
     virtual void controlChanged(Control& control, Property what) = 0;
     virtual void timerChanged(Timer& timer) = 0;  // start, restart or stop as timer.running() says

@@ -45,6 +45,14 @@ void Form::zOrderTop() {
     if (hasWindow()) app_.backend().bringToFront(*this);
 }
 
+void Form::bringToForeground() {
+    if (hasWindow()) app_.backend().bringToForeground(*this);
+}
+
+int Form::popUpMenu(const std::vector<MenuEntry>& entries, int x, int y) {
+    return hasWindow() ? app_.backend().popUpMenu(*this, entries, x, y) : 0;
+}
+
 void Form::setCaption(const std::string& c) {
     caption_ = c;
     if (hasWindow()) app_.backend().formChanged(*this);

@@ -45,6 +45,11 @@ public:
     virtual void onDoubleClick() {}
     // The screen changed under the form: resolution, work area or DPI (twips per pixel).
     virtual void onDisplayChanged() {}
+    // The notification-area icon this form owns was used; x and y are the anchor point in
+    // screen pixels (where a menu opens).
+    virtual void onTrayIcon(TrayIconEvent event, int x, int y) { (void)event, (void)x, (void)y; }
+    // The taskbar was made anew (Explorer restarted): the icons it showed are gone.
+    virtual void onTaskbarCreated() {}
 
     // Show modeless: creates the window if needed, makes it visible, raises Resize on its
     // first display and Activate when it becomes the active form.
@@ -56,6 +61,12 @@ public:
     bool unload();
     // Brings the window to the top of the z-order.
     void zOrderTop();
+    // Brings the window in front of every other program's windows and gives it the
+    // keyboard (the foreground window), as a click on the program's tray icon asks.
+    void bringToForeground();
+    // Shows a pop-up menu at a point in screen pixels, owned by this form's window, and
+    // waits until the user chooses or dismisses it. Returns the chosen command, 0 for none.
+    int popUpMenu(const std::vector<MenuEntry>& entries, int x, int y);
 
     const std::string& caption() const { return caption_; }
     void setCaption(const std::string& c);
@@ -113,6 +124,8 @@ public:
     void userDblClick();    // double click on the form's own surface
     void activated();       // the window became the active one
     void displayChanged();  // the system reported a new resolution, work area or DPI
+    void trayIconUsed(TrayIconEvent event, int x, int y) { onTrayIcon(event, x, y); }
+    void taskbarCreated() { onTaskbarCreated(); }
 
 private:
     friend class Application;

@@ -59,6 +59,21 @@ struct Font {
 using platform::PixelRect;
 using platform::WindowHandle;
 
+// What the user did with the notification-area icon a form owns.
+enum class TrayIconEvent {
+    Select,       // a click
+    KeySelect,    // Enter or Space on the icon while it has the keyboard
+    ContextMenu,  // a right click, Shift+F10 or the menu key: the icon's menu is wanted
+};
+
+// One entry of a pop-up menu. Command 0 is a separator; the default entry is drawn bold
+// and is what a double click on the icon would choose.
+struct MenuEntry {
+    int command = 0;
+    std::string text;
+    bool isDefault = false;
+};
+
 // The program's own drawings for picture buttons, images and status pictures.
 enum class Picture {
     None,

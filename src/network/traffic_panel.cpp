@@ -47,7 +47,8 @@ TrafficPanel::TrafficPanel(forms::Form& networkWindow, TrafficMeter& meter, cons
       outgoingBar(networkWindow.add<forms::ProgressBar>("PB2")),
       tickTimer(networkWindow.add<forms::Timer>("Timer1")),
       recordStartTimer(networkWindow.add<forms::Timer>("Timer5")),
-      recordTimer(networkWindow.add<forms::Timer>("Timer3")) {
+      recordTimer(networkWindow.add<forms::Timer>("Timer3")),
+      trayEntry_(networkWindow, services.trayIcon) {
     layOutCharts();
     layOutTotals();
     layOutKilobits();
@@ -150,29 +151,15 @@ void TrafficPanel::setUp() {
         incomingChart.setSeriesColor(series, kIncomingFill);
         outgoingChart.setSeriesColor(series, kOutgoingFill);
     }
-
-    trayIcon_ = {};
-    trayIcon_.window = form_.hWnd();
-    trayIcon_.id = 0;
-    trayIcon_.flags = platform::tray_flags::kMessage | platform::tray_flags::kIcon | platform::tray_flags::kTip;
-    trayIcon_.callbackMessage = kTrayCallbackMessage;
-    // The entry needs a picture to be seen at all; it shows the program's own icon.
-    trayIcon_.programIcon = true;
-    setTrayTip(0, 0);  // nothing read yet
-    // Without a notification area the entry is missing; the panel works on regardless.
-    (void)services_.trayIcon.add(trayIcon_);
+    // Without a notification area the entry is missing until one appears; the panel
+    // works on regardless.
+    trayEntry_.show(trayTip(0, 0));  // nothing read yet
 }
 
-void TrafficPanel::removeTrayIcon() {
-    // Called from each of the window's unload handlers; the second and third removals
-    // find nothing to remove, which is fine.
-    (void)services_.trayIcon.remove(trayIcon_);
-}
-
-void TrafficPanel::setTrayTip(std::uint64_t received, std::uint64_t sent) {
+std::string TrafficPanel::trayTip(std::uint64_t received, std::uint64_t sent) const {
     const std::string thousands = services_.locale.thousandsSeparator();
-    trayIcon_.tip =
-        "Bytes received: " + formatTotal(received, thousands) + "\r\n" + " Bytes sent: " + formatTotal(sent, thousands);
+    return "Bytes received: " + formatTotal(received, thousands) + "\r\n" +
+           " Bytes sent: " + formatTotal(sent, thousands);
 }
 
 void TrafficPanel::tick() {
@@ -189,8 +176,7 @@ void TrafficPanel::showTotals() {
     const std::string decimal = services_.locale.decimalSeparator();
     if (in.sinceStart) receivedLabel.setCaption(formatGeneral(static_cast<double>(*in.sinceStart), decimal));
     if (out.sinceStart) sentLabel.setCaption(formatGeneral(static_cast<double>(*out.sinceStart), decimal));
-    setTrayTip(in.tally.total(), out.tally.total());
-    (void)services_.trayIcon.modify(trayIcon_);
+    trayEntry_.setTip(trayTip(in.tally.total(), out.tally.total()));
 }
 
 void TrafficPanel::showFigures() {

@@ -3,20 +3,18 @@
 // records in the window's controls, the timers that drive the meter, and the tray entry
 // whose tip carries the byte totals. The window never shows the panel (its controls lie
 // outside the client area); what a user sees of it is the tray tip and, through the shell,
-// the widget's figures.
+// the widget's figures and the traffic window.
 #include <functional>
 #include <vector>
 
 #include "forms/control.h"
 #include "forms/form.h"
 #include "network/traffic_meter.h"
+#include "network/tray_entry.h"
 #include "platform/desktop.h"
 #include "platform/tray_icon.h"
 
 namespace sparvane::network {
-
-// The tray entry's callback message (the number of WM_MOUSEMOVE); nothing handles it.
-constexpr unsigned kTrayCallbackMessage = 512;
 
 class TrafficPanel {
 public:
@@ -34,13 +32,13 @@ public:
     // tray entry is added.
     void setUp();
     // NIM_DELETE of the tray entry; harmless when it is already gone.
-    void removeTrayIcon();
+    void removeTrayIcon() { trayEntry_.remove(); }
     // One traffic tick: the meter reads the table, the panel shows the result, then
     // onTicked runs (the shell hands the figures on to the widget there).
     void tick();
     std::function<void()> onTicked;
 
-    [[nodiscard]] const platform::TrayIconData& trayIcon() const { return trayIcon_; }
+    [[nodiscard]] TrayEntry& trayEntry() { return trayEntry_; }
 
 private:
     forms::Form& form_;
@@ -80,10 +78,10 @@ private:
     void showTotals();
     void showFigures();
     void showRecords();
-    void setTrayTip(std::uint64_t received, std::uint64_t sent);
+    [[nodiscard]] std::string trayTip(std::uint64_t received, std::uint64_t sent) const;
     void startRecordTracker();
 
-    platform::TrayIconData trayIcon_;
+    TrayEntry trayEntry_;
 };
 
 }  // namespace sparvane::network

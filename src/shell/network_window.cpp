@@ -29,7 +29,8 @@ NetworkWindow::NetworkWindow(Context& ctx, Models& models)
     : forms::Form(ctx.app, "Form3"),
       ctx_(ctx),
       traffic_(*this, models.traffic, {ctx.services.trayIcon, ctx.services.locale}),
-      dialup_(*this, dialupServices(ctx)) {
+      dialup_(*this, dialupServices(ctx)),
+      trayMenu_(ctx.app) {
     // Every tick's figures go on to the widget; referring to it loads it if it is not
     // loaded (it is not shown by that).
     traffic_.onTicked = [this, &models] { ctx_.app.form<WidgetWindow>().showTraffic(models.traffic); };
@@ -60,5 +61,9 @@ void NetworkWindow::onQueryUnload(int& cancel, int unloadMode) {
 // Removing the icon again is harmless and covers an unload that skipped QueryUnload.
 void NetworkWindow::onUnload(int&) { traffic_.removeTrayIcon(); }
 void NetworkWindow::onTerminate() { traffic_.removeTrayIcon(); }
+
+// The window owns the notification-area icon, so the shell tells it about the icon.
+void NetworkWindow::onTrayIcon(forms::TrayIconEvent event, int x, int y) { trayMenu_.iconUsed(*this, event, x, y); }
+void NetworkWindow::onTaskbarCreated() { traffic_.trayEntry().taskbarCreated(); }
 
 }  // namespace sparvane::shell

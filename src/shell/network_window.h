@@ -6,6 +6,7 @@
 #include "network/traffic_panel.h"
 #include "shell/context.h"
 #include "shell/models.h"
+#include "shell/tray_menu.h"
 
 namespace sparvane::shell {
 
@@ -19,6 +20,8 @@ public:
     void onQueryUnload(int& cancel, int unloadMode) override;
     void onUnload(int& cancel) override;
     void onTerminate() override;
+    void onTrayIcon(forms::TrayIconEvent event, int x, int y) override;
+    void onTaskbarCreated() override;
 
     network::TrafficPanel& traffic() { return traffic_; }
     dialup::DialupPanel& dialupPanel() { return dialup_; }
@@ -27,6 +30,7 @@ private:
     Context& ctx_;
     network::TrafficPanel traffic_;
     dialup::DialupPanel dialup_;
+    TrayMenu trayMenu_;
 };
 
 }  // namespace sparvane::shell

@@ -3,6 +3,9 @@
 #include "win32/form_window.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
+
+#include "platform/tray_icon.h"
 
 #include "win32/gdi_cache.h"
 #include "win32/gdi_guards.h"
@@ -37,6 +40,7 @@ LRESULT FormWindow::inModel(Work work) {
 
 LRESULT FormWindow::onMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == backend.makeChildWindowsMessage() && msg != 0) return onMakeChildWindows(hwnd, wParam);
+    if (msg == backend.taskbarCreatedMessage() && msg != 0) return inModel([this] { form.taskbarCreated(); });
     switch (msg) {
         case WM_ERASEBKGND: return 1;  // WM_PAINT fills everything
         case WM_PAINT: return onPaint(hwnd);
@@ -68,6 +72,7 @@ LRESULT FormWindow::onMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         case WM_SETTINGCHANGE:
             if (wParam == SPI_SETWORKAREA) onDisplayChanged(hwnd);
             break;
+        case platform::kTrayCallbackMessage: return onTrayIcon(wParam, lParam);
         case WM_QUERYENDSESSION: return TRUE;
         case WM_ENDSESSION: return onEndSession(wParam != FALSE);
         default: break;
@@ -118,6 +123,20 @@ bool FormWindow::onSetCursor(HWND over, WORD hitTest) {
         return false;
     SetCursor(backend.handCursor());
     return true;
+}
+
+// With the version 4 behaviour: the low word of lParam is what happened, wParam the anchor
+// point in screen coordinates. The raw mouse messages that come as well are left alone.
+LRESULT FormWindow::onTrayIcon(WPARAM wParam, LPARAM lParam) {
+    forms::TrayIconEvent event;
+    switch (LOWORD(lParam)) {
+        case platform::tray_events::kSelect: event = forms::TrayIconEvent::Select; break;
+        case platform::tray_events::kKeySelect: event = forms::TrayIconEvent::KeySelect; break;
+        case platform::tray_events::kContextMenu: event = forms::TrayIconEvent::ContextMenu; break;
+        default: return 0;
+    }
+    const int x = GET_X_LPARAM(wParam), y = GET_Y_LPARAM(wParam);
+    return inModel([this, event, x, y] { form.trayIconUsed(event, x, y); });
 }
 
 LRESULT FormWindow::onTimer(WPARAM id) {

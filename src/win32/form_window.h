@@ -65,6 +65,7 @@ private:
     LRESULT onTimer(WPARAM id);
     LRESULT onDeferredActivate(HWND hwnd);
     LRESULT onGeometryChanged();
+    LRESULT onTrayIcon(WPARAM wParam, LPARAM lParam);
     LRESULT onDpiChanged(HWND hwnd, UINT dpi, const RECT& suggested);
     LRESULT onEndSession(bool ending);
     // Runs model code as the answer to input: events it raises are the user's. Returns 0.

@@ -68,4 +68,13 @@ bool TrayIconWin32::modify(const platform::TrayIconData& data) { return notify(N
 
 bool TrayIconWin32::remove(const platform::TrayIconData& data) { return notify(NIM_DELETE, data); }
 
+bool TrayIconWin32::useVersion4(const platform::TrayIconData& data) {
+    NOTIFYICONDATAW nid{};
+    nid.cbSize = sizeof(nid);
+    nid.hWnd = reinterpret_cast<HWND>(data.window);
+    nid.uID = data.id;
+    nid.uVersion = NOTIFYICON_VERSION_4;
+    return ::Shell_NotifyIconW(NIM_SETVERSION, &nid) != FALSE;
+}
+
 }  // namespace win32

@@ -16,6 +16,7 @@ public:
     [[nodiscard]] bool add(const platform::TrayIconData& data) override;
     [[nodiscard]] bool modify(const platform::TrayIconData& data) override;
     [[nodiscard]] bool remove(const platform::TrayIconData& data) override;
+    [[nodiscard]] bool useVersion4(const platform::TrayIconData& data) override;
 
 private:
     [[nodiscard]] bool notify(unsigned message, const platform::TrayIconData& data);

@@ -127,6 +127,7 @@ void Win32Backend::registerClasses() {
     static_assert(noexcept(windowProcedure<NativeControl>(HWND{}, 0, 0, 0)));
     formClass_ = registerClass(kFormClass, &windowProcedure<FormWindow>);
     makeChildWindowsMessage_ = RegisterWindowMessageW(kMakeControlWindowsMessage);
+    taskbarCreatedMessage_ = RegisterWindowMessageW(L"TaskbarCreated");
 
     // Labels, picture boxes, images, frames, charts and bars are drawn by the program itself.
     for (const wchar_t* name :

@@ -53,6 +53,8 @@ public:
     void hideForm(forms::Form& form) override;
     void formChanged(forms::Form& form) override;
     void bringToFront(forms::Form& form) override;
+    void bringToForeground(forms::Form& form) override;
+    int popUpMenu(forms::Form& owner, const std::vector<forms::MenuEntry>& entries, int x, int y) override;
     void setFocus(forms::Control& control) override;
     void setBusyCursor(bool busy) override;
     void createControl(forms::Control& control) override;
@@ -75,6 +77,7 @@ public:
     HFONT fontFor(const forms::Control& control);
     forms::Application* application() const { return app_; }
     UINT makeChildWindowsMessage() const { return makeChildWindowsMessage_; }  // kMakeControlWindowsMessage
+    UINT taskbarCreatedMessage() const { return taskbarCreatedMessage_; }      // "TaskbarCreated"
     HCURSOR busyCursor() const { return busy_ ? wait_ : nullptr; }             // while long work runs
     HCURSOR handCursor() const { return hand_; }
     // Inside showForm/bringToFront: the model raises Resize and Activate itself.
@@ -129,6 +132,7 @@ private:
     HICON bigIcon_ = nullptr, smallIcon_ = nullptr;
     ATOM formClass_ = 0;
     UINT makeChildWindowsMessage_ = 0;  // kMakeControlWindowsMessage, registered
+    UINT taskbarCreatedMessage_ = 0;    // broadcast by Explorer when it makes the taskbar anew
     std::map<const forms::Form*, std::unique_ptr<FormWindow>> forms_;
     // Windows of forms unloaded while a window procedure still runs; freed when the
     // outermost one returns.

@@ -69,6 +69,16 @@ void HeadlessBackend::hideForm(forms::Form& form) { windowLog.push_back("hide:" 
 void HeadlessBackend::formChanged(forms::Form& form) { layOut(form, true); }
 void HeadlessBackend::bringToFront(forms::Form& form) { broughtToFront.push_back(form.name()); }
 
+void HeadlessBackend::bringToForeground(forms::Form& form) { foreground.push_back(form.name()); }
+
+int HeadlessBackend::popUpMenu(forms::Form&, const std::vector<forms::MenuEntry>& entries, int, int) {
+    menusShown.push_back(entries);
+    if (menuChoices.empty()) return 0;
+    const int chosen = menuChoices.front();
+    menuChoices.pop_front();
+    return chosen;
+}
+
 void HeadlessBackend::createControl(forms::Control& control) {
     if (control.type() == forms::ControlType::Timer) {
         timerChanged(static_cast<forms::Timer&>(control));

@@ -64,6 +64,12 @@ public:
     std::size_t liveWindowCount() const { return liveWindows_; }
     // Z-order requests, newest last.
     std::vector<std::string> broughtToFront;
+    // Forms made the foreground window, newest last.
+    std::vector<std::string> foreground;
+    // Pop-up menus: each one shown, and the commands the user picks, front first (none
+    // queued: dismissed, 0).
+    std::vector<std::vector<forms::MenuEntry>> menusShown;
+    std::deque<int> menuChoices;
     // Window lifecycle as the system would see it: "create:Form3", "show:Form3",
     // "hide:Form3", "destroy:Form3", in the order the calls came.
     std::vector<std::string> windowLog;
@@ -77,6 +83,8 @@ public:
     void hideForm(forms::Form& form) override;
     void formChanged(forms::Form& form) override;
     void bringToFront(forms::Form& form) override;
+    void bringToForeground(forms::Form& form) override;
+    int popUpMenu(forms::Form& owner, const std::vector<forms::MenuEntry>& entries, int x, int y) override;
     void createControl(forms::Control& control) override;
     void controlChanged(forms::Control& control, forms::Property what) override;
     void timerChanged(forms::Timer& timer) override;

@@ -63,10 +63,22 @@ std::wstring message_box_text(HWND box);
 std::optional<int> tray_icon_count();
 // The tip of every shown notification-area icon, in explorer's order.
 std::optional<std::vector<std::wstring>> tray_icon_tips();
+struct TrayIcon {
+    std::wstring tip;
+    RECT screen;  // the icon's cell, screen coordinates
+};
+std::optional<std::vector<TrayIcon>> tray_icons();
 
 // --- commands -------------------------------------------------------------------------
 using Args = std::vector<std::wstring>;
 int cmd_windows(const Args& a);
+int cmd_tray_point(const Args& a);
+int cmd_tray_forget(const Args& a);
+int cmd_taskbar_created(const Args& a);
+int cmd_menu(const Args& a);
+int cmd_foreground(const Args& a);
+int cmd_zorder(const Args& a);
+int cmd_cover(const Args& a);
 int cmd_controls(const Args& a);
 int cmd_wait_window(const Args& a);
 int cmd_text(const Args& a);

@@ -47,6 +47,13 @@ const Command kCommands[] = {
     {L"display", driver::cmd_display, 0, 0, "display (screen size, work area, primary monitor and its work area)"},
     {L"gui-resources", driver::cmd_gui_resources, 1, 1,
      "gui-resources FORM (GDI/USER objects, windows, memory of its process)"},
+    {L"tray-point", driver::cmd_tray_point, 0, 0, "tray-point (X Y, screen centre of the program's tray icon)"},
+    {L"tray-forget", driver::cmd_tray_forget, 0, 0, "tray-forget (takes the icon away, as an Explorer restart does)"},
+    {L"taskbar-created", driver::cmd_taskbar_created, 0, 0, "taskbar-created (broadcasts \"TaskbarCreated\")"},
+    {L"menu", driver::cmd_menu, 0, 1, "menu [TIMEOUT_MS] (the open pop-up menu's entries, one per line)"},
+    {L"foreground", driver::cmd_foreground, 0, 0, "foreground (name or title of the foreground window)"},
+    {L"zorder", driver::cmd_zorder, 0, 0, "zorder (visible top-level windows, front first)"},
+    {L"cover", driver::cmd_cover, 1, 1, "cover SECONDS (another program's window in front, for SECONDS)"},
     {L"latency", driver::cmd_latency, 2, 3, "latency FORM MAX_MS [STOP_FILE] (longest wait for the window to answer)"},
 };
 

@@ -95,7 +95,7 @@ BOOL CALLBACK collect_tray_tooltips(HWND hwnd, LPARAM param) {
 
 }  // namespace
 
-std::optional<std::vector<std::wstring>> tray_icon_tips() {
+std::optional<std::vector<TrayIcon>> tray_icons() {
     HWND tray = FindWindowW(L"Shell_TrayWnd", nullptr);
     if (!tray) return std::nullopt;
     TraySearch search{tray, {}};
@@ -103,12 +103,22 @@ std::optional<std::vector<std::wstring>> tray_icon_tips() {
     DWORD pid = 0;
     GetWindowThreadProcessId(tray, &pid);
     RemoteToolReader reader(pid);
-    std::vector<std::wstring> tips;
+    std::vector<TrayIcon> icons;
     for (HWND tooltip : search.tooltips) {
-        const auto rect = reader.first_tool_rect(tooltip);
+        auto rect = reader.first_tool_rect(tooltip);
         if (!rect || IsRectEmpty(&*rect)) continue;
-        tips.push_back(reader.first_tool_text(tooltip).value_or(L""));
+        // The tool's rect is the icon's cell in the tray window's client area.
+        MapWindowPoints(tray, HWND_DESKTOP, reinterpret_cast<POINT*>(&*rect), 2);
+        icons.push_back({reader.first_tool_text(tooltip).value_or(L""), *rect});
     }
+    return icons;
+}
+
+std::optional<std::vector<std::wstring>> tray_icon_tips() {
+    const auto icons = tray_icons();
+    if (!icons) return std::nullopt;
+    std::vector<std::wstring> tips;
+    for (const auto& icon : *icons) tips.push_back(icon.tip);
     return tips;
 }
 
