@@ -28,6 +28,39 @@ OwnedMenu buildMenu(const std::vector<forms::MenuEntry>& entries) {
     return menu;
 }
 
+// The menu's owner while it is open: a one-pixel window of its own at the anchor point.
+// The owner has to be the foreground window (else the menu stays open when the user clicks
+// elsewhere) and to hold the keyboard (Wine drops keys meant for a hidden window, and the
+// owner form is hidden); a window of its own does both without bringing any of the
+// program's windows forward.
+class MenuOwner {
+public:
+    MenuOwner(HINSTANCE instance, HWND form, int x, int y) {
+        static const ATOM atom = [instance] {
+            WNDCLASSW wc{};
+            wc.lpfnWndProc = DefWindowProcW;
+            wc.hInstance = instance;
+            wc.lpszClassName = L"Sparvane.MenuOwner";
+            return RegisterClassW(&wc);
+        }();
+        if (atom == 0) return;
+        window_ = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, MAKEINTATOM(atom), L"", WS_POPUP, x, y, 1, 1, form,
+                                  nullptr, instance, nullptr);
+        if (window_ == nullptr) return;
+        ShowWindow(window_, SW_SHOW);
+        SetForegroundWindow(window_);
+    }
+    ~MenuOwner() {
+        if (window_ != nullptr) DestroyWindow(window_);
+    }
+    MenuOwner(const MenuOwner&) = delete;
+    MenuOwner& operator=(const MenuOwner&) = delete;
+    HWND get() const { return window_; }
+
+private:
+    HWND window_ = nullptr;
+};
+
 }  // namespace
 
 void Win32Backend::bringToForeground(forms::Form& form) {
@@ -49,17 +82,16 @@ int Win32Backend::popUpMenu(forms::Form& owner, const std::vector<forms::MenuEnt
     OwnedMenu menu = buildMenu(entries);
     if (!menu) return 0;
     DepthGuard depth(*this);
-    HWND hwnd = fw->window.get();
-    // A menu whose owner is not the foreground window stays open when the user clicks
-    // elsewhere; the owner may be hidden.
-    SetForegroundWindow(hwnd);
+    const MenuOwner ownerWindow(instance(), fw->window.get(), x, y);
+    HWND hwnd = ownerWindow.get() != nullptr ? ownerWindow.get() : fw->window.get();
+    if (ownerWindow.get() == nullptr) SetForegroundWindow(hwnd);
     UINT flags = TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON | TPM_BOTTOMALIGN;
     flags |= GetSystemMetrics(SM_MENUDROPALIGNMENT) != 0 ? TPM_RIGHTALIGN : TPM_LEFTALIGN;
     // The menu runs its own message loop: timers and repaints go on meanwhile.
     const int chosen = static_cast<int>(TrackPopupMenuEx(menu.get(), flags, x, y, hwnd, nullptr));
     // Lets the owner see a message after the menu, without which the next menu of a
     // hidden owner may close at once.
-    PostMessageW(hwnd, WM_NULL, 0, 0);
+    PostMessageW(fw->window.get(), WM_NULL, 0, 0);
     return chosen;
 }
 

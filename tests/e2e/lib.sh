@@ -226,6 +226,31 @@ e2e_screenshot() {
   timeout 30 import -display "$DISPLAY" -window root "$E2E_ARTIFACTS/$1.png"
 }
 
+# e2e_tray_menu: a real right click on the program's notification-area icon; waits for its
+# menu to open. e2e_tray_pick ENTRY: opens it and picks the entry ("Show widget",
+# "Traffic...", "Dial-up...", "About", "Exit") with the arrow keys and Enter, as a keyboard
+# user would (the separator is skipped).
+E2E_TRAY_ENTRIES=("Show widget" "Traffic..." "Dial-up..." "About" "Exit")
+e2e_tray_menu() {
+  local point x y
+  point=$(e2e_wait_for 20 drv tray-point) || return 1
+  read -r x y <<<"$point"
+  xdotool mousemove "$x" "$y" click 3
+  drv menu 5000 >/dev/null || e2e_fail "no menu after a right click on the tray icon"
+  # Keys reach the menu once its owner (a window of its own) has the foreground;
+  # when another program had it, that takes a moment.
+  _e2e_menu_owner_in_front() { [[ "$(drv foreground)" == "title:[Sparvane.MenuOwner]" ]]; }
+  e2e_wait_for 10 _e2e_menu_owner_in_front
+}
+e2e_tray_pick() {
+  local i n=0
+  for ((i = 0; i < ${#E2E_TRAY_ENTRIES[@]}; i++)); do [[ "${E2E_TRAY_ENTRIES[i]}" == "$1" ]] && n=$((i + 1)); done
+  ((n > 0)) || e2e_fail "e2e_tray_pick: no menu entry '$1'"
+  e2e_tray_menu
+  for ((i = 0; i < n; i++)); do xdotool key Down; done
+  xdotool key Return
+}
+
 # e2e_run_value [ROOT]: the data of the program's auto-start value (ROOT\Software\Microsoft\
 # Windows\CurrentVersion\Run, Sparvane; ROOT is HKCU, the program's own, or HKLM, where older
 # versions wrote it) exactly as stored, read with the real reg.exe; fails when the value does
