@@ -105,7 +105,7 @@ TrafficWindow::TrafficWindow(forms::Application& app, const TrafficMeter& meter,
     setShowInTaskbar(true);
     setStartUpPosition(forms::StartUpPosition::CenterScreen);
     setFont(kWindowFont);
-    setClientSizeTwips(8400, 8100);
+    setClientSizeTwips(8400, 7800);  // 700 x 650 pixels at 120 dpi: fits a 1366 x 768 screen
     setUpFlow(download, kDownloadFill);
     setUpFlow(upload, kUploadFill);
     totalsFrame.setCaption("Bytes");
