@@ -3,6 +3,7 @@
 #include "cleaning/clean_up_window.h"
 #include "cleaning/recent_folder_window.h"
 #include "forms/application.h"
+#include "network/traffic_window.h"
 #include "shell/widget_window.h"
 
 namespace sparvane::shell {
@@ -32,8 +33,12 @@ NetworkWindow::NetworkWindow(Context& ctx, Models& models)
       dialup_(*this, dialupServices(ctx)),
       trayMenu_(ctx.app) {
     // Every tick's figures go on to the widget; referring to it loads it if it is not
-    // loaded (it is not shown by that).
-    traffic_.onTicked = [this, &models] { ctx_.app.form<WidgetWindow>().showTraffic(models.traffic); };
+    // loaded (it is not shown by that). The traffic window gets them only while it is
+    // loaded: it is made when the user first opens it, never by a tick.
+    traffic_.onTicked = [this, &models] {
+        ctx_.app.form<WidgetWindow>().showTraffic(models.traffic);
+        if (auto* trafficWindow = ctx_.app.loadedForm<network::TrafficWindow>()) trafficWindow->showTraffic();
+    };
     // A tiny window: its controls all lie outside the client area, so even while it is
     // shown for its first activation none of them is seen.
     setCaption("Form3");

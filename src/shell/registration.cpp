@@ -4,6 +4,7 @@
 
 #include "cleaning/clean_up_window.h"
 #include "cleaning/recent_folder_window.h"
+#include "network/traffic_window.h"
 #include "screenguard/screen_guard_window.h"
 #include "shell/models.h"
 #include "shell/network_window.h"
@@ -28,6 +29,9 @@ void registerForms(Context& ctx) {
         auto& s = ctx.services;
         return std::make_unique<cleaning::CleanUpWindow>(
             ctx.app, cleaning::CleanUpWindow::Services{models->cleanUpRun, s.shell, s.windows, ctx.orderlyExit});
+    });
+    app.registerForm<network::TrafficWindow>([&ctx, models] {
+        return std::make_unique<network::TrafficWindow>(ctx.app, models->traffic, ctx.services.locale);
     });
     app.registerForm<screenguard::ScreenGuardWindow>(
         [&ctx] { return std::make_unique<screenguard::ScreenGuardWindow>(ctx.app, ctx.services.windows); });
