@@ -4,6 +4,7 @@
 
 #include "cleaning/clean_up_window.h"
 #include "cleaning/recent_folder_window.h"
+#include "dialup/dialup_window.h"
 #include "screenguard/screen_guard_window.h"
 #include "shell/models.h"
 #include "shell/network_window.h"
@@ -11,6 +12,24 @@
 #include "shell/widget_window.h"
 
 namespace sparvane::shell {
+
+namespace {
+
+// What the dial-up window's panel works with: Settings and Connect To Internet open the
+// folder and the temp-file clean-up window.
+dialup::DialupPanel::Services dialupServices(Context& ctx) {
+    auto& app = ctx.app;
+    auto& s = ctx.services;
+    return {s.dialup, s.registry, s.shell,
+            [&app] {
+                auto& settings = app.form<cleaning::RecentFolderWindow>();
+                settings.show();
+                settings.zOrderTop();
+            },
+            [&app] { app.form<cleaning::CleanUpWindow>().show(); }};
+}
+
+}  // namespace
 
 void registerForms(Context& ctx) {
     auto& app = ctx.app;
@@ -29,6 +48,8 @@ void registerForms(Context& ctx) {
         return std::make_unique<cleaning::CleanUpWindow>(
             ctx.app, cleaning::CleanUpWindow::Services{models->cleanUpRun, s.shell, s.windows, ctx.orderlyExit});
     });
+    app.registerForm<dialup::DialupWindow>(
+        [&ctx] { return std::make_unique<dialup::DialupWindow>(ctx.app, dialupServices(ctx)); });
     app.registerForm<screenguard::ScreenGuardWindow>(
         [&ctx] { return std::make_unique<screenguard::ScreenGuardWindow>(ctx.app, ctx.services.windows); });
 }
