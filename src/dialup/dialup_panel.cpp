@@ -114,10 +114,11 @@ void DialupPanel::layOutLabels() {
     sloganLabel.setBoundsTwips(kMargin, 840, 4200, 240);
     sloganLabel.setForeColor(kPaleYellow);
 
-    // Ends at the right margin, above the buttons.
+    // Above the buttons, to the right margin. Left-aligned: a drawn text can come out a few
+    // pixels wider than it measures, and the slack on the right absorbs that where a
+    // right-aligned text would lose its last letter.
     webAddressLabel.setCaption(panel_text::kWebAddress);
-    webAddressLabel.setBoundsTwips(4440, 840, DialupPanel::kWidthTwips - kMargin - 4440, 240);
-    webAddressLabel.setAlignment(forms::Alignment::Right);
+    webAddressLabel.setBoundsTwips(kButtonLeft, 840, kButtonWidth, 240);
     webAddressLabel.setForeColor(kPaleYellow);
 }
 
