@@ -16,22 +16,29 @@ constexpr forms::Color kRed = forms::rgb(255, 0, 0);
 constexpr forms::Color kWhite = forms::rgb(255, 255, 255);
 constexpr forms::Color kPaleYellow = forms::rgb(255, 255, 128);
 
+// The layout's grid, in twips: margins around the client area, and the button column
+// beside the connection frame, reaching to the right margin.
+constexpr double kMargin = 120;
+constexpr double kInnerWidth = DialupPanel::kWidthTwips - 2 * kMargin;
+constexpr double kButtonLeft = 4335;
+constexpr double kButtonWidth = DialupPanel::kWidthTwips - kMargin - kButtonLeft;
+
 }  // namespace
 
-DialupPanel::DialupPanel(forms::Form& networkWindow, Services services)
-    : connectionFrame(networkWindow.add<forms::Frame>("Frame7")),
-      entryList(networkWindow.add<forms::ListBox>("lstConnections")),
-      statusLog(networkWindow.add<forms::TextBox>("txtStatus")),
-      settingsButton(networkWindow.add<forms::CommandButton>("Command1")),
-      connectButton(networkWindow.add<forms::CommandButton>("cmdConnect")),
-      disconnectButton(networkWindow.add<forms::CommandButton>("cmdDisconnect")),
-      browserButton(networkWindow.add<forms::CommandButton>("Command9")),
-      connectToInternetButton(networkWindow.add<forms::CommandButton>("Command5")),
-      stateLabel(networkWindow.add<forms::Label>("Label14")),
-      titleLabel(networkWindow.add<forms::Label>("Label15")),
-      sloganLabel(networkWindow.add<forms::Label>("Label18")),
-      webAddressLabel(networkWindow.add<forms::Label>("Label19")),
-      form_(networkWindow),
+DialupPanel::DialupPanel(forms::Form& window, Services services)
+    : connectionFrame(window.add<forms::Frame>("Frame7")),
+      entryList(window.add<forms::ListBox>("lstConnections")),
+      statusLog(window.add<forms::TextBox>("txtStatus")),
+      settingsButton(window.add<forms::CommandButton>("Command1")),
+      connectButton(window.add<forms::CommandButton>("cmdConnect")),
+      disconnectButton(window.add<forms::CommandButton>("cmdDisconnect")),
+      browserButton(window.add<forms::CommandButton>("Command9")),
+      connectToInternetButton(window.add<forms::CommandButton>("Command5")),
+      stateLabel(window.add<forms::Label>("Label14")),
+      titleLabel(window.add<forms::Label>("Label15")),
+      sloganLabel(window.add<forms::Label>("Label18")),
+      webAddressLabel(window.add<forms::Label>("Label19")),
+      form_(window),
       services_(std::move(services)) {
     layOut();
     connectButton.onClick = [this] { connect(); };
@@ -43,8 +50,10 @@ DialupPanel::DialupPanel(forms::Form& networkWindow, Services services)
 
 DialupPanel::~DialupPanel() = default;
 
-// Places in twips as designed for the network window. The window's client area is far
-// smaller, so none of this is on screen while the window keeps its designed size.
+// Places in twips inside the window's client area: the heading across the top, the
+// connection frame on the left with the buttons beside it, the state line at the bottom.
+// Positions and fonts both follow the DPI, so the layout holds at any scale; the margins
+// and gaps leave room for a pixel of rounding on every edge.
 void DialupPanel::layOut() {
     layOutConnectionFrame();
     layOutButtons();
@@ -53,8 +62,9 @@ void DialupPanel::layOut() {
 
 void DialupPanel::layOutConnectionFrame() {
     connectionFrame.setCaption("Active Connection(s)");
-    connectionFrame.setBoundsTwips(11280, 4680, 3975, 3135);
+    connectionFrame.setBoundsTwips(kMargin, 1170, 3975, 3135);
     connectionFrame.setFont(kPanelFont);
+    connectionFrame.setForeColor(kWhite);  // its caption sits on the window's dark surface
 
     // Inside connectionFrame, relative to it.
     entryList.setContainer(&connectionFrame);
@@ -72,39 +82,43 @@ void DialupPanel::layOutButtons() {
     const struct {
         forms::CommandButton& button;
         const char* caption;
-        double left, top, width, height;
+        double top, height;
     } buttons[] = {
-        {settingsButton, "Settings", 15360, 4680, 2895, 615},
-        {connectButton, "Connect", 15360, 5280, 2895, 495},
-        {disconnectButton, "Disconnect", 15360, 5760, 2895, 495},
-        {browserButton, "Orvex Speed Browser", 15360, 6240, 2895, 495},
+        {settingsButton, "Settings", 1260, 615},
+        {connectButton, "Connect", 1935, 495},
+        {disconnectButton, "Disconnect", 2490, 495},
+        {browserButton, "Orvex Speed Browser", 3045, 495},
     };
     for (const auto& b : buttons) {
         b.button.setCaption(b.caption);
-        b.button.setBoundsTwips(b.left, b.top, b.width, b.height);
+        b.button.setBoundsTwips(kButtonLeft, b.top, kButtonWidth, b.height);
         b.button.setFont(kPanelFont);
     }
     // connectToInternetButton keeps the window's default font.
     connectToInternetButton.setCaption("Connect To Internet");
-    connectToInternetButton.setBoundsTwips(23160, 3600, 5175, 735);
+    connectToInternetButton.setBoundsTwips(kButtonLeft, 3570, kButtonWidth, 735);
 }
 
 void DialupPanel::layOutLabels() {
     stateLabel.setCaption(panel_text::kReady);
-    stateLabel.setBoundsTwips(6840, 7920, 11355, 195);
+    stateLabel.setBoundsTwips(kMargin, 4425, kInnerWidth, 240);
     stateLabel.setForeColor(kYellow);
 
     titleLabel.setCaption(panel_text::kTitle);
-    titleLabel.setBoundsTwips(6720, 3720, 5325, 630);
+    titleLabel.setBoundsTwips(kMargin, 90, kInnerWidth, 720);  // room for the font's descent at 144 dpi
+    titleLabel.setAlignment(forms::Alignment::Center);
     titleLabel.setFont(kHeadingFont);
     titleLabel.setForeColor(kWhite);
 
     sloganLabel.setCaption("Increase Dial-Up Internet Speed Up-To 3X");
-    sloganLabel.setBoundsTwips(9000, 4320, 3015, 195);
+    sloganLabel.setBoundsTwips(kMargin, 840, 4200, 240);
     sloganLabel.setForeColor(kPaleYellow);
 
+    // Above the buttons, to the right margin. Left-aligned: a drawn text can come out a few
+    // pixels wider than it measures, and the slack on the right absorbs that where a
+    // right-aligned text would lose its last letter.
     webAddressLabel.setCaption(panel_text::kWebAddress);
-    webAddressLabel.setBoundsTwips(15720, 4320, 2310, 195);
+    webAddressLabel.setBoundsTwips(kButtonLeft, 840, kButtonWidth, 240);
     webAddressLabel.setForeColor(kPaleYellow);
 }
 

@@ -1,7 +1,7 @@
 #pragma once
-// The dial-up panel and command buttons of the network window: the entry list, the status
-// log, Connect and Disconnect, the status label and the buttons that open the clean-up
-// windows and the companion browser. The panel lies outside the window's client area.
+// The dial-up panel and its command buttons: the entry list, the status log, Connect and
+// Disconnect, the status label and the buttons that open the clean-up windows and the
+// companion browser. It fills the dial-up window's client area (kWidthTwips x kHeightTwips).
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -36,7 +36,7 @@ inline constexpr const char* kBrowserFile = "om.exe";
 class DialupPanel {
 public:
     // What the panel dials with and what it starts. The two clean-up windows belong to
-    // another subsystem: whoever builds the network window says how they are opened.
+    // another subsystem: whoever builds the dial-up window says how they are opened.
     struct Services {
         platform::Dialup& dialup;
         platform::Registry& registry;
@@ -44,15 +44,21 @@ public:
         std::function<void()> showFolderCleanUp;  // Settings
         std::function<void()> showTempCleanUp;    // Connect To Internet
     };
-    // Adds the panel's controls to the network window and wires their handlers.
-    DialupPanel(forms::Form& networkWindow, Services services);
+    // The client area the panel's controls are laid out in, in twips.
+    static constexpr double kWidthTwips = 7440;
+    static constexpr double kHeightTwips = 4785;
+    // The surface the panel's white and yellow texts are drawn on: its window's back colour.
+    static constexpr forms::Color kBackColor = forms::rgb(0, 0, 80);
+
+    // Adds the panel's controls to the window and wires their handlers.
+    DialupPanel(forms::Form& window, Services services);
     ~DialupPanel();
     DialupPanel(const DialupPanel&) = delete;
     DialupPanel& operator=(const DialupPanel&) = delete;
 
-    // The network window's Initialize: dial-up object, entry list, first log line.
+    // The dial-up window's first load: dial-up object, entry list, first log line.
     void prepare();
-    // The network window's QueryUnload: releases the dial-up object.
+    // The dial-up window's unload: releases the dial-up object.
     void release();
 
     // The dial-up object while the panel holds one (between prepare and release).

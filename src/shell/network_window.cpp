@@ -1,6 +1,5 @@
 #include "shell/network_window.h"
 
-#include "cleaning/clean_up_window.h"
 #include "cleaning/recent_folder_window.h"
 #include "forms/application.h"
 #include "network/traffic_window.h"
@@ -8,29 +7,10 @@
 
 namespace sparvane::shell {
 
-namespace {
-
-// What the window hands its dial-up panel: Settings and Connect To Internet open the
-// folder and the temp-file clean-up window.
-dialup::DialupPanel::Services dialupServices(Context& ctx) {
-    auto& app = ctx.app;
-    auto& s = ctx.services;
-    return {s.dialup, s.registry, s.shell,
-            [&app] {
-                auto& settings = app.form<cleaning::RecentFolderWindow>();
-                settings.show();
-                settings.zOrderTop();
-            },
-            [&app] { app.form<cleaning::CleanUpWindow>().show(); }};
-}
-
-}  // namespace
-
 NetworkWindow::NetworkWindow(Context& ctx, Models& models)
     : forms::Form(ctx.app, "Form3"),
       ctx_(ctx),
       traffic_(*this, models.traffic, {ctx.services.trayIcon, ctx.services.locale}),
-      dialup_(*this, dialupServices(ctx)),
       trayMenu_(ctx.app) {
     // Every tick's figures go on to the widget; referring to it loads it if it is not
     // loaded (it is not shown by that). The traffic window gets them only while it is
@@ -46,8 +26,6 @@ NetworkWindow::NetworkWindow(Context& ctx, Models& models)
     setClientSizeTwips(495, 210);
 }
 
-void NetworkWindow::onInitialize() { dialup_.prepare(); }
-
 void NetworkWindow::onLoad() { traffic_.setUp(); }
 
 // The start-up window's first activation hands over to the windows the user works with.
@@ -60,7 +38,6 @@ void NetworkWindow::onActivate() {
 void NetworkWindow::onQueryUnload(int& cancel, int unloadMode) {
     (void)cancel, (void)unloadMode;  // never cancelled
     traffic_.removeTrayIcon();
-    dialup_.release();
 }
 
 // Removing the icon again is harmless and covers an unload that skipped QueryUnload.

@@ -1,7 +1,6 @@
 #pragma once
 // NetworkWindow: the network window, the program's start-up window. Its lifecycle lives here; its
-// traffic panel and dial-up panel live in their own subsystems.
-#include "dialup/dialup_panel.h"
+// traffic panel lives in its own subsystem.
 #include "forms/form.h"
 #include "network/traffic_panel.h"
 #include "shell/context.h"
@@ -14,7 +13,6 @@ class NetworkWindow : public forms::Form {
 public:
     NetworkWindow(Context& ctx, Models& models);
 
-    void onInitialize() override;
     void onLoad() override;
     void onActivate() override;
     void onQueryUnload(int& cancel, int unloadMode) override;
@@ -24,12 +22,10 @@ public:
     void onTaskbarCreated() override;
 
     network::TrafficPanel& traffic() { return traffic_; }
-    dialup::DialupPanel& dialupPanel() { return dialup_; }
 
 private:
     Context& ctx_;
     network::TrafficPanel traffic_;
-    dialup::DialupPanel dialup_;
     TrayMenu trayMenu_;
 };
 

@@ -4,6 +4,7 @@
 
 #include "cleaning/clean_up_window.h"
 #include "cleaning/recent_folder_window.h"
+#include "dialup/dialup_window.h"
 #include "network/traffic_window.h"
 #include "screenguard/screen_guard_window.h"
 #include "shell/models.h"
@@ -12,6 +13,24 @@
 #include "shell/widget_window.h"
 
 namespace sparvane::shell {
+
+namespace {
+
+// What the dial-up window's panel works with: Settings and Connect To Internet open the
+// folder and the temp-file clean-up window.
+dialup::DialupPanel::Services dialupServices(Context& ctx) {
+    auto& app = ctx.app;
+    auto& s = ctx.services;
+    return {s.dialup, s.registry, s.shell,
+            [&app] {
+                auto& settings = app.form<cleaning::RecentFolderWindow>();
+                settings.show();
+                settings.zOrderTop();
+            },
+            [&app] { app.form<cleaning::CleanUpWindow>().show(); }};
+}
+
+}  // namespace
 
 void registerForms(Context& ctx) {
     auto& app = ctx.app;
@@ -33,6 +52,8 @@ void registerForms(Context& ctx) {
     app.registerForm<network::TrafficWindow>([&ctx, models] {
         return std::make_unique<network::TrafficWindow>(ctx.app, models->traffic, ctx.services.locale);
     });
+    app.registerForm<dialup::DialupWindow>(
+        [&ctx] { return std::make_unique<dialup::DialupWindow>(ctx.app, dialupServices(ctx)); });
     app.registerForm<screenguard::ScreenGuardWindow>(
         [&ctx] { return std::make_unique<screenguard::ScreenGuardWindow>(ctx.app, ctx.services.windows); });
 }

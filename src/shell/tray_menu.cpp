@@ -1,5 +1,7 @@
 #include "shell/tray_menu.h"
 
+#include "dialup/dialup_window.h"
+#include "network/traffic_window.h"
 #include "shell/widget_window.h"
 
 namespace sparvane::shell {
@@ -26,6 +28,8 @@ void TrayMenu::iconUsed(forms::Form& owner, forms::TrayIconEvent event, int x, i
 void TrayMenu::run(int command) {
     switch (command) {
         case tray_command::kShowWidget: bringForward(app_.form<WidgetWindow>()); break;
+        case tray_command::kTraffic: bringForward(app_.form<network::TrafficWindow>()); break;
+        case tray_command::kDialup: bringForward(app_.form<dialup::DialupWindow>()); break;
         case tray_command::kAbout: app_.form<WidgetWindow>().showAbout(); break;
         // The same end as the widget's Close Widget button: icon removed, status 0.
         case tray_command::kExit: app_.form<WidgetWindow>().closeWidget(); break;

@@ -100,6 +100,7 @@ int cmd_tray_count(const Args& a);
 int cmd_tray_tips(const Args& a);
 int cmd_list_count(const Args& a);
 int cmd_place(const Args& a);
+int cmd_inside(const Args& a);        // driver_inside.cpp
 int cmd_display_mode(const Args& a);  // driver_display.cpp
 int cmd_display(const Args& a);
 int cmd_gui_resources(const Args& a);  // driver_resources.cpp (footprint benchmark)

@@ -43,6 +43,8 @@ const Command kCommands[] = {
     {L"tray-tips", driver::cmd_tray_tips, 0, 0, "tray-tips (one line per shown icon)"},
     {L"list-count", driver::cmd_list_count, 2, 2, "list-count FORM CONTROL"},
     {L"place", driver::cmd_place, 5, 5, "place FORM LEFT TOP WIDTH HEIGHT (shows it, no activation)"},
+    {L"inside", driver::cmd_inside, 1, 1,
+     "inside FORM (each control's screen rect against the client area's; fails if one lies outside)"},
     {L"display-mode", driver::cmd_display_mode, 2, 2, "display-mode WIDTH HEIGHT (changes the screen resolution)"},
     {L"display", driver::cmd_display, 0, 0, "display (screen size, work area, primary monitor and its work area)"},
     {L"gui-resources", driver::cmd_gui_resources, 1, 1,

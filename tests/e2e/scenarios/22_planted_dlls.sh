@@ -4,9 +4,10 @@
 # (native first, for those three), and stand-ins that leave a marker when loaded are planted
 # in the program's folder. A control program in that folder that loads them by bare name
 # must get the stand-ins, so the check cannot pass for want of live DLLs. Then the program
-# starts there, measures traffic (IP Helper), lists its dial-up entries (Remote Access),
-# runs Clean Junk and closes: no marker may appear, and Wine's load log must show IP Helper
-# and Remote Access taken from System32. WinINet is loaded only by a dial, which needs an
+# starts there, measures traffic (IP Helper), has its dial-up window opened from the tray
+# menu, which lists the dial-up entries (Remote Access, loaded only then), runs Clean Junk
+# and closes: no marker may appear, and Wine's load log must show IP Helper and Remote
+# Access taken from System32. WinINet is loaded only by a dial, which needs an
 # entry that Wine's empty phone book never lists: for it the run shows that nothing else
 # pulls it in from the program's folder.
 source "$(dirname "$0")/../lib.sh"
@@ -88,10 +89,15 @@ tip() { drv tray-tips | grep -m1 '^Bytes received: [0-9]'; }
 tip_text=$(e2e_wait_for 20 tip)
 echo "tray tip: $tip_text"
 
-# Dial-up: the panel lists the phone book's entries at start-up (none under Wine).
-status=$(drv text Form3 txtStatus | tr -d '\r')
+# Dial-up: Remote Access is not loaded at start-up; the dial-up window, opened from the tray
+# menu, loads it and lists the phone book's entries (none under Wine).
+loads=$(process_loads "$E2E_ARTIFACTS/program.log" sparvane.exe) || e2e_fail "no load log of the program"
+! grep -qi rasapi32 <<<"$loads" || e2e_fail "Remote Access was loaded before the dial-up window was opened"
+e2e_tray_pick "Dial-up..." || e2e_fail "cannot pick Dial-up... from the tray menu"
+e2e_wait_for 20 drv wait-window frmDialup visible 1000 >/dev/null
+status=$(drv text frmDialup txtStatus | tr -d '\r')
 [[ "$status" == "Class initialized." ]] || e2e_fail "dial-up log: '$status'"
-count=$(drv list-count Form3 lstConnections | tr -d '\r\n')
+count=$(drv list-count frmDialup lstConnections | tr -d '\r\n')
 [[ "$count" == 0 ]] || e2e_fail "lstConnections holds $count entries, expected 0"
 e2e_screenshot widget_beside_standins
 

@@ -1,18 +1,26 @@
 #!/usr/bin/env bash
-# The network window's dial-up panel under Wine, whose dial-up services are stubs with an
-# empty phone book: one log line at start-up, Connect without a selection asks for one,
-# Disconnect before any dial logs so, and the browser button without om.exe explains itself
-# while the program goes on. The panel lies outside the network window's tiny client area;
-# the driver places and shows that window (without activating it) only to photograph it.
-# Remote Access reports a connection here (seeded), yet its only reader is Connect's
-# refusal, which needs an entry to select, and Wine lists none: the unit suite covers it.
-source "$(dirname "$0")/../lib.sh"
-# A desktop wider than 1893 pixels: the panel spans 6720 to 28335 twips across (448 to 1889
-# pixels), and Wine keeps a window no wider than the desktop and its frame.
-e2e_begin dialup 1920x1080
+# The dial-up window under Wine, whose dial-up services are stubs with an empty phone book.
+# Nothing of it exists at start-up; the notification-area menu's "Dial-up..." opens it, and
+# only then is the phone book listed (no entries) and the one log line written. Every
+# control lies inside the window's client area, the window on the screen, and the labels
+# in the window's default font show their whole text. Connect without a selection asks for
+# one, Disconnect before any dial logs so, and the browser button without om.exe explains
+# itself while the program goes on. The close box hides the window; opening it again shows
+# the same log. Remote Access reports a connection here (seeded), yet its only reader is
+# Connect's refusal, which needs an entry to select, and Wine lists none: the unit suite
+# covers it. Runs at 96 dpi; 61_dialup_144dpi.sh sources this one with E2E_DIALUP_DPI=144.
+source "$(dirname "${BASH_SOURCE[0]}")/../lib.sh"
+dpi=${E2E_DIALUP_DPI:-96}
+if ((dpi == 96)); then e2e_begin dialup; else e2e_begin "dialup_${dpi}dpi"; fi
 
 timeout 60 wine reg add 'HKLM\System\CurrentControlSet\Services\RemoteAccess' \
   /v 'Remote Connection' /t REG_BINARY /d 01000000 /f </dev/null >/dev/null
+if ((dpi != 96)); then
+  timeout 60 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null
+  timeout 60 wine reg add 'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts' \
+    /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null
+  _e2e_wineserver_down  # the program starts with a fresh server, which reads the new dpi
+fi
 
 e2e_start_program
 e2e_wait_for 20 drv wait-window Form3 hidden 1000 >/dev/null
@@ -26,37 +34,63 @@ text_of() {  # FORM CONTROL
   printf '%s' "${raw%$'\n'}"
 }
 
-expect_text() {  # FORM CONTROL EXPECTED
+expect_text() {  # CONTROL EXPECTED (on the dial-up window)
   local got
-  got=$(text_of "$1" "$2") || e2e_fail "cannot read $1.$2"
-  [[ "$got" == "$3" ]] || e2e_fail "$1.$2: expected '$3', got '$got'"
+  got=$(text_of frmDialup "$1") || e2e_fail "cannot read frmDialup.$1"
+  [[ "$got" == "$2" ]] || e2e_fail "frmDialup.$1: expected '$2', got '$got'"
 }
 
-# Start-up: no entries, one log line.
-expect_text Form3 txtStatus "Class initialized."
-count=$(drv list-count Form3 lstConnections | tr -d '\r\n') || e2e_fail "cannot count lstConnections"
+open_dialup() {
+  e2e_tray_pick "Dial-up..." || e2e_fail "cannot pick Dial-up... from the tray menu"
+  e2e_wait_for 20 drv wait-window frmDialup visible 1000 >/dev/null
+}
+
+# Start-up: no dial-up window, and the network window carries no panel.
+drv wait-window frmDialup gone 500 >/dev/null || e2e_fail "the dial-up window exists at start-up"
+! drv text Form3 txtStatus >/dev/null 2>&1 || e2e_fail "the network window still carries the dial-up log"
+
+# First opening: the phone book listed (empty), one log line.
+open_dialup
+caption=$(drv text frmDialup | tr -d '\r')
+[[ "$caption" == "Dial-up" ]] || e2e_fail "dial-up window caption '$caption'"
+expect_text txtStatus "Class initialized."
+count=$(drv list-count frmDialup lstConnections | tr -d '\r\n') || e2e_fail "cannot count lstConnections"
 [[ "$count" == 0 ]] || e2e_fail "lstConnections holds $count entries, expected 0"
-expect_text Form3 Label14 "Ready to connect"
+expect_text Label14 "Ready to connect"
+
+# Geometry: each control inside the client area, the window inside the screen.
+drv inside frmDialup | tr -d '\r' >"$E2E_ARTIFACTS/inside.txt" ||
+  e2e_fail "a control lies outside the dial-up window's client area: $(grep OUTSIDE "$E2E_ARTIFACTS/inside.txt")"
+read -r _ sw sh < <(drv display | tr -d '\r' | grep '^screen ') || e2e_fail "cannot read the screen size"
+read -r wl wt wr wb < <(drv rect frmDialup | tr -d '\r')
+((wl >= 0 && wt >= 0 && wr <= sw && wb <= sh)) ||
+  e2e_fail "the dial-up window ($wl $wt $wr $wb) is not inside the screen (${sw}x${sh})"
+for label in Label14 Label18 Label19; do  # the window's default font
+  line=$(drv text-fit frmDialup "$label" "MS Sans Serif" 8.25) || e2e_fail "cannot measure $label"
+  echo "$label: $line" >>"$E2E_ARTIFACTS/measures.txt"
+  [[ "$line" == *" fits=1" ]] || e2e_fail "$label cuts its text: $line"
+done
 
 # Connect with nothing selected: the exclamation box, and nothing logged.
-drv click Form3 cmdConnect
+drv click frmDialup cmdConnect
 box=$(drv msgbox 10000) || e2e_fail "no message box after Connect"
 box=${box//$'\r'/}
 [[ "$box" == "Orvex Net Speed 3X|Please select a DUN from the listbox before selecting connect." ]] ||
   e2e_fail "Connect without selection showed: $box"
 drv answer OK 5000
 e2e_wait_for 10 bash -c '! wine "$0" msgbox 200 >/dev/null 2>&1' "$E2E_DRIVER_UNIX"
-expect_text Form3 txtStatus "Class initialized."
+expect_text txtStatus "Class initialized."
 
 # Disconnect before any dial.
-drv click Form3 cmdDisconnect
-log_two_lines() { [[ "$(text_of Form3 txtStatus)" == $'Class initialized.\nNo connection made yet.' ]]; }
+drv click frmDialup cmdDisconnect
+two_lines=$'Class initialized.\nNo connection made yet.'
+log_two_lines() { [[ "$(text_of frmDialup txtStatus)" == "$two_lines" ]]; }
 e2e_wait_for 10 log_two_lines
-expect_text Form3 Label14 "Ready to connect"
+expect_text Label14 "Ready to connect"
 
 # The browser button with no om.exe beside the program.
 [[ ! -e "$(dirname "$E2E_EXE_UNIX")/om.exe" ]] || e2e_fail "om.exe unexpectedly present"
-drv click Form3 Command9
+drv click frmDialup Command9
 box=$(drv msgbox 10000) || e2e_fail "no message box after the browser button"
 box=${box//$'\r'/}
 printf '%s\n' "$box" >"$E2E_ARTIFACTS/browser_message.txt"
@@ -65,21 +99,14 @@ printf '%s\n' "$box" >"$E2E_ARTIFACTS/browser_message.txt"
 drv answer OK 5000
 kill -0 "$APP_PID" 2>/dev/null || e2e_fail "the program ended after the browser button"
 drv wait-window Form1 visible 5000 >/dev/null || e2e_fail "the widget is gone after the browser button"
-expect_text Form3 txtStatus $'Class initialized.\nNo connection made yet.'
+expect_text txtStatus "$two_lines"
+e2e_screenshot dialup_window
 
-# Photograph the panel: place the network window so that its far-off controls (448 to 1889
-# pixels across, 240 to 541 down in its client area, at 15 twips a pixel) fall inside the
-# desktop, and check that the outermost ones are within the window and the screen.
-drv place Form3 -440 0 1925 620 || e2e_fail "cannot place Form3"
-e2e_wait_for 10 drv wait-window Form3 visible 500 >/dev/null
-drv controls Form3 | tr -d '\r' >"$E2E_ARTIFACTS/form3_controls.txt"
-read -r wl wt wr wb < <(drv rect Form3 | tr -d '\r')
-for control in Label15 Frame7 Command5 Label14; do
-  read -r l t r b < <(drv rect Form3 "$control" | tr -d '\r')
-  ((l >= 0 && l >= wl && r <= wr && r <= 1920 && b <= wb && b <= 1080)) ||
-    e2e_fail "$control ($l $t $r $b) not inside Form3 ($wl $wt $wr $wb) on screen"
-done
-e2e_screenshot form3_panel
+# The close box hides the window; the menu brings back the same one, log and all.
+drv close frmDialup
+e2e_wait_for 10 drv wait-window frmDialup hidden 500 >/dev/null
+open_dialup
+expect_text txtStatus "$two_lines"
 
 # Close Widget ends the program.
 drv click Form1 Command1

@@ -8,14 +8,14 @@
 #include <vector>
 
 #include "cleaning/clean_up_window.h"
+#include "dialup/dialup_window.h"
 #include "fakes/test_world.h"
-#include "shell/network_window.h"
 #include "shell/registration.h"
 
 namespace {
 
 using sparvane::dialup::DialupPanel;
-using sparvane::shell::NetworkWindow;
+using sparvane::dialup::DialupWindow;
 
 std::string log(const std::vector<const char*>& lines) {
     std::string text = "Class initialized.\r\n";
@@ -26,11 +26,11 @@ std::string log(const std::vector<const char*>& lines) {
 struct PanelTest : ::testing::Test {
     fakes::TestWorld world;
 
-    // The panel in the program's own network window (loaded, not shown), which prepares it
-    // in Initialize and releases it in QueryUnload; the buttons open the program's windows.
+    // The panel in the program's own dial-up window (loaded, not shown), which prepares it
+    // when it loads; the buttons open the program's windows.
     PanelTest() { sparvane::shell::registerForms(world.ctx); }
-    NetworkWindow& window() { return world.app.form<NetworkWindow>(); }
-    DialupPanel& panel() { return window().dialupPanel(); }
+    DialupWindow& window() { return world.app.form<DialupWindow>(); }
+    DialupPanel& panel() { return window().panel(); }
     std::string status() { return panel().statusLog.text(); }
     // Lists `entries`, selects `chosen` and clicks Connect.
     void connect(std::vector<std::string> entries, const std::string& chosen) {
@@ -118,17 +118,6 @@ INSTANTIATE_TEST_SUITE_P(
                  {kMade[0], kMade[1], kClosed, "Unable to terminate connection, error: 668", kNone}, kReady, 1}),
     [](const auto& testCase) { return std::string(testCase.param.label); });
 // clang-format on
-
-// Nothing in the program asks the dialer to hang up on release: the connection stays up.
-TEST_F(PanelTest, UnloadReleasesTheDialerWithoutHangingUpOrLogging) {
-    connect({"ISP"}, "ISP");
-    DialupPanel& p = panel();
-    const std::string before = status();
-    ASSERT_TRUE(window().unload());
-    EXPECT_EQ(p.dialer(), nullptr);
-    EXPECT_TRUE(world.dialup.hungUp.empty());
-    EXPECT_EQ(p.statusLog.text(), before);  // no closed event on release
-}
 
 TEST_F(PanelTest, SettingsAndConnectToInternetOpenTheCleanUpWindows) {
     panel().settingsButton.setValue(true);

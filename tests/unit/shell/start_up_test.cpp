@@ -1,7 +1,7 @@
 // NetworkWindow, the hidden network window, as the program starts it: its first activation hands
 // over to the widget; a session end unloads it first (a timer stops with its unloaded form:
-// the Runtime suite). The monitor and the dial-up panel it carries are tested inside it by
-// the network and dialup suites.
+// the Runtime suite). The monitor it carries is tested inside it by the network suite; that
+// start-up leaves dial-up alone, by the dialup suite.
 #include <gtest/gtest.h>
 
 #include <string>

@@ -2,6 +2,7 @@
 // widget forward, the menu's entries each do what they say, a dismissed menu does nothing.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -62,6 +63,27 @@ TEST_F(TrayMenuTest, ShowWidgetBringsTheWidgetForward) {
     pick(command::kShowWidget);
     EXPECT_EQ(world.backend.foreground, std::vector<std::string>{"Form1"});
 }
+
+struct WindowEntry {
+    const char* name;
+    int command;
+    const char* form;
+};
+class TrayMenuWindows : public TrayMenuTest, public testing::WithParamInterface<WindowEntry> {};
+
+// Neither window exists before its entry is picked; then it is on screen in front.
+TEST_P(TrayMenuWindows, TheEntryOpensItsWindowInFront) {
+    const auto& log = world.backend.windowLog;
+    EXPECT_EQ(std::count(log.begin(), log.end(), std::string("create:") + GetParam().form), 0);
+    pick(GetParam().command);
+    EXPECT_EQ(std::count(log.begin(), log.end(), std::string("show:") + GetParam().form), 1);
+    EXPECT_EQ(world.backend.foreground, std::vector<std::string>{GetParam().form});
+}
+
+INSTANTIATE_TEST_SUITE_P(Tray, TrayMenuWindows,
+                         testing::Values(WindowEntry{"Traffic", command::kTraffic, "frmTraffic"},
+                                         WindowEntry{"Dialup", command::kDialup, "frmDialup"}),
+                         [](const testing::TestParamInfo<WindowEntry>& param) { return param.param.name; });
 
 TEST_F(TrayMenuTest, AboutShowsTheProgramsAboutBox) {
     pick(command::kAbout);
