@@ -40,6 +40,8 @@ if [[ "$(head -1 "$E2E_TMP/menu")" != open* ]]; then
     e2e_fail "the menu's entries are $(tr '\n' '|' <"$E2E_TMP/menu")"
 fi
 e2e_screenshot tray_menu
+# The bottom right corner, where the menu opens, for the README.
+convert "$E2E_ARTIFACTS/tray_menu.png" -crop 520x300+1080+600 +repage "$E2E_ARTIFACTS/tray_menu_closeup.png"
 xdotool key Escape
 e2e_wait_for 5 menu_closed
 e2e_tray_menu
