@@ -81,6 +81,10 @@ public:
     void move(double left, double top, double width, double height);
     // Sets the designed client size; the outer size follows from the window's frame.
     void setClientSizeTwips(double width, double height);
+    // The smallest client size the user can drag a sizable window to (0: no limit).
+    void setMinimumClientSizeTwips(double width, double height) { minClientWidth_ = width, minClientHeight_ = height; }
+    double minimumClientWidth() const { return minClientWidth_; }
+    double minimumClientHeight() const { return minClientHeight_; }
 
     // Client area size in the form's scale.
     double scaleWidth() const;
@@ -137,6 +141,7 @@ private:
     std::string caption_;
     double left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     double clientWidth_ = 0, clientHeight_ = 0;
+    double minClientWidth_ = 0, minClientHeight_ = 0;
     ScaleMode scaleMode_ = ScaleMode::Twips;
     WindowState windowState_ = WindowState::Normal;
     StartUpPosition startUpPosition_ = StartUpPosition::WindowsDefault;

@@ -106,6 +106,7 @@ TrafficWindow::TrafficWindow(forms::Application& app, const TrafficMeter& meter,
     setStartUpPosition(forms::StartUpPosition::CenterScreen);
     setFont(kWindowFont);
     setClientSizeTwips(8400, 7800);  // 700 x 650 pixels at 120 dpi: fits a 1366 x 768 screen
+    setMinimumClientSizeTwips(kMinClientWidth, kMinClientHeight);
     setUpFlow(download, kDownloadFill);
     setUpFlow(upload, kUploadFill);
     totalsFrame.setCaption("Bytes");
@@ -141,8 +142,9 @@ void TrafficWindow::onQueryUnload(int& cancel, int unloadMode) {
     hide();
 }
 
-// Smaller than the layout's minimum, the figures would be cut off: the window grows back
-// to it. True when it had to.
+// Smaller than the layout's minimum, the figures would be cut off. The system stops a
+// dragged frame there; a window made smaller some other way (moved from code, a DPI
+// change) grows back to it. True when it had to.
 bool TrafficWindow::holdToMinimumSize() {
     if (windowState() != forms::WindowState::Normal) return false;
     const double clientWidth = scaleWidth(), clientHeight = scaleHeight();

@@ -5,6 +5,8 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include <cmath>
+
 #include "platform/tray_icon.h"
 
 #include "win32/gdi_cache.h"
@@ -67,6 +69,7 @@ LRESULT FormWindow::onMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         case WM_LBUTTONDBLCLK: return inModel([this] { form.userDblClick(); });
         case WM_SIZE:
         case WM_MOVE: return onGeometryChanged();
+        case WM_GETMINMAXINFO: onGetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam)); return 0;
         case WM_DPICHANGED: return onDpiChanged(hwnd, HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         case WM_DISPLAYCHANGE: onDisplayChanged(hwnd); break;
         case WM_SETTINGCHANGE:
@@ -137,6 +140,16 @@ LRESULT FormWindow::onTrayIcon(WPARAM wParam, LPARAM lParam) {
     }
     const int x = GET_X_LPARAM(wParam), y = GET_Y_LPARAM(wParam);
     return inModel([this, event, x, y] { form.trayIconUsed(event, x, y); });
+}
+
+// The system keeps a dragged frame from going below the form's minimum, so the layout is
+// never squeezed while the user drags.
+void FormWindow::onGetMinMaxInfo(MINMAXINFO& limits) const {
+    if (form.minimumClientWidth() <= 0 && form.minimumClientHeight() <= 0) return;
+    const double perPixel = backend.twipsPerPixelX();
+    const auto pixels = [perPixel](double twips) { return static_cast<LONG>(std::ceil(twips / perPixel)); };
+    limits.ptMinTrackSize.x = pixels(form.minimumClientWidth() + backend.frameWidthTwips(form));
+    limits.ptMinTrackSize.y = pixels(form.minimumClientHeight() + backend.frameHeightTwips(form));
 }
 
 LRESULT FormWindow::onTimer(WPARAM id) {

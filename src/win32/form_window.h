@@ -66,6 +66,7 @@ private:
     LRESULT onDeferredActivate(HWND hwnd);
     LRESULT onGeometryChanged();
     LRESULT onTrayIcon(WPARAM wParam, LPARAM lParam);
+    void onGetMinMaxInfo(MINMAXINFO& limits) const;
     LRESULT onDpiChanged(HWND hwnd, UINT dpi, const RECT& suggested);
     LRESULT onEndSession(bool ending);
     // Runs model code as the answer to input: events it raises are the user's. Returns 0.
