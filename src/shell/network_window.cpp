@@ -44,8 +44,10 @@ void NetworkWindow::onInitialize() { dialup_.prepare(); }
 
 void NetworkWindow::onLoad() { traffic_.setUp(); }
 
-// The start-up window's first activation hands over to the windows the user works with.
-void NetworkWindow::onActivate() {
+// Start-up hands over without showing this window; should anything show it, it goes again.
+void NetworkWindow::onActivate() { handOver(); }
+
+void NetworkWindow::handOver() {
     hide();
     ctx_.app.form<cleaning::RecentFolderWindow>().show();  // measures the junk and hides itself again
     ctx_.app.form<WidgetWindow>().show();
