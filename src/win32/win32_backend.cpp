@@ -244,10 +244,6 @@ void Win32Backend::createForm(forms::Form& form) {
     if (form.startUpPosition() == forms::StartUpPosition::CenterScreen) centreOnScreen(hwnd);
     // A window without its name is still usable; only the outside driver will not find it.
     (void)setWindowName(hwnd, form.name());
-    if (form.hasIcon()) {
-        if (bigIcon_) SendMessageW(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_));
-        if (smallIcon_) SendMessageW(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
-    }
 
     form.setHandle(reinterpret_cast<forms::WindowHandle>(hwnd));
     fw.created = true;
@@ -305,6 +301,7 @@ void Win32Backend::showForm(forms::Form& form) {
     // Posted, so it comes before the first paint, and finds the form hidden again when
     // its Activate handler put it away at once.
     if (!fw->childWindows) PostMessageW(hwnd, makeChildWindowsMessage_, 0, 0);
+    setIcons(*fw);
     if (!IsWindowVisible(hwnd)) {
         ShowWindow(hwnd, showCommandFor(form.windowState()));
     } else {
@@ -314,6 +311,17 @@ void Win32Backend::showForm(forms::Form& form) {
     UpdateWindow(hwnd);
     --showing_;
     if (windowOf(form) == fw) reportGeometry(*fw, false);
+}
+
+// Once, as the window first shows: the icons are for the taskbar and the window switcher,
+// and the window manager converts them for every window that gets them, the start-up
+// windows that are never seen included.
+void Win32Backend::setIcons(FormWindow& fw) {
+    if (fw.iconsSet || !fw.form.hasIcon()) return;
+    fw.iconsSet = true;
+    HWND hwnd = fw.window.get();
+    if (bigIcon_) SendMessageW(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_));
+    if (smallIcon_) SendMessageW(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
 }
 
 void Win32Backend::hideForm(forms::Form& form) {

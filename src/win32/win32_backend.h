@@ -113,7 +113,8 @@ private:
     double toTwips(int pixels) const { return pixels * twipsPerPixel_; }
 
     bool anyFormOnScreen() const;
-    void adoptDpiOf(FormWindow& fw);  // the DPI of the monitor fw's window opened on, for every window
+    void adoptDpiOf(FormWindow& fw);
+    void setIcons(FormWindow& fw);  // the DPI of the monitor fw's window opened on, for every window
 
     void registerClasses();
     FormWindow* windowOf(const forms::Form& form) const;
