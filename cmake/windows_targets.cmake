@@ -4,7 +4,7 @@ enable_language(RC)
 # Only DLLs on the system's KnownDLLs list (and Common Controls, from the side-by-side store
 # the manifest names) are imported; every other one is loaded at run time from System32
 # (src/win32/system_library.h), since Windows would look for it beside the exe first.
-set(SPARVANE_WIN32_LIBS user32 gdi32 comctl32 shell32 shlwapi advapi32 ole32)
+set(SPARVANE_WIN32_LIBS user32 gdi32 comctl32 shell32 shlwapi advapi32)
 # MinGW links its C and C++ runtimes into each exe (one self-contained file, no DLL of
 # its own), takes wWinMain through -municode and strips the exe. These are GCC/MinGW
 # flags: another toolchain (MSVC) gets none of them rather than a broken command line.

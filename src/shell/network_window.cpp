@@ -28,8 +28,10 @@ NetworkWindow::NetworkWindow(Context& ctx, Models& models)
 
 void NetworkWindow::onLoad() { traffic_.setUp(); }
 
-// The start-up window's first activation hands over to the windows the user works with.
-void NetworkWindow::onActivate() {
+// Start-up hands over without showing this window; should anything show it, it goes again.
+void NetworkWindow::onActivate() { handOver(); }
+
+void NetworkWindow::handOver() {
     hide();
     ctx_.app.form<cleaning::RecentFolderWindow>().show();  // measures the junk and hides itself again
     ctx_.app.form<WidgetWindow>().show();

@@ -15,6 +15,9 @@ public:
 
     void onLoad() override;
     void onActivate() override;
+    // Hides this window and brings up the windows the user works with: the Recent-folder
+    // window measures the junk and hides itself again, then the widget comes on screen.
+    void handOver();
     void onQueryUnload(int& cancel, int unloadMode) override;
     void onUnload(int& cancel) override;
     void onTerminate() override;

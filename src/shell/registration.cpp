@@ -58,6 +58,9 @@ void registerForms(Context& ctx) {
         [&ctx] { return std::make_unique<screenguard::ScreenGuardWindow>(ctx.app, ctx.services.windows); });
 }
 
-void startProgram(Context& ctx) { ctx.app.form<NetworkWindow>().show(); }
+// The network window is loaded (Initialize, Load) and hands over at once. Shown only to be
+// activated and hidden again, it kept the widget waiting for two round trips to the window
+// manager, and the user never saw it.
+void startProgram(Context& ctx) { ctx.app.form<NetworkWindow>().handOver(); }
 
 }  // namespace sparvane::shell

@@ -39,6 +39,7 @@ struct FormWindow {
     UINT nextControlId = 1000;  // clear of IDOK/IDCANCEL, which dialog keys send to the form
     bool created = false;
     bool childWindows = false;  // the controls' windows exist (made on first show, or when asked)
+    bool iconsSet = false;      // the form's icons are given to its window when it first shows
     bool keyboardCues = false;  // focus rectangles only once the keyboard has been used here
 
     // The form window's messages (windowProcedure<FormWindow>).

@@ -7,6 +7,8 @@
 #include <exception>
 #include <vector>
 
+#include "win32/system_library.h"
+
 namespace win32 {
 
 namespace {
@@ -23,15 +25,41 @@ std::vector<HANDLE>& unfinished() {
     return threads;
 }
 
+// The shell calls a job makes want COM on their thread. ole32 is loaded by the first job,
+// not with the program: nothing before the widget is on screen needs it.
+struct ComCalls {
+    decltype(&::CoInitializeEx) initialize = comLibrary().find<decltype(&::CoInitializeEx)>("CoInitializeEx");
+    decltype(&::CoUninitialize) uninitialize = comLibrary().find<decltype(&::CoUninitialize)>("CoUninitialize");
+};
+
+class ComApartment {
+public:
+    ComApartment() {
+        if (calls().initialize && calls().uninitialize)
+            joined_ = SUCCEEDED(calls().initialize(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
+    }
+    ~ComApartment() {
+        if (joined_) calls().uninitialize();
+    }
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+
+private:
+    static const ComCalls& calls() {
+        static const ComCalls found;  // looked up once, by the first job's thread
+        return found;
+    }
+    bool joined_ = false;
+};
+
 DWORD WINAPI runJob(void* parameter) {
     auto& job = *static_cast<Job*>(parameter);
-    const HRESULT com = ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    const ComApartment com;
     try {
         job.work();
     } catch (...) {
         job.failure = std::current_exception();
     }
-    if (SUCCEEDED(com)) ::CoUninitialize();
     return 0;
 }
 

@@ -42,6 +42,16 @@ SystemLibrary& internetLibrary() {
     return library;
 }
 
+SystemLibrary& comLibrary() {
+    static SystemLibrary library(L"ole32.dll");
+    return library;
+}
+
+SystemLibrary& shellCoreLibrary() {
+    static SystemLibrary library(L"shcore.dll");
+    return library;
+}
+
 void restrictDllSearchToSystem32() {
     // kernel32 is always loaded (a KnownDLL); GetModuleHandle finds it without a search.
     using SetDirectories = BOOL(WINAPI*)(DWORD);

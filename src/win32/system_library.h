@@ -4,7 +4,9 @@
 // folder first, so one saved beside the exe (a Downloads folder) would run inside the
 // program. Each is therefore loaded from System32 only, on first use, and its functions
 // are looked up by name; a function the system lacks (an older Windows) comes back null,
-// and the caller falls back or reports the failure.
+// and the caller falls back or reports the failure. DLLs that are KnownDLLs but wanted only
+// later in the run, or only on newer systems (ole32, shcore), are loaded here as well, so
+// that the program's start does not wait for them.
 #include <windows.h>
 
 namespace win32 {
@@ -34,6 +36,8 @@ private:
 SystemLibrary& ipHelperLibrary();      // iphlpapi.dll
 SystemLibrary& remoteAccessLibrary();  // rasapi32.dll
 SystemLibrary& internetLibrary();      // wininet.dll
+SystemLibrary& shellCoreLibrary();     // shcore.dll
+SystemLibrary& comLibrary();           // ole32.dll
 
 // Makes System32 the only folder the loader searches for the process's later loads
 // (SetDefaultDllDirectories, Windows 8 and Windows 7 with KB2533623; looked up at run

@@ -8,6 +8,7 @@
 #include "platform/rounding.h"
 #include "win32/gdi_guards.h"
 #include "win32/off_thread_work.h"
+#include "win32/screen_dpi_win32.h"
 #include "win32/text.h"
 #include "win32/window_names.h"
 #include "win32/window_proc.h"
@@ -16,12 +17,6 @@ namespace win32 {
 namespace {
 
 constexpr wchar_t kFormClass[] = L"Sparvane.Form";
-
-int primaryDpi() {
-    const WindowDC screen(nullptr);
-    const int dpi = screen ? GetDeviceCaps(screen.get(), LOGPIXELSX) : 96;
-    return dpi > 0 ? dpi : 96;
-}
 
 // AdjustWindowRectExForDpi where the system has it (Windows 10 1607 and later), else the
 // older call, which assumes the system DPI (the same as ours on the primary screen).
@@ -89,7 +84,7 @@ Win32Backend::InputScope::~InputScope() {
 }
 
 Win32Backend::Win32Backend(HINSTANCE instance)
-    : instance_(instance), dpi_(primaryDpi()), twipsPerPixel_(1440.0 / dpi_), gdi_(dpi_) {
+    : instance_(instance), dpi_(primaryMonitorDpi()), twipsPerPixel_(1440.0 / dpi_), gdi_(dpi_) {
     hand_ = LoadCursorW(nullptr, IDC_HAND);
     wait_ = LoadCursorW(nullptr, IDC_WAIT);
     arrow_ = LoadCursorW(nullptr, IDC_ARROW);
@@ -172,6 +167,18 @@ void Win32Backend::applyDpi(int dpi) {
     }
 }
 
+bool Win32Backend::anyFormOnScreen() const {
+    return std::any_of(forms_.begin(), forms_.end(),
+                       [](const auto& entry) { return IsWindowVisible(entry.second->window.get()) != FALSE; });
+}
+
+void Win32Backend::adoptDpiOf(FormWindow& fw) {
+    const int dpi = dpiOfWindow(fw.window.get());
+    if (dpi == dpi_) return;
+    applyDpi(dpi);
+    formChanged(fw.form);  // its size in pixels was worked out at the old DPI
+}
+
 double Win32Backend::workAreaRightTwips() const {
     // The primary monitor's work area, where the widget lives. Not SPI_GETWORKAREA: under
     // Wine a process keeps the work area it first read when the resolution changes.
@@ -228,15 +235,16 @@ void Win32Backend::createForm(forms::Form& form) {
                                 place.height, nullptr, nullptr, instance_, &fw);
     if (hwnd == nullptr) return;  // the form lives on without a window; nothing is shown
     fw.window.reset(hwnd);
+    const bool anyOnScreen = anyFormOnScreen();
     forms_[&form] = std::move(owned);
+    // The windows made before anything is on screen are start-up's, the widget last: the
+    // program is drawn at the DPI of the monitor they open on, which need not be the one
+    // the start-up DPI came from. Later windows follow the widget's DPI.
+    if (!anyOnScreen) adoptDpiOf(fw);
 
     if (form.startUpPosition() == forms::StartUpPosition::CenterScreen) centreOnScreen(hwnd);
     // A window without its name is still usable; only the outside driver will not find it.
     (void)setWindowName(hwnd, form.name());
-    if (form.hasIcon()) {
-        if (bigIcon_) SendMessageW(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_));
-        if (smallIcon_) SendMessageW(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
-    }
 
     form.setHandle(reinterpret_cast<forms::WindowHandle>(hwnd));
     fw.created = true;
@@ -294,6 +302,7 @@ void Win32Backend::showForm(forms::Form& form) {
     // Posted, so it comes before the first paint, and finds the form hidden again when
     // its Activate handler put it away at once.
     if (!fw->childWindows) PostMessageW(hwnd, makeChildWindowsMessage_, 0, 0);
+    setIcons(*fw);
     if (!IsWindowVisible(hwnd)) {
         ShowWindow(hwnd, showCommandFor(form.windowState()));
     } else {
@@ -303,6 +312,17 @@ void Win32Backend::showForm(forms::Form& form) {
     UpdateWindow(hwnd);
     --showing_;
     if (windowOf(form) == fw) reportGeometry(*fw, false);
+}
+
+// Once, as the window first shows: the icons are for the taskbar and the window switcher,
+// and the window manager converts them for every window that gets them, the start-up
+// windows that are never seen included.
+void Win32Backend::setIcons(FormWindow& fw) {
+    if (fw.iconsSet || !fw.form.hasIcon()) return;
+    fw.iconsSet = true;
+    HWND hwnd = fw.window.get();
+    if (bigIcon_) SendMessageW(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_));
+    if (smallIcon_) SendMessageW(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
 }
 
 void Win32Backend::hideForm(forms::Form& form) {

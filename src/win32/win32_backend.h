@@ -115,6 +115,10 @@ private:
     static void centreOnScreen(HWND hwnd);
     double toTwips(int pixels) const { return pixels * twipsPerPixel_; }
 
+    bool anyFormOnScreen() const;
+    void adoptDpiOf(FormWindow& fw);
+    void setIcons(FormWindow& fw);  // the DPI of the monitor fw's window opened on, for every window
+
     void registerClasses();
     FormWindow* windowOf(const forms::Form& form) const;
     NativeControl* windowOf(const forms::Control& control) const;
