@@ -151,9 +151,12 @@ void TrafficPanel::setUp() {
         incomingChart.setSeriesColor(series, kIncomingFill);
         outgoingChart.setSeriesColor(series, kOutgoingFill);
     }
+}
+
+void TrafficPanel::showTrayIcon() {
     // Without a notification area the entry is missing until one appears; the panel
     // works on regardless.
-    trayEntry_.show(trayTip(0, 0));  // nothing read yet
+    if (!trayEntry_.shown()) trayEntry_.show(trayTip(meter_.incoming().tally.total(), meter_.outgoing().tally.total()));
 }
 
 std::string TrafficPanel::trayTip(std::uint64_t received, std::uint64_t sent) const {

@@ -28,9 +28,10 @@ public:
     TrafficPanel(const TrafficPanel&) = delete;
     TrafficPanel& operator=(const TrafficPanel&) = delete;
 
-    // The network window's load: the meter starts afresh, the charts are set up and the
-    // tray entry is added.
+    // The network window's load: the meter starts afresh and the charts are set up.
     void setUp();
+    // Adds the tray entry (once the widget is on screen: the shell's answer takes a while).
+    void showTrayIcon();
     // NIM_DELETE of the tray entry; harmless when it is already gone.
     void removeTrayIcon() { trayEntry_.remove(); }
     // One traffic tick: the meter reads the table, the panel shows the result, then

@@ -35,6 +35,8 @@ void NetworkWindow::handOver() {
     hide();
     ctx_.app.form<cleaning::RecentFolderWindow>().show();  // measures the junk and hides itself again
     ctx_.app.form<WidgetWindow>().show();
+    // Nothing on screen needs the icon before the widget; adding it waits for Explorer.
+    traffic_.showTrayIcon();
 }
 
 void NetworkWindow::onQueryUnload(int& cancel, int unloadMode) {
