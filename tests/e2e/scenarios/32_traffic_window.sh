@@ -7,14 +7,8 @@ source "$(dirname "$0")/../lib.sh"
 e2e_begin traffic_window 1600x900
 
 tools=$E2E_ROOT/tests/e2e/traffic_tools.py
-LOADS=()
-stop_loads() {
-  touch "$E2E_TMP/stop"
-  local pid
-  for pid in "${LOADS[@]}"; do kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; done
-  LOADS=()
-}
-trap 'status=$?; trap - ERR; set +e; stop_loads; e2e_netns_remove; (exit $status); e2e_end' EXIT
+# The sender and the receiver run inside the namespaces: removing those ends them.
+trap 'status=$?; trap - ERR; set +e; e2e_netns_remove; (exit $status); e2e_end' EXIT
 e2e_netns_link 214
 prog=$E2E_PROG_NS peer=$E2E_PEER_NS
 in_background() { (exec "$@") & }
@@ -23,7 +17,7 @@ e2e_start_program
 in_background ip netns exec "$prog" timeout 200 python3 "$tools" receive 5001
 disown "$!"
 in_background timeout 180 ip netns exec "$peer" python3 "$tools" send 192.168.214.1 5001 3000000 65536 "$E2E_TMP/stop"
-LOADS+=($!)
+disown "$!"
 
 e2e_tray_pick "Traffic..."
 e2e_wait_for 10 drv wait-window frmTraffic visible 1000 >/dev/null

@@ -11,6 +11,7 @@
 #include "shell/network_window.h"
 #include "shell/registration.h"
 #include "shell/widget_window.h"
+#include "started_network_window.h"
 
 struct TrafficTest : testing::Test {
     TrafficTest() {
@@ -27,16 +28,7 @@ struct TrafficTest : testing::Test {
         world.interfaceTable.rows = {lo, eth};
     }
 
-    // Loaded and handed over to the widget, as at start-up (the tray entry comes then).
-    sparvane::shell::NetworkWindow& window() {
-        auto& w = world.app.form<sparvane::shell::NetworkWindow>();
-        if (!handedOver_) {
-            handedOver_ = true;
-            w.handOver();
-        }
-        return w;
-    }
-    bool handedOver_ = false;
+    sparvane::shell::NetworkWindow& window() { return startedNetworkWindow(world.app); }
     sparvane::network::TrafficPanel& monitor() { return window().traffic(); }
     sparvane::shell::WidgetWindow& widget() { return world.app.form<sparvane::shell::WidgetWindow>(); }
     // One 500 ms tick of the virtual clock (the window must be loaded), coming lateMs late.

@@ -8,6 +8,7 @@
 #include "network/tray_entry.h"
 #include "shell/network_window.h"
 #include "shell/registration.h"
+#include "started_network_window.h"
 
 namespace {
 
@@ -20,16 +21,7 @@ struct TrayEntryTest : testing::Test {
         eth.description = "Ethernet";
         world.interfaceTable.rows = {eth};
     }
-    // Loaded and handed over to the widget, as at start-up (the icon is added then).
-    sparvane::shell::NetworkWindow& window() {
-        auto& w = world.app.form<sparvane::shell::NetworkWindow>();
-        if (!handedOver_) {
-            handedOver_ = true;
-            w.handOver();
-        }
-        return w;
-    }
-    bool handedOver_ = false;
+    sparvane::shell::NetworkWindow& window() { return startedNetworkWindow(world.app); }
     void received(std::uint64_t bytes) { world.interfaceTable.rows[0].octetsIn += bytes; }
     long adds() const { return std::count(world.trayIcon.calls.begin(), world.trayIcon.calls.end(), "add"); }
     // The icon is shown with the version 4 events and the latest totals in its tip.
